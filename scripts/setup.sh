@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that the build, the tests, the benchmarks and the window need.
+# Does nothing when they are all present.
+set -euo pipefail
+packages=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev xvfb xauth)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+$SUDO apt-get update
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y "${missing[@]}"

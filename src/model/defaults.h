@@ -1,0 +1,22 @@
+#pragma once
+
+#include "model/design_data.h"
+#include "model/dialogs.h"
+
+namespace tarnex {
+
+/// English, AASHTO, pretensioning, no slab, gross section; Stresses output only.
+/// Each changed setting runs its handler (with its question).
+void ApplyProgramOptionDefaults(ProgramState& state, Dialogs& dialogs);
+/// Material property defaults for the settings in force (English only).
+void ApplyMaterialDefaults(DesignData& data);
+/// Beam shape, section number, dimensions and properties in use to zero.
+void ResetSection(DesignData& data);
+/// One empty load location; Pjack 0.
+void ResetLoads(DesignData& data);
+/// Allowable stress and prestress loss defaults (English only); RH to 0.
+void ApplyAllowableDefaults(ProgramState& state);
+/// Prestress path, beam and slab configuration to zero.
+void ResetConfiguration(DesignData& data);
+
+}  // namespace tarnex

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "model/design_data.h"
+#include "model/dialogs.h"
+
+namespace tarnex {
+
+/// Writes the report to data.OutputFileName, running the calculations in their fixed order.
+/// On any failure "Error in calculations" with its cause, the file closed as far as written,
+/// and false.
+bool WriteReport(ProgramState& state, Dialogs& dialogs);
+
+/// The calculation run of the output options dialog: the report file chosen, the completeness
+/// check, the jacking force, then WriteReport. False when refused or failed.
+bool RunCalculation(ProgramState& state, Dialogs& dialogs);
+
+}  // namespace tarnex
