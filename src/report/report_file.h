@@ -1,0 +1,53 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace tarnex {
+
+/// One report line built left to right: indent, absolute column, text and 14-column zones.
+class ReportLine {
+public:
+    /// n blanks at the start of the line.
+    ReportLine& Indent(int n) { return Column(n + 1); }
+    /// Blanks up to column n (columns counted from 1).
+    ReportLine& Column(int n) {
+        const auto target = static_cast<std::size_t>(n > 1 ? n - 1 : 0);
+        if (text_.size() < target) text_.append(target - text_.size(), ' ');
+        return *this;
+    }
+    ReportLine& Text(std::string_view text) {
+        text_.append(text);
+        return *this;
+    }
+    /// Pads to the start of the next 14-column print zone.
+    ReportLine& Zone() {
+        const std::size_t next = (text_.size() / kZoneWidth + 1) * kZoneWidth;
+        text_.append(next - text_.size(), ' ');
+        return *this;
+    }
+    [[nodiscard]] const std::string& str() const { return text_; }
+
+    static constexpr std::size_t kZoneWidth = 14;
+
+private:
+    std::string text_;
+};
+
+/// The open report file: every line ends with CR LF. A failed write throws CalcError.
+class ReportFile {
+public:
+    explicit ReportFile(std::ostream& out) : out_(out) {}
+
+    void Write(const ReportLine& line) { Write(line.str()); }
+    void Write(std::string_view text);
+    void Empty() { Write(std::string_view()); }
+    /// Indent n, then the text.
+    void Write(int indent, std::string_view text) { Write(ReportLine().Indent(indent).Text(text)); }
+
+private:
+    std::ostream& out_;
+};
+
+}  // namespace tarnex
