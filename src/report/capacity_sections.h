@@ -13,4 +13,14 @@ void WriteDeflections(ReportFile& report, ProgramState& state, Dialogs& dialogs)
 /// Ultimate shear capacity section, with its refusals.
 void WriteShearCapacity(ReportFile& report, ProgramState& state, Dialogs& dialogs);
 
+/// AASHTO 9.17 / ACI 18.7: design flexural strength phi*Mn (lb-in, positive) of a prestressed
+/// section with compression flange b x hf, web bw and steel depth dp. Reads Beta1, GammaP, PSus.
+double FlexuralStrength(const DesignData& data, double fc, double phi, double Aps, double b,
+                        double hf, double bw, double dp);
+
+/// Mild reinforcing steel area (in^2) that with the strands resists Mult at depth ds; 0 when
+/// the reinforcement index limit 0.36 Beta1 would be exceeded. Reads Beta1, PSus, RS, Units.
+double MildSteelRequired(const DesignData& data, double Mult, double phi, double Aps, double b,
+                         double bw, double hf, double dp, double ds, double fc);
+
 }  // namespace tarnex

@@ -1,0 +1,156 @@
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "model/calc_error.h"
+#include "model/number_text.h"
+#include "report/capacity_sections.h"
+#include "report/factored_loads.h"
+
+namespace tarnex {
+namespace {
+
+/// Strength reduction factor for shear by design criteria.
+double ShearPhi(const DesignData& d) {
+    return d.designCriteria == DesignCriteria::ACI ? 0.85 : 0.90;
+}
+
+/// ACI 11.2: concrete density factor from the unit weight (lb/in^3), compared as stored.
+double DensityFactor(float unitWeight) {
+    if (unitWeight > 0.083F) return 1.0;
+    if (unitWeight > 0.064F) return 0.85;
+    return 0.75;
+}
+
+/// Width of the web(s) that carry the shear.
+double ShearWebWidth(const DesignData& d) {
+    switch (static_cast<BeamShapeKind>(d.BeamShape)) {
+        case BeamShapeKind::IGirder:
+            return d.Bweb;
+        case BeamShapeKind::BoxGirder:
+        case BeamShapeKind::TrapezoidalBox:
+            return 2.0 * d.Bweb;
+        case BeamShapeKind::VoidedSlab:
+            return d.Btop - static_cast<double>(d.Htop) * d.Bweb;
+        case BeamShapeKind::SolidSlab:
+            return d.Btop;
+        case BeamShapeKind::General:
+            break;
+    }
+    return 0;
+}
+
+/// ACI 11.4.3: share of the effective prestress at x, growing over the transfer length of
+/// pretensioned strands at both ends.
+double TransferFactor(const DesignData& d, double x) {
+    if (d.prestressing == Prestressing::PostTensioning) return 1.0;
+    const double lt = 50.0 * d.PSdia;
+    if (x < lt) return Divide(x, lt, "the transfer length");
+    if (x > d.Blength - lt) return Divide(d.Blength - x, lt, "the transfer length");
+    return 1.0;
+}
+
+/// The row's last column: the stirrups needed, or the request to widen the web.
+struct ShearResult {
+    double Vu = 0, phiVc = 0;
+    std::string lastColumn;
+};
+
+/// ACI 11.4.3: concrete shear strength, the smaller of flexure-shear Vci and web-shear Vcw,
+/// and the stirrups Av/S at location i.
+ShearResult ShearAtLocation(const DesignData& d, int i, double phi, double lambda, double bw) {
+    const LoadLocation& loc = d.locations(i);
+    const double rootFc = SquareRoot(d.CS28, "the concrete strength");
+    const double fy = d.RS;
+
+    const double Mu = FactoredMoment(loc);
+    const double Vu = FactoredShear(loc);
+    const double Vd = static_cast<double>(loc.DV) + loc.CDV + loc.ADV;
+    const double Vi = Vu - Vd;
+    const double Md = static_cast<double>(loc.DM) + loc.CDM + loc.ADM;
+    const double Mmax = Mu - Md;
+    const bool positive = Mu >= 0;
+
+    const double depth = static_cast<double>(d.CompYtop) + d.CompYbot;
+    const double dShear = std::max(positive ? depth - d.Ypath(i) : d.Ypath(i), 0.8 * depth);
+    const double ft = TransferFactor(d, loc.x);
+
+    // Compressive stress at the centroid after losses, with the non-composite loads.
+    const double axial = static_cast<double>(loc.CDP) + loc.DP + ft * loc.PSP;
+    double fpc = Divide(axial, d.TArea(i), "the transformed beam area");
+    if (d.Composite) {
+        const double ec = std::min(static_cast<double>(d.TCompYbot(i)) - d.TYbot(i),
+                                   static_cast<double>(d.TYtop(i)));
+        const double moi = d.TMoI(i);
+        if (moi == 0) throw CalcError("the transformed moment of inertia is 0");
+        fpc = fpc + (static_cast<double>(loc.CDM) + loc.DM) * ec / moi +
+              ft * loc.PSP * d.Ecc(i) * ec / moi;
+    }
+    const double Vp = ft * loc.PSP * std::tan(static_cast<double>(d.Theta(i)));
+
+    const double fd = positive ? static_cast<double>(d.SbotD(i)) + d.SbotCD(i) + d.SbotAD(i)
+                               : static_cast<double>(d.StopD(i)) + d.StopCD(i) + d.StopAD(i);
+    const double fpe = positive ? d.SbotPS(i) : d.StopPS(i);
+    const double crackingStress = 6 * lambda * rootFc + fpe + fd;
+    const double Mcr =
+        positive ? Divide(crackingStress * d.GCompMoI, d.GCompYbot, "the composite centroid height")
+                 : Divide(crackingStress * d.GCompMoI,
+                          static_cast<double>(d.Ytop) + d.Ybot - d.GCompYbot,
+                          "the depth of the composite centroid below the beam top");
+
+    const double Vcw = (3.5 * lambda * rootFc + 0.3 * fpc) * bw * dShear + Vp;
+    double Vci = Vcw;
+    if (Mmax != 0) Vci = 0.6 * lambda * rootFc * bw * dShear + Vd + Mcr * Vi / Mmax;
+    Vci = std::max(Vci, 1.7 * lambda * rootFc * bw * dShear);
+    const double phiVc = phi * std::min(Vci, Vcw);
+    const double Vs = (Vu - phiVc) / phi;
+
+    ShearResult result{Finite(Vu, "the factored shear"), Finite(phiVc, "the shear strength"), {}};
+    if (Vs >= 8 * lambda * rootFc * bw * dShear) {
+        result.lastColumn = "Need to increase web width";
+    } else {
+        // ACI 11.5.5.3: no less than the minimum shear reinforcement 50 bw / fy.
+        const double AvS = Divide(Vu - phiVc, fy * phi * dShear, "the stirrup yield force");
+        const double minimum = Divide(50 * bw, fy, "the mild steel yield strength");
+        result.lastColumn = FormatPattern(Finite(std::max(AvS, minimum), "Av/S"), 3);
+    }
+    return result;
+}
+
+}  // namespace
+
+void WriteShearCapacity(ReportFile& report, ProgramState& state, Dialogs& dialogs) {
+    const DesignData& d = state.data;
+    if (d.BeamShape == static_cast<int>(BeamShapeKind::General)) {
+        dialogs.ShowMessage("Shear capacity of general section not available");
+        return;
+    }
+    const double phi = ShearPhi(d);
+    const double lambda = DensityFactor(d.BUW);
+    const double bw = ShearWebWidth(d);
+    const double forceFactor = d.ForceFactor;
+    if (forceFactor == 0) throw CalcError("the force factor is 0");
+
+    report.Write(5, "S H E A R   C A P A C I T Y");
+    report.Write(5, "=====================================================");
+    if (d.units == Units::English) report.Write(5, "(Units = kip)");
+    report.Empty();
+    report.Write(
+        ReportLine().Indent(5).Text("X").Zone().Text("Vult").Zone().Text("phiVn").Zone().Text(
+            "Av/S"));
+    report.Write(5, "-----------------------------------------------------");
+    for (int i = 1; i <= d.nll; ++i) {
+        const ShearResult r = ShearAtLocation(d, i, phi, lambda, bw);
+        report.Write(ReportLine()
+                         .Indent(5)
+                         .Text(PlainNumber(d.locations(i).x))
+                         .Zone()
+                         .Text(FormatPattern(r.Vu / forceFactor, 1))
+                         .Zone()
+                         .Text(FormatPattern(r.phiVc / forceFactor, 1))
+                         .Zone()
+                         .Text(r.lastColumn));
+    }
+}
+
+}  // namespace tarnex

@@ -1,0 +1,253 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "model/calc_error.h"
+#include "report/capacity_sections.h"
+#include "support/scripted_dialogs.h"
+
+namespace tarnex {
+namespace {
+
+using testing::ScriptedDialogs;
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find("\r\n", start);
+        EXPECT_NE(end, std::string::npos) << "line without CR LF";
+        if (end == std::string::npos) break;
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+/// A line with each text placed at its absolute column (counted from 1).
+std::string At(std::initializer_list<std::pair<int, std::string>> items) {
+    std::string line;
+    for (const auto& [column, text] : items) {
+        line.append(static_cast<std::size_t>(column - 1) - line.size(), ' ');
+        line += text;
+    }
+    return line;
+}
+
+std::string Row(const std::string& x, const std::string& vu, const std::string& phiVc,
+                const std::string& last) {
+    return At({{6, x}, {15, vu}, {29, phiVc}, {43, last}});
+}
+
+const std::vector<std::string> kHeading = {
+    "     S H E A R   C A P A C I T Y",
+    "     =====================================================",
+    "     (Units = kip)",
+    "",
+    "     X        Vult          phiVn         Av/S",
+    "     -----------------------------------------------------"};
+
+/// Post-tensioned I girder, web 8, f'c 5000 (sqrt 70.71), normal weight, fy 60000, AASHTO.
+/// Every location: x = 120 i, beam dead V 20 k and M 100 kip-ft, live M 200 kip-ft with
+/// shear `liveShear`, final prestress 300 k at angle 0.05, composite depth 40 with the
+/// strands 5 up (d = 35), TArea 500 (fpc 600), bottom stresses -300 dead and 1500 prestress,
+/// gross composite I / Ybot = 150000 / 20.
+ProgramState Girder(const std::vector<float>& liveShear) {
+    ProgramState state;
+    DesignData& d = state.data;
+    const int n = static_cast<int>(liveShear.size());
+    d.ForceFactor = 1000;
+    d.MomentFactor = 12000;
+    d.BeamShape = 1;
+    d.Bweb = 8;
+    d.prestressing = Prestressing::PostTensioning;
+    d.CS28 = 5000;
+    d.BUW = 0.0868F;
+    d.RS = 60000;
+    d.Blength = 1200;
+    d.PSdia = 0.5F;
+    d.CompYtop = 25;
+    d.CompYbot = 15;
+    d.Ytop = 25;
+    d.Ybot = 15;
+    d.GCompYtop = 30;
+    d.GCompYbot = 20;
+    d.GCompMoI = 150000;
+    d.nll = n;
+    d.RecreateLocations(n);
+    for (FloatArray* a :
+         {&d.Ypath, &d.TArea, &d.TMoI, &d.TYtop, &d.TYbot, &d.TCompYbot, &d.Ecc, &d.Theta, &d.StopD,
+          &d.SbotD, &d.StopCD, &d.SbotCD, &d.StopAD, &d.SbotAD, &d.StopPS, &d.SbotPS}) {
+        a->Recreate(n);
+    }
+    for (int i = 1; i <= n; ++i) {
+        LoadLocation& loc = d.locations(i);
+        loc.x = static_cast<float>(120 * i);
+        loc.DV = 20000;
+        loc.DM = 1.2e6F;
+        loc.DF = 1;
+        loc.LV = liveShear[static_cast<std::size_t>(i - 1)];
+        loc.LM = 2.4e6F;
+        loc.LF = 1;
+        loc.PSP = 300000;
+        d.Ypath(i) = 5;
+        d.TArea(i) = 500;
+        d.Theta(i) = 0.05F;
+        d.SbotD(i) = -300;
+        d.SbotPS(i) = 1500;
+        d.StopD(i) = -300;
+        d.StopPS(i) = 1500;
+    }
+    return state;
+}
+
+std::vector<std::string> WriteSection(ProgramState& state, ScriptedDialogs& dialogs) {
+    std::ostringstream out;
+    ReportFile report(out);
+    WriteShearCapacity(report, state, dialogs);
+    return Lines(out.str());
+}
+
+// Hand calculation at a location: Vcw = (3.5 sqrt f'c + 0.3 * 600) * 8 * 35 + 300000 tan 0.05
+// = 119696 + 15013 = 134709; Vci = 0.6 sqrt f'c * 280 + 20000 + Mcr Vi / Mmax with
+// Mcr = (6 sqrt f'c + 1500 - 300) * 7500 = 12.18e6 and Mmax = 2.4e6: Vci > Vcw for every Vi
+// here, so phiVc = 0.9 * 134709 = 121.2 k. Av/S = (Vu - phiVc) / (60000 * 0.9 * 35) with the
+// minimum 50 * 8 / 60000 = 0.0067; the web is too thin when Vs >= 8 sqrt f'c * 280 = 158.4 k.
+TEST(ShearCapacity, RowsWithMinimumStirrupsStirrupsAndTooThinAWeb) {
+    ProgramState state = Girder({30000, 180000, 380000, 30000});
+    ScriptedDialogs dialogs;
+    std::vector<std::string> expected = kHeading;
+    expected.push_back(Row(" 120 ", "50.0", "121.2", "0.007"));
+    expected.push_back(Row(" 240 ", "200.0", "121.2", "0.042"));
+    expected.push_back(Row(" 360 ", "400.0", "121.2", "Need to increase web width"));
+    expected.push_back(Row(" 480 ", "50.0", "121.2", "0.007"));
+    EXPECT_EQ(WriteSection(state, dialogs), expected);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST(ShearCapacity, SupportWithoutMomentsUsesWebShear) {
+    ProgramState state = Girder({30000});
+    state.data.locations(1).DM = 0;
+    state.data.locations(1).LM = 0;
+    state.data.locations(1).x = 0.5F;
+    ScriptedDialogs dialogs;
+    const auto lines = WriteSection(state, dialogs);
+    ASSERT_EQ(lines.size(), kHeading.size() + 1);
+    EXPECT_EQ(lines.back(), Row(" .5 ", "50.0", "121.2", "0.007"));
+}
+
+TEST(ShearCapacity, TransferLengthOfPretensionedStrands) {
+    // lt = 50 * 0.5 = 25: at x = 0 no prestress acts (phiVc = 0.9 * 3.5 sqrt f'c * 280 =
+    // 62.4 k); at 12.5 in from either end half of it (fpc 300, Vp 7506): 91.8 k.
+    ProgramState state = Girder({30000, 30000, 30000, 30000});
+    state.data.prestressing = Prestressing::Pretensioning;
+    state.data.locations(1).x = 0;
+    state.data.locations(2).x = 12.5F;
+    state.data.locations(3).x = 1187.5F;
+    state.data.locations(4).x = 600;
+    ScriptedDialogs dialogs;
+    const auto lines = WriteSection(state, dialogs);
+    ASSERT_EQ(lines.size(), kHeading.size() + 4);
+    EXPECT_EQ(lines[6], Row(" 0 ", "50.0", "62.4", "0.007"));
+    EXPECT_EQ(lines[7], Row(" 12.5 ", "50.0", "91.8", "0.007"));
+    EXPECT_EQ(lines[8], Row(" 1187.5 ", "50.0", "91.8", "0.007"));
+    EXPECT_EQ(lines[9], Row(" 600 ", "50.0", "121.2", "0.007"));
+}
+
+TEST(ShearCapacity, DensityFactorFromUnitWeight) {
+    // No prestress and no moments: phiVc = 0.9 * 3.5 lambda sqrt f'c * 8 * 35.
+    struct Case {
+        float unitWeight;
+        const char* phiVc;
+    };
+    for (const Case& c :
+         {Case{0.0868F, "62.4"}, Case{0.0831F, "62.4"}, Case{0.083F, "53.0"}, Case{0.080F, "53.0"},
+          Case{0.0641F, "53.0"}, Case{0.064F, "46.8"}, Case{0.05F, "46.8"}}) {
+        ProgramState state = Girder({0});
+        LoadLocation& loc = state.data.locations(1);
+        loc = LoadLocation{};
+        loc.x = 120;
+        loc.DV = 1000;
+        loc.DF = 1;
+        state.data.BUW = c.unitWeight;
+        ScriptedDialogs dialogs;
+        const auto lines = WriteSection(state, dialogs);
+        ASSERT_EQ(lines.size(), kHeading.size() + 1);
+        EXPECT_EQ(lines.back(), Row(" 120 ", "1.0", c.phiVc, "0.007")) << c.unitWeight;
+    }
+}
+
+TEST(ShearCapacity, CompositeCentroidStress) {
+    // ec = TCompYbot - TYbot = 7 (below TYtop): fpc = 600 + 1.2e6 * 7 / 70000
+    // + 300000 * (-10) * 7 / 70000 = 420 -> phiVc 107.6 k; with TYtop 5 the offset is limited
+    // to 5: fpc = 471.4 -> 111.5 k.
+    for (const auto& [tytop, phiVc] : {std::pair<float, const char*>{22, "107.6"}, {5, "111.5"}}) {
+        ProgramState state = Girder({30000});
+        DesignData& d = state.data;
+        d.Composite = true;
+        d.TCompYbot(1) = 25;
+        d.TYbot(1) = 18;
+        d.TYtop(1) = tytop;
+        d.TMoI(1) = 70000;
+        d.Ecc(1) = -10;
+        ScriptedDialogs dialogs;
+        const auto lines = WriteSection(state, dialogs);
+        ASSERT_EQ(lines.size(), kHeading.size() + 1);
+        EXPECT_EQ(lines.back(), Row(" 120 ", "50.0", phiVc, "0.007"));
+    }
+}
+
+TEST(ShearCapacity, NegativeMoment) {
+    // Mu = -300 kip-ft: d = Ypath 30 raised to 0.8 * 40 = 32; top fiber stresses; Mcr over
+    // Ytop + Ybot - GCompYbot = 20 (not GCompYtop 30): 12.18e6; Vi = 10000 - 20000,
+    // Mmax = -2.4e6: Vci = 0.6 sqrt f'c * 256 + 20000 + 50758 = 81619 < Vcw = 124449,
+    // phiVc = 73.5 k.
+    ProgramState state = Girder({-10000});
+    DesignData& d = state.data;
+    d.locations(1).DM = -1.2e6F;
+    d.locations(1).LM = -2.4e6F;
+    d.Ypath(1) = 30;
+    d.SbotD(1) = 0;
+    d.SbotPS(1) = 0;
+    ScriptedDialogs dialogs;
+    const auto lines = WriteSection(state, dialogs);
+    ASSERT_EQ(lines.size(), kHeading.size() + 1);
+    EXPECT_EQ(lines.back(), Row(" 120 ", "10.0", "73.5", "0.007"));
+}
+
+TEST(ShearCapacity, GeneralSectionIsRefusedWithoutWriting) {
+    ProgramState state = Girder({30000});
+    state.data.BeamShape = 0;
+    ScriptedDialogs dialogs;
+    EXPECT_TRUE(WriteSection(state, dialogs).empty());
+    EXPECT_EQ(dialogs.messages,
+              std::vector<std::string>{"Shear capacity of general section not available"});
+}
+
+TEST(ShearCapacity, MetricAndNumericFailures) {
+    ProgramState state = Girder({30000});
+    state.data.units = Units::Metric;
+    ScriptedDialogs dialogs;
+    const auto lines = WriteSection(state, dialogs);
+    ASSERT_GE(lines.size(), 4U);
+    EXPECT_EQ(lines[2], "");
+    EXPECT_EQ(lines[3], kHeading[4]);
+
+    state = Girder({30000});
+    state.data.TArea(1) = 0;
+    EXPECT_THROW(WriteSection(state, dialogs), CalcError);
+    state = Girder({30000});
+    state.data.GCompYbot = 0;
+    EXPECT_THROW(WriteSection(state, dialogs), CalcError);
+    state = Girder({30000});
+    state.data.RS = 0;
+    EXPECT_THROW(WriteSection(state, dialogs), CalcError);
+    state = Girder({30000});
+    state.data.CS28 = -5000;
+    EXPECT_THROW(WriteSection(state, dialogs), CalcError);
+}
+
+}  // namespace
+}  // namespace tarnex
