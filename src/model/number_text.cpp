@@ -64,40 +64,43 @@ std::string StripTrailingZeros(std::string s) {
     return s;
 }
 
-/// Rounds the decimal digits of |value| to `decimals` places, half away from zero, from the
-/// exact binary value. Returns the unsigned text with at least one digit before the point.
+/// Rounds |value| to `decimals` places, half away from zero, judged on the exact binary value.
+/// Returns the unsigned text with at least one digit before the point and the point itself.
 std::string RoundedMagnitude(double magnitude, int decimals) {
-    // The exact expansion of a double needs at most 1074 fraction digits; the digits beyond
-    // the rounding place only decide whether the rest is below, at or above one half.
-    char buffer[1500];
-    std::snprintf(buffer, sizeof buffer, "%.1100f", magnitude);
-    std::string s(buffer);
-    const std::size_t point = s.find('.');
-    std::string intPart = s.substr(0, point);
-    std::string frac = s.substr(point + 1);
-    std::string kept = intPart + frac.substr(0, static_cast<std::size_t>(decimals));
-    const bool roundUp = frac[static_cast<std::size_t>(decimals)] >= '5';
-    if (roundUp) {
-        int k = static_cast<int>(kept.size()) - 1;
-        while (k >= 0) {
-            if (kept[static_cast<std::size_t>(k)] == '9') {
-                kept[static_cast<std::size_t>(k)] = '0';
-                --k;
-            } else {
-                ++kept[static_cast<std::size_t>(k)];
-                break;
+    char buffer[400];
+    // An exact half at `decimals` places is an odd multiple of 2^-(decimals+1) / 5^decimals,
+    // so magnitude * 2^(decimals+1) is then a whole number. Any other value is rounded
+    // correctly by the C library (which rounds on the exact value), ties being impossible.
+    const double scaled = std::ldexp(magnitude, decimals + 1);
+    std::string s;
+    if (scaled != std::floor(scaled)) {
+        std::snprintf(buffer, sizeof buffer, "%.*f", decimals, magnitude);
+        s = buffer;
+    } else {
+        // At most decimals + 1 fraction bits: the expansion with decimals + 1 digits is exact.
+        std::snprintf(buffer, sizeof buffer, "%.*f", decimals + 1, magnitude);
+        std::string exact(buffer);
+        const bool roundUp = exact.back() >= '5';
+        exact.pop_back();
+        if (decimals == 0) exact.pop_back();  // the point
+        if (roundUp) {
+            int k = static_cast<int>(exact.size()) - 1;
+            for (; k >= 0; --k) {
+                char& c = exact[static_cast<std::size_t>(k)];
+                if (c == '.') continue;
+                if (c == '9') {
+                    c = '0';
+                } else {
+                    ++c;
+                    break;
+                }
             }
+            if (k < 0) exact.insert(exact.begin(), '1');
         }
-        if (k < 0) kept.insert(kept.begin(), '1');
+        s = exact;
     }
-    const std::size_t intDigits = kept.size() - static_cast<std::size_t>(decimals);
-    std::string result = kept.substr(0, intDigits);
-    // Drop leading zeros of the whole part but keep one digit.
-    std::size_t firstNonZero = result.find_first_not_of('0');
-    result = firstNonZero == std::string::npos ? "0" : result.substr(firstNonZero);
-    result += '.';
-    result += kept.substr(intDigits);
-    return result;
+    if (decimals == 0) s += '.';
+    return s;
 }
 
 }  // namespace
@@ -206,6 +209,13 @@ std::optional<int> ParseFileInteger(std::string_view item) {
         return std::nullopt;
     }
     return static_cast<int>(v);
+}
+
+double RoundToSignificant(double value, int digits) {
+    if (!std::isfinite(value)) return value;
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
+    return std::strtod(buffer, nullptr);
 }
 
 }  // namespace tarnex

@@ -1,8 +1,34 @@
 #include "report/report_file.h"
 
+#include <cmath>
+#include <string>
+
 #include "model/calc_error.h"
+#include "model/number_text.h"
 
 namespace tarnex {
+
+namespace {
+
+/// Nothing in a report is inf or nan: such a value stops the run with its cause.
+double CheckFinite(double value, const char* what) {
+    if (!std::isfinite(value)) throw CalcError(std::string(what) + " is not a finite number");
+    return value;
+}
+
+}  // namespace
+
+ReportLine& ReportLine::Pattern(double value, int decimals, const char* what) {
+    return Text(FormatPattern(CheckFinite(value, what), decimals));
+}
+
+ReportLine& ReportLine::Str(double value, const char* what) {
+    return Text(StrForm(CheckFinite(value, what)));
+}
+
+ReportLine& ReportLine::Plain(double value, const char* what) {
+    return Text(PlainNumber(CheckFinite(value, what)));
+}
 
 void ReportFile::Write(std::string_view text) {
     out_ << text << "\r\n";

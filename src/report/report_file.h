@@ -8,7 +8,7 @@ namespace tarnex {
 
 /// One report line built left to right: indent, absolute column, text and 14-column zones.
 class ReportLine {
-public:
+  public:
     /// n blanks at the start of the line.
     ReportLine& Indent(int n) { return Column(n + 1); }
     /// Blanks up to column n (columns counted from 1).
@@ -27,17 +27,24 @@ public:
         text_.append(next - text_.size(), ' ');
         return *this;
     }
+    /// The value in the report pattern with `decimals` decimals ("0." .. "0.0000000"); a
+    /// value that is not finite raises CalcError naming `what`.
+    ReportLine& Pattern(double value, int decimals, const char* what);
+    /// The value in Str form (" .5", "-2"); a value that is not finite raises CalcError.
+    ReportLine& Str(double value, const char* what);
+    /// The value as a plain number (" .5 "); a value that is not finite raises CalcError.
+    ReportLine& Plain(double value, const char* what);
     [[nodiscard]] const std::string& str() const { return text_; }
 
     static constexpr std::size_t kZoneWidth = 14;
 
-private:
+  private:
     std::string text_;
 };
 
 /// The open report file: every line ends with CR LF. A failed write throws CalcError.
 class ReportFile {
-public:
+  public:
     explicit ReportFile(std::ostream& out) : out_(out) {}
 
     void Write(const ReportLine& line) { Write(line.str()); }
@@ -46,7 +53,7 @@ public:
     /// Indent n, then the text.
     void Write(int indent, std::string_view text) { Write(ReportLine().Indent(indent).Text(text)); }
 
-private:
+  private:
     std::ostream& out_;
 };
 

@@ -14,4 +14,13 @@ bool WriteReport(ProgramState& state, Dialogs& dialogs);
 /// check, the jacking force, then WriteReport. False when refused or failed.
 bool RunCalculation(ProgramState& state, Dialogs& dialogs);
 
+/// The losses per location for the report, unless some location already holds a positive
+/// one: friction and anchor set plus the total loss (post-tensioning), the total loss
+/// (pretensioning).
+void FillLocationLosses(DesignData& data, Dialogs& dialogs);
+
+/// Clears the per-location losses and the PRESTRESS load case after a report run, so that the
+/// next run computes them afresh.
+void ClearPrestressCase(DesignData& data);
+
 }  // namespace tarnex
