@@ -26,6 +26,10 @@ bool CalcFrictionAndAnchorSet(DesignData& data, Dialogs& dialogs);
 void CalcLosses(ProgramState& state, Dialogs& dialogs);
 /// Loss at transfer PStrans, after CalcLosses.
 void CalcLossAtTransfer(DesignData& data);
+/// Required prestress (jacking) force: the search over the locations, then Pjack and the
+/// result message. False when the input is incomplete or the search does not converge
+/// (its message shown, Pjack unchanged).
+bool CalcRequiredPrestressForce(DesignData& data, Dialogs& dialogs);
 /// Load stresses at the top and bottom fibers per location.
 void CalcLoadStresses(DesignData& data);
 /// Critical concrete stresses over all locations.

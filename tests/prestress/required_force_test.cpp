@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "design_fixtures.h"
+#include "model/calc_error.h"
+#include "prestress/calc_steps.h"
+#include "support/scripted_dialogs.h"
+
+namespace tarnex {
+namespace {
+
+using testing::AddLocation;
+using testing::PlainBeam;
+using testing::ScriptedDialogs;
+
+const std::string kNoConvergence =
+    "The solution will not converge using the specified\rprestress path due to excessive tension.";
+
+/// Straight steel at e = -15 in: per pound of force the top fiber gets 1/2000 - 20 x 15 / 2e5
+/// = -0.001 psi and the bottom 1/2000 + 0.0015 = 0.002 psi. DM = 13000 kip-in gives 1300 psi
+/// at either fiber, so P4 = 1300 / 0.002 = 650 kips and P1 = (200 + 1300) / 0.001 = 1500 kips.
+DesignData ForceDesign() {
+    DesignData d = PlainBeam();
+    AddLocation(d, 600.0F, 13000000.0F);
+    return d;
+}
+
+TEST(RequiredForce, PretensionedJackingForceAndSteelArea) {
+    ScriptedDialogs dialogs;
+    DesignData d = ForceDesign();
+    ASSERT_TRUE(CalcRequiredPrestressForce(d, dialogs));
+    // As = 650000 / (202500 - 40000) = 4.00 in2; Pjack = 4 x 202500 = 810 kips;
+    // at transfer (40000 - 20250) x 4 + 650000 = 729 kips.
+    EXPECT_EQ(d.Pjack, 810000.0F);
+    ASSERT_EQ(dialogs.messages.size(), 1U);
+    EXPECT_EQ(dialogs.messages[0],
+              "The initial prestress (jacking) force                   = 810.0\r"
+              "The effective prestress force at transfer          = 729.0\r"
+              "The effective prestress force after all losses = 650.0\r"
+              "The required prestressing steel area               = 4.00");
+    ASSERT_EQ(d.PSlossAt.size(), 1);
+    EXPECT_EQ(d.PSlossAt(1), 0.0F);  // working storage, left cleared
+}
+
+TEST(RequiredForce, PostTensionedJackingForceIsTheRequiredForce) {
+    ScriptedDialogs dialogs;
+    DesignData d = ForceDesign();
+    d.prestressing = Prestressing::PostTensioning;
+    d.K = 0.0F;
+    d.MU = 0.0F;
+    d.Aset = 0.0F;
+    d.PSloss = 0.0F;  // no losses: Rf = Rt = 1
+    ASSERT_TRUE(CalcRequiredPrestressForce(d, dialogs));
+    EXPECT_EQ(d.Pjack, 650000.0F);
+    ASSERT_EQ(dialogs.messages.size(), 1U);
+    EXPECT_EQ(dialogs.messages[0],
+              "The minimum jacking force            = 650.0\r"
+              "The required prestressing steel area = 3.21");  // 650000 / 202500
+
+    // With losses at the location the jacking force is raised by PSi / (PSi - loss).
+    ScriptedDialogs lossy;
+    DesignData l = ForceDesign();
+    l.prestressing = Prestressing::PostTensioning;
+    l.K = 0.0F;
+    l.MU = 0.0F;
+    l.Aset = 0.0F;
+    ASSERT_TRUE(CalcRequiredPrestressForce(l, lossy));
+    EXPECT_NEAR(l.Pjack, 650000.0 * 202500.0 / 162500.0, 0.1);
+}
+
+TEST(RequiredForce, RequiredForceEqualToTheCeilingStillConverges) {
+    ScriptedDialogs dialogs;
+    DesignData d = ForceDesign();
+    d.ATS1 = 0.0F;
+    // Non-composite dead load doubles the bottom tension: P4 = 2600 / 0.002 = 1300 kips,
+    // equal to P1 = 1300 / 0.001; only a strictly larger required force fails.
+    d.locations(1).CDM = 13000000.0F;
+    ASSERT_TRUE(CalcRequiredPrestressForce(d, dialogs));
+    EXPECT_EQ(d.Pjack, 1300000.0F * 202500.0F / 162500.0F);
+
+    ScriptedDialogs over;
+    DesignData o = ForceDesign();
+    o.ATS1 = 0.0F;
+    o.Pjack = 1.0F;
+    o.locations(1).CDM = 13100000.0F;
+    EXPECT_FALSE(CalcRequiredPrestressForce(o, over));
+    EXPECT_EQ(over.messages, std::vector<std::string>{kNoConvergence});
+    EXPECT_EQ(o.Pjack, 1.0F);
+}
+
+TEST(RequiredForce, SteelAboveTheCentroidAtTheFirstLocationSetsNoCeiling) {
+    ScriptedDialogs dialogs;
+    DesignData d = ForceDesign();
+    // Parabolic steel at 30 in over the supports (e = +10 in at x = 0, P1 < 0 there).
+    d.PathConfig = static_cast<int>(PathKind::SimpleSimple);
+    d.Yl = d.Yr = 30.0F;
+    d.locations(1).x = 0.0F;
+    d.locations(1).DM = 1000000.0F;
+    AddLocation(d, 600.0F, 13000000.0F);
+    ASSERT_TRUE(CalcRequiredPrestressForce(d, dialogs));
+    EXPECT_EQ(d.Pjack, 810000.0F);  // the ceiling of midspan (1500 kips) admits 650 kips
+}
+
+TEST(RequiredForce, RealTransferCeilingBelowTheRequiredForceDoesNotConverge) {
+    ScriptedDialogs dialogs;
+    DesignData d = ForceDesign();
+    d.Pjack = 5000.0F;
+    // Live load adds 2000 psi bottom tension: P6 = 3300 / 0.002 = 1650 kips > P1 = 1500.
+    d.locations(1).LM = 20000000.0F;
+    EXPECT_FALSE(CalcRequiredPrestressForce(d, dialogs));
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{kNoConvergence});
+    EXPECT_EQ(d.Pjack, 5000.0F);
+}
+
+TEST(RequiredForce, NoTransferLimitAnywhereDoesNotConverge) {
+    ScriptedDialogs dialogs;
+    DesignData d = ForceDesign();
+    d.Ym = 20.0F;  // steel at the centroid: P1 = (-200 - 1300) / 0.0005 < 0
+    EXPECT_FALSE(CalcRequiredPrestressForce(d, dialogs));
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{kNoConvergence});
+}
+
+TEST(RequiredForce, ZeroPSiLessLossIsReported) {
+    ScriptedDialogs dialogs;
+    DesignData d = ForceDesign();
+    d.PSloss = d.PSi;
+    d.Pjack = 3.0F;
+    try {
+        CalcRequiredPrestressForce(d, dialogs);
+        FAIL() << "no error";
+    } catch (const CalcError& e) {
+        EXPECT_STREQ(e.what(), "the initial prestress less the loss is 0");
+    }
+    EXPECT_EQ(d.Pjack, 3.0F);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+}  // namespace
+}  // namespace tarnex
