@@ -7,15 +7,17 @@
 
 namespace tarnex::bench {
 
-/// A pretensioned AASHTO I girder (45 in, 100 ft span) on gross properties with a harped path
-/// and `count` locations spread over the span, each with beam dead, non-composite dead and
-/// live loads of a simple span.
+/// A pretensioned AASHTO I girder (45 in, 100 ft span) acting compositely with an 8 in deck
+/// slab, on gross properties with a harped path and `count` locations spread over the span,
+/// each with beam dead, non-composite dead, composite dead and live loads of a simple span, so
+/// that every report section (stresses, moment capacity, deflections, shear) is written.
 inline tarnex::ProgramState MakeGeneratedDesign(int count, const std::string& output) {
     using namespace tarnex;
     namespace fs = std::filesystem;
     ProgramState state;
     state.output = {true, true, true, true};
     DesignData& d = state.data;
+    d.Composite = true;
     d.ForceFactor = kForceFactor;
     d.MomentFactor = kMomentFactor;
     d.OutputFileName = output;
@@ -26,6 +28,9 @@ inline tarnex::ProgramState MakeGeneratedDesign(int count, const std::string& ou
     d.CSps = 4000;
     d.M28 = 4286826;
     d.Mps = 3834254;
+    d.SUW = 0.0868F;
+    d.SS28 = 4000;
+    d.SM28 = 3833886;
     d.RS = 60000;
     d.RM = 29000000;
     d.PStype = 1;
@@ -58,6 +63,9 @@ inline tarnex::ProgramState MakeGeneratedDesign(int count, const std::string& ou
     d.PathConfig = 1;
     d.Blength = 1200;
     d.Bspace = 96;
+    d.Tslab = 8;
+    d.Beff = 96;
+    d.Haunch = 1;
     d.Xl = 480;
     d.Xm = 600;
     d.Xr = 720;
@@ -77,9 +85,15 @@ inline tarnex::ProgramState MakeGeneratedDesign(int count, const std::string& ou
         loc.DF = 1.3F;
         loc.CDM = static_cast<float>(0.5 / 12 * 1000 * shape);
         loc.CDF = 1.3F;
+        loc.ADM = static_cast<float>(0.2 / 12 * 1000 * shape);
+        loc.ADV = static_cast<float>(0.2 / 12 * 1000 * (span / 2 - x));
+        loc.ADF = 1.3F;
         loc.LM = static_cast<float>(0.64 / 12 * 1000 * shape);
         loc.LV = static_cast<float>(0.64 / 12 * 1000 * (span / 2 - x));
         loc.LF = 2.17F;
+        // The primary prestress is no load in the strength checks (factor 0), so every
+        // factored moment stays positive, as for a simple span.
+        loc.MF = 1.3F;
     }
     return state;
 }

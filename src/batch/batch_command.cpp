@@ -1,11 +1,141 @@
 #include "batch/batch_command.h"
 
+#include <exception>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "batch/batch_dialogs.h"
+#include "batch/batch_options.h"
+#include "model/calc_error.h"
+#include "model/design_data.h"
+#include "model/input_file.h"
+#include "model/setting_handlers.h"
+#include "prestress/buttons.h"
+#include "report/report_writer.h"
+
 namespace tarnex {
 
-int RunBatchCommand(const std::vector<std::string>& /*args*/, std::ostream& /*out*/,
-                    std::ostream& err) {
-    err << "tarnex-batch: not available yet\n";
-    return 1;
+namespace {
+
+constexpr int kExitSuccess = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+/// The file name without its folder, as the file dialog's title gives it.
+std::string FileTitleOf(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
+/// Presses one calculation button; an error escaping it counts as a failed step.
+StepResult PressButton(BatchStep step, ProgramState& state, BatchDialogs& dialogs) {
+    try {
+        switch (step) {
+            case BatchStep::Section:
+                return PressCalcSectionProperties(state, dialogs).result;
+            case BatchStep::EffectiveSlabWidth:
+                return PressCalcEffectiveSlabWidth(state, dialogs).result;
+            case BatchStep::TotalLosses:
+                return PressCalcTotalLosses(state, dialogs).result;
+            case BatchStep::LossAtTransfer:
+                return PressCalcLossAtTransfer(state, dialogs).result;
+            case BatchStep::PrestressForce:
+                return PressCalcPrestressForce(state, dialogs).result;
+        }
+    } catch (const std::exception& error) {
+        dialogs.Print(std::string(kCannotCalculate) + error.what());
+    }
+    return StepResult::Failed;
+}
+
+/// Writes the design as an input file; the report still names INPUT as its input file.
+bool SaveDesign(ProgramState& state, BatchDialogs& dialogs, const std::string& path) {
+    DesignData& data = state.data;
+    const std::string inputName = data.InputFileName;
+    const std::string inputTitle = data.InputFileTitle;
+    data.InputFileName = path;
+    data.InputFileTitle = FileTitleOf(path);
+    bool written = false;
+    try {
+        written = WriteInputFile(state, dialogs);
+    } catch (const std::exception&) {
+        dialogs.Print("Error writing input file");
+    }
+    data.InputFileName = inputName;
+    data.InputFileTitle = inputTitle;
+    return written;
+}
+
+/// The calculation run of the output options dialog with the command line's options.
+bool WriteReportFile(ProgramState& state, BatchDialogs& dialogs, const BatchOptions& options) {
+    DesignData& data = state.data;
+    data.OutputFileName = *options.output;
+    data.OutputFileTitle = FileTitleOf(*options.output);
+    data.OutputTitle = options.title;
+    state.output = options.report;
+    try {
+        return RunCalculation(state, dialogs);
+    } catch (const std::exception& error) {
+        dialogs.Print(std::string("Error in calculations") + kMessageLineBreak + error.what());
+    }
+    return false;
+}
+
+/// One run: start-up, load, steps, save, report. Returns the exit status.
+int RunDesign(const BatchOptions& options, BatchDialogs& dialogs) {
+    // The record is large; keep it off the stack.
+    auto state = std::make_unique<ProgramState>();
+    try {
+        RunStartUp(*state, dialogs);
+    } catch (const std::exception& error) {
+        dialogs.Print(std::string("Error starting up: ") + error.what());
+        return kExitFailed;
+    }
+
+    state->data.InputFileName = options.input;
+    state->data.InputFileTitle = FileTitleOf(options.input);
+    bool loaded = false;
+    try {
+        loaded = ReadInputFile(*state, dialogs);
+    } catch (const std::exception&) {
+        dialogs.Print("Error loading input file");
+    }
+    if (!loaded) return kExitUsage;
+
+    if (options.rh > 0) state->RH = static_cast<float>(options.rh);
+    for (BatchStep step : options.steps) {
+        if (PressButton(step, *state, dialogs) != StepResult::Done) return kExitFailed;
+    }
+    if (options.save) {
+        if (!SaveDesign(*state, dialogs, *options.save)) return kExitFailed;
+        // The save's completeness warnings do not decide the report run: it checks anew.
+        state->data.InputIncomplete = 0;
+    }
+    if (options.output && !WriteReportFile(*state, dialogs, options)) return kExitFailed;
+    return kExitSuccess;
+}
+
+}  // namespace
+
+int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::string error;
+    const std::optional<BatchOptions> options = ParseBatchOptions(args, error);
+    if (!options) {
+        err << "tarnex-batch: " << error << "\n" << BatchUsage();
+        return kExitUsage;
+    }
+    if (options->help) {
+        out << BatchUsage();
+        return kExitSuccess;
+    }
+    BatchDialogs dialogs(err);
+    try {
+        return RunDesign(*options, dialogs);
+    } catch (const std::exception& e) {
+        dialogs.Print(std::string("tarnex-batch: ") + e.what());
+        return kExitFailed;
+    }
 }
 
 }  // namespace tarnex

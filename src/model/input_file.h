@@ -1,9 +1,14 @@
 #pragma once
 
+#include <string>
+
 #include "model/design_data.h"
 #include "model/dialogs.h"
 
 namespace tarnex {
+
+/// The input file text of the design: lines 1 to 22 with CR LF line ends.
+std::string FormatInputFileText(const DesignData& data);
 
 /// Writes the design to data.InputFileName. The previous file is replaced only when the whole
 /// file was written; on failure "Error writing input file" and false.

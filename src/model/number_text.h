@@ -49,4 +49,8 @@ std::optional<float> ParseFileReal(std::string_view item);
 /// One integer item of the input file (blanks and tabs around it ignored).
 std::optional<int> ParseFileInteger(std::string_view item);
 
+/// The value written as a decimal text of at most `digits` significant digits and read
+/// back: RoundToSignificant(0.1 * 3, 15) is exactly 0.3 (the grid's entry round trip).
+double RoundToSignificant(double value, int digits);
+
 }  // namespace tarnex

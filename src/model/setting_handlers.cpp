@@ -1,15 +1,195 @@
 #include "model/setting_handlers.h"
 
-#include <stdexcept>
+#include <string>
+
+#include "model/defaults.h"
 
 namespace tarnex {
 
-void SelectUnits(ProgramState&, Dialogs&, Units) { throw std::logic_error("not implemented"); }
-void SelectDesignCriteria(ProgramState&, Dialogs&, DesignCriteria) { throw std::logic_error("not implemented"); }
-void SelectPrestressing(ProgramState&, Dialogs&, Prestressing) { throw std::logic_error("not implemented"); }
-void SelectSectionBasis(ProgramState&, Dialogs&, SectionBasis) { throw std::logic_error("not implemented"); }
-void SelectComposite(ProgramState&, Dialogs&, bool) { throw std::logic_error("not implemented"); }
-void RunStartUp(ProgramState&, Dialogs&) { throw std::logic_error("not implemented"); }
-void RunResetCommand(ProgramState&, Dialogs&, ResetCommand) { throw std::logic_error("not implemented"); }
+namespace {
+
+constexpr const char* kOverwriteLine = "This will overwrite any parameters you have specified.";
+
+/// The two-line confirmation question of a setting change.
+bool AskToOverwrite(Dialogs& dialogs, const std::string& firstLine, const std::string& title) {
+    return dialogs.AskYesNo(firstLine + kMessageLineBreak + kOverwriteLine, title);
+}
+
+/// Shows the record in the window; the refresh always ends with FillingForm at 0.
+void Refresh(DesignData& data, Dialogs& dialogs) {
+    dialogs.RefreshForm();
+    data.FillingForm = 0;
+}
+
+/// Material and allowable defaults after a criteria or prestressing question answered Yes.
+void ApplyCodeDefaults(ProgramState& state, Dialogs& dialogs) {
+    ApplyMaterialDefaults(state.data);
+    ApplyAllowableDefaults(state);
+    Refresh(state.data, dialogs);
+}
+
+/// Material, section, allowable and configuration defaults after a units question.
+void ApplyUnitDefaults(ProgramState& state, Dialogs& dialogs) {
+    ApplyMaterialDefaults(state.data);
+    ResetSection(state.data);
+    ApplyAllowableDefaults(state);
+    ResetConfiguration(state.data);
+    Refresh(state.data, dialogs);
+}
+
+const char* CriteriaName(DesignCriteria criteria) {
+    switch (criteria) {
+        case DesignCriteria::AASHTO:
+            return "AASHTO";
+        case DesignCriteria::AREMA:
+            return "AREMA";
+        case DesignCriteria::ACI:
+            return "ACI";
+    }
+    return "AASHTO";
+}
+
+}  // namespace
+
+void SelectUnits(ProgramState& state, Dialogs& dialogs, Units units) {
+    DesignData& data = state.data;
+    if (data.units == units) {
+        return;
+    }
+    if (units == Units::Metric && data.FillingForm != 1) {
+        // The user's selection of Metric is refused; English stays selected.
+        dialogs.ShowMessage("The metric units option is not yet available");
+        data.FillingForm = 1;
+        SelectUnits(state, dialogs, Units::English);
+        data.FillingForm = 0;
+        return;
+    }
+    data.units = units;
+    const bool metric = units == Units::Metric;
+    if (metric != (data.FillingForm == 1)) {
+        return;
+    }
+    const bool yes = AskToOverwrite(dialogs,
+                                    std::string("Would you like to change to ") +
+                                        (metric ? "Metric" : "English") + " default parameters?",
+                                    "Program Units");
+    dialogs.SetTooltips();
+    if (yes) {
+        ApplyUnitDefaults(state, dialogs);
+    }
+}
+
+void SelectDesignCriteria(ProgramState& state, Dialogs& dialogs, DesignCriteria criteria) {
+    DesignData& data = state.data;
+    if (data.designCriteria == criteria) {
+        return;
+    }
+    data.designCriteria = criteria;
+    if (data.FillingForm == 1) {
+        return;
+    }
+    if (AskToOverwrite(dialogs,
+                       std::string("Would you like to change to ") + CriteriaName(criteria) +
+                           " default parameters?",
+                       "Design criteria")) {
+        ApplyCodeDefaults(state, dialogs);
+    }
+}
+
+void SelectPrestressing(ProgramState& state, Dialogs& dialogs, Prestressing prestressing) {
+    DesignData& data = state.data;
+    if (data.prestressing == prestressing) {
+        return;
+    }
+    data.prestressing = prestressing;
+    if (data.FillingForm == 1) {
+        return;
+    }
+    const char* name =
+        prestressing == Prestressing::Pretensioning ? "Pretensioning" : "Post-tensioning";
+    if (AskToOverwrite(dialogs,
+                       std::string("Would you like to change to ") + name + " default parameters?",
+                       "Prestressing type")) {
+        ApplyCodeDefaults(state, dialogs);
+    }
+}
+
+void SelectSectionBasis(ProgramState& state, Dialogs& /*dialogs*/, SectionBasis basis) {
+    DesignData& data = state.data;
+    if (data.sectionBasis == basis) {
+        return;
+    }
+    data.sectionBasis = basis;
+    if (data.FillingForm != 1) {
+        data.SectionKeyword = basis == SectionBasis::Gross ? "gross" : "trans";
+    }
+}
+
+void SelectComposite(ProgramState& state, Dialogs& dialogs, bool composite) {
+    DesignData& data = state.data;
+    if (data.Composite == composite) {
+        return;
+    }
+    data.Composite = composite;
+    if (data.FillingForm == 1) {
+        return;
+    }
+    if (composite) {
+        ApplySlabConcreteDefaults(data);
+    } else {
+        ClearSlabConcrete(data);
+    }
+    Refresh(data, dialogs);
+}
+
+void RunStartUp(ProgramState& state, Dialogs& dialogs) {
+    DesignData& data = state.data;
+    if (data.units == Units::English) {
+        data.ForceFactor = kForceFactor;
+        data.MomentFactor = kMomentFactor;
+    }
+    dialogs.SetTooltips();
+    ApplyProgramOptionDefaults(state, dialogs);
+    ApplyMaterialDefaults(data);
+    ResetSection(data);
+    ResetLoads(data);
+    ApplyAllowableDefaults(state);
+    ResetConfiguration(data);
+    Refresh(data, dialogs);
+    data.InputIncomplete = 0;
+}
+
+void RunResetCommand(ProgramState& state, Dialogs& dialogs, ResetCommand command) {
+    DesignData& data = state.data;
+    switch (command) {
+        case ResetCommand::ProgramOptions:
+            ApplyProgramOptionDefaults(state, dialogs);
+            return;
+        case ResetCommand::MaterialProperties:
+            ApplyMaterialDefaults(data);
+            break;
+        case ResetCommand::SectionProperties:
+            ResetSection(data);
+            break;
+        case ResetCommand::Loads:
+            ResetLoads(data);
+            break;
+        case ResetCommand::AllowableStressAndLoss:
+            ApplyAllowableDefaults(state);
+            break;
+        case ResetCommand::Configuration:
+            ResetConfiguration(data);
+            break;
+        case ResetCommand::All:
+            ApplyProgramOptionDefaults(state, dialogs);
+            ApplyMaterialDefaults(data);
+            ResetSection(data);
+            ResetLoads(data);
+            ApplyAllowableDefaults(state);
+            ResetConfiguration(data);
+            break;
+    }
+    Refresh(data, dialogs);
+}
 
 }  // namespace tarnex

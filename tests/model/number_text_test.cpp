@@ -114,5 +114,12 @@ TEST(ParseFileInteger, WholeNumbersOnly) {
     EXPECT_FALSE(ParseFileInteger("99999999999"));
 }
 
+TEST(RoundToSignificant, FifteenDigitRoundTrip) {
+    EXPECT_EQ(RoundToSignificant(0.1 * 3.0, 15), 0.3);  // 0.30000000000000004 without it
+    EXPECT_EQ(RoundToSignificant(2.5 * 12000.0, 15), 30000.0);
+    EXPECT_EQ(RoundToSignificant(-1.23456789012345678, 15), -1.23456789012346);
+    EXPECT_EQ(RoundToSignificant(0.0, 15), 0.0);
+}
+
 }  // namespace
 }  // namespace tarnex

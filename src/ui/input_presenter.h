@@ -1,0 +1,120 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "model/design_data.h"
+#include "model/dialogs.h"
+#include "model/setting_handlers.h"
+#include "ui/window_state.h"
+
+namespace tarnex::ui {
+
+/// What the presenter needs from the desktop beyond message boxes: file dialogs, the busy
+/// window, the report viewer and the output options dialog.
+class ShellPort {
+  public:
+    virtual ~ShellPort() = default;
+    /// An open-file dialog; `filters` in the form "All Files (*.*)|*.*|...", `selected` the
+    /// 1-based filter shown first. Nothing when cancelled.
+    virtual std::optional<std::string> ChooseOpenFile(const std::string& filters, int selected) = 0;
+    /// The save-file dialog, same arguments.
+    virtual std::optional<std::string> ChooseSaveFile(const std::string& filters, int selected) = 0;
+    /// Disables the window with the busy cursor (true) or enables it again (false).
+    virtual void SetBusy(bool busy) = 0;
+    /// Shows the report file in the program's read-only viewer.
+    virtual void ShowReport(const std::string& path) = 0;
+    /// Hides the output options dialog.
+    virtual void HideOutputDialog() = 0;
+};
+
+/// File dialog filters of the input file commands and of the report file command.
+inline constexpr const char* kInputFilters =
+    "All Files (*.*)|*.*|Input Files (*.in)|*.in|Text Files (*.txt)|*.txt";
+inline constexpr const char* kOutputFilters =
+    "All Files (*.*)|*.*|Output Files (*.out)|*.out|Text Files (*.txt)|*.txt";
+
+/// The input window without a display: the state of every control by name, one handler per
+/// event, the form refresh, the tooltips and the menu commands. It is the core's Dialogs: it
+/// forwards message boxes, questions, input boxes and beeps to `outer` and performs the two
+/// window calls itself.
+class InputPresenter : public Dialogs {
+  public:
+    InputPresenter(ProgramState& state, Dialogs& outer, ShellPort* shell = nullptr);
+
+    WindowState& window() { return window_; }
+    [[nodiscard]] const WindowState& window() const { return window_; }
+    ControlState& operator[](const std::string& name) { return window_.Get(name); }
+    ProgramState& state() { return state_; }
+    DesignData& data() { return state_.data; }
+
+    // Events of the input window.
+    /// A key release in a text box whose text is now `text`.
+    void KeyRelease(const std::string& box, const std::string& text);
+    /// Enter pressed in, or focus leaving, a text box (applies the number of locations).
+    void Confirm(const std::string& box, const std::string& text);
+    /// A click on an option button, the composite check box or a command button. For a check
+    /// box `checked` is its new state.
+    void Click(const std::string& control, bool checked = true);
+    /// A click on row `row` of a list.
+    void SelectRow(const std::string& list, int row);
+
+    // Shell commands.
+    void StartUp();
+    void LoadInput();
+    /// Loads an input file as "&Load Input File" does once the dialog has given its path.
+    void LoadInputFile(const std::string& path);
+    void SaveInput();
+    void ChooseReportFile();
+    void ViewReport();
+    void Reset(ResetCommand command);
+    void AskOutputTitle();
+    void CalculateOutput();
+
+    // Dialogs: forwarded to the outer dialogs.
+    void ShowMessage(const std::string& text) override { outer_.ShowMessage(text); }
+    bool AskYesNo(const std::string& text, const std::string& title) override {
+        return outer_.AskYesNo(text, title);
+    }
+    std::string InputBox(const std::string& prompt, const std::string& title,
+                         const std::string& defaultText) override {
+        return outer_.InputBox(prompt, title, defaultText);
+    }
+    void Beep() override { outer_.Beep(); }
+
+    /// Shows the design record in the window (all boxes, lists, pictures, frames).
+    void RefreshForm() override;
+    /// Sets the tooltips of the unit system in force and of the current beam shape.
+    void SetTooltips() override;
+    /// Brings the section tab in line with the beam shape and section number.
+    void ShowSectionInputs();
+
+  private:
+    void SetBox(const std::string& name, const std::string& text) { window_.Get(name).text = text; }
+    void ShowValue(const std::string& name, float value);
+    void ShowWhole(const std::string& name, float value);
+    void ShowPicture(const std::string& array, int index);
+    void SyncSettingButtons();
+    void SyncOutputOptions();
+    void StoreBox(const std::string& box, const std::string& text);
+    void DeriveFrom(const std::string& box);
+    bool StoreLoadEntry(const std::string& box, const std::string& text);
+    void SelectSteelType(int row);
+    void SelectPathConfig(int row);
+    void SetNumberOfLocations(const std::string& text);
+    void StepLocation(int step);
+    void PressButton(const std::string& button);
+    void ClickSetting(const std::string& control, bool checked);
+    void ShowLocation();
+
+    ProgramState& state_;
+    Dialogs& outer_;
+    ShellPort* shell_;
+    WindowState window_;
+};
+
+/// Text of status panel 1 and 2 before any file is chosen.
+inline constexpr const char* kNoInputFile = "No input file specified";
+inline constexpr const char* kNoOutputFile = "No output file specified";
+
+}  // namespace tarnex::ui

@@ -1,0 +1,563 @@
+#include "ui/qt/main_window.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <stdexcept>
+#include <tuple>
+
+#include "ui/control_names.h"
+#include "ui/qt/pictures.h"
+
+// The help pages are compiled into the view library; a static library must register them.
+static void InitHelpResources() { Q_INIT_RESOURCE(help); }
+
+namespace tarnex::ui {
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+void CentreOnScreen(QWidget* window) {
+    const QScreen* screen =
+        window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect area = screen->geometry();
+    const QSize size = window->frameGeometry().size();
+    window->move(area.left() + (area.width() - size.width()) / 2,
+                 area.top() + (area.height() - size.height()) / 2);
+}
+
+QStringList QtFilters(const std::string& filters) {
+    const QStringList parts = Q(filters).split('|');
+    QStringList result;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        result << parts[i].section('(', 0, 0).trimmed() + " (" + patterns.replace(';', ' ') + ")";
+    }
+    return result;
+}
+
+MainWindow::MainWindow(ProgramState& state, Dialogs& dialogs, ShellPort* shell)
+    : state_(state), shell_(shell), presenter_(state, dialogs, shell != nullptr ? shell : this) {
+    InitHelpResources();
+    setObjectName("frminput");
+    setWindowTitle("Prestressed Concrete Beam");
+    BuildTabs();
+    BuildMenus();
+    BuildOutputDialog();
+    auto* panel1 = Named(new QLabel(this), "SBFiles1");
+    auto* panel2 = Named(new QLabel(this), "SBFiles2");
+    statusBar()->setObjectName("SBFiles");
+    statusBar()->addWidget(panel1, 1);
+    statusBar()->addWidget(panel2, 1);
+    Sync();
+}
+
+MainWindow::~MainWindow() = default;
+
+template <typename W>
+W* MainWindow::Named(W* widget, const std::string& name) {
+    widget->setObjectName(Q(name));
+    widgets_[name] = widget;
+    return widget;
+}
+
+void MainWindow::Run(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const std::exception& error) {
+        presenter_.ShowMessage(error.what());
+    }
+    Sync();
+}
+
+QLineEdit* MainWindow::MakeBox(const std::string& name, QWidget* parent) {
+    auto* box = Named(new QLineEdit(parent), name);
+    box->setMinimumWidth(90);
+    box->setMaximumWidth(160);
+    box->installEventFilter(this);
+    connect(box, &QLineEdit::textEdited, this,
+            [this, name](const QString& text) { presenter_[name].text = text.toStdString(); });
+    if (name == "txtnll") {
+        connect(box, &QLineEdit::returnPressed, this, [this, box, name] {
+            Run([&] { presenter_.Confirm(name, box->text().toStdString()); });
+        });
+    }
+    return box;
+}
+
+QLineEdit* MainWindow::AddBox(QFormLayout* form, const QString& label, const std::string& name) {
+    QLineEdit* box = MakeBox(name, form->parentWidget());
+    form->addRow(label, box);
+    return box;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (box != nullptr && !syncing_) {
+        const std::string name = box->objectName().toStdString();
+        if (event->type() == QEvent::KeyRelease) {
+            Run([&] { presenter_.KeyRelease(name, box->text().toStdString()); });
+        } else if (event->type() == QEvent::FocusOut && name == "txtnll") {
+            Run([&] { presenter_.Confirm(name, box->text().toStdString()); });
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::Sync() {
+    syncing_ = true;
+    for (const auto& [name, widget] : widgets_) {
+        if (!presenter_.window().Has(name)) continue;
+        const ControlState& c = presenter_.window().Get(name);
+        const QString text = Q(c.text);
+        widget->setToolTip(Q(c.tooltip));
+        widget->setHidden(!c.visible);
+        if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+            if (box->text() != text) box->setText(text);
+        } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+            label->setText(text);
+        } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+            frame->setEnabled(c.enabled);
+            if (name == "fraLocation") frame->setTitle(text);
+        } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+            QStringList items;
+            for (const std::string& item : c.items) items << Q(item);
+            QStringList current;
+            for (int i = 0; i < list->count(); ++i) current << list->itemText(i);
+            QSignalBlocker block(list);
+            if (items != current) {
+                list->clear();
+                list->addItems(items);
+            }
+            list->setCurrentIndex(c.selection);
+        } else if (auto* check = qobject_cast<QAbstractButton*>(widget)) {
+            if (check->isCheckable()) {
+                QSignalBlocker block(check);
+                check->setChecked(c.checked);
+            }
+        } else {
+            widget->update();  // pictures follow the dimensions as they are typed
+        }
+    }
+    syncing_ = false;
+}
+
+void MainWindow::BuildTabs() {
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName("SSTab1");
+    tabs->addTab(BuildOptionsTab(), "Program Options");
+    tabs->addTab(BuildMaterialsTab(), "&Material Properties");
+    tabs->addTab(BuildSectionTab(), "Section Properties");
+    tabs->addTab(BuildLoadsTab(), "Loads");
+    tabs->addTab(BuildAllowablesTab(), "Allow Stress and Loss");
+    tabs->addTab(BuildConfigurationTab(), "Configuration");
+    setCentralWidget(tabs);
+}
+
+QWidget* MainWindow::BuildOptionsTab() {
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    auto frame = [&](const QString& caption,
+                     const std::vector<std::pair<std::string, QString>>& options, int row,
+                     int column) {
+        auto* box = new QGroupBox(caption, page);
+        auto* layout = new QVBoxLayout(box);
+        for (const auto& [name, text] : options) {
+            QAbstractButton* button = nullptr;
+            if (name == "chkComp") {
+                auto* check = Named(new QCheckBox(text, box), name);
+                connect(check, &QCheckBox::clicked, this,
+                        [this, name](bool on) { Run([&] { presenter_.Click(name, on); }); });
+                button = check;
+            } else {
+                button = Named(new QRadioButton(text, box), name);
+                connect(button, &QAbstractButton::clicked, this,
+                        [this, name] { Run([&] { presenter_.Click(name); }); });
+            }
+            layout->addWidget(button);
+        }
+        layout->addStretch();
+        grid->addWidget(box, row, column);
+    };
+    frame("DESIGN CRITERIA", {{"optAASHTO", "AASHTO"}, {"optAREA", "AREMA"}, {"optACI", "ACI 318"}},
+          0, 0);
+    frame("UNITS", {{"optEnglish", "English"}, {"optMetric", "Metric"}}, 0, 1);
+    frame("PRESTRESSING", {{"optPreT", "Pretensioning"}, {"optPostT", "Post-tensioning"}}, 1, 0);
+    frame("COMPOSITE SLAB", {{"chkComp", "Include composite slab"}}, 1, 1);
+    frame("SECTION PROPERTIES",
+          {{"optGross", "Use gross section properties"},
+           {"optTrans", "Use transformed section properties"}},
+          2, 0);
+    grid->setRowStretch(3, 1);
+    return page;
+}
+
+QWidget* MainWindow::BuildMaterialsTab() {
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    auto frame = [&](const QString& caption, const std::string& name, int row, int column) {
+        auto* box = new QGroupBox(caption, page);
+        if (!name.empty()) Named(box, name);
+        grid->addWidget(box, row, column);
+        return new QFormLayout(box);
+    };
+    QFormLayout* beam = frame("BEAM CONCRETE", "", 0, 0);
+    AddBox(beam, "Unit weight:", "txtBUW");
+    AddBox(beam, "Compressive strength at 28 days:", "txtCS28");
+    AddBox(beam, "Compressive strength at prestressing:", "txtCSps");
+    AddBox(beam, "Modulus of elasticity at 28 days:", "txtM28");
+    AddBox(beam, "Modulus of elasticity at prestressing:", "txtMps");
+    QFormLayout* slab = frame("SLAB CONCRETE", "fraSlabConcrete", 1, 0);
+    AddBox(slab, "Unit weight:", "txtSUW");
+    AddBox(slab, "Compressive strength at 28 days:", "txtSS28");
+    AddBox(slab, "Modulus of elasticity at 28 days:", "txtSM28");
+    QFormLayout* steel = frame("PRESTRESSING STEEL", "", 0, 1);
+    auto* type = Named(new QComboBox(steel->parentWidget()), "cboPStype");
+    connect(type, &QComboBox::activated, this,
+            [this](int row) { Run([&] { presenter_.SelectRow("cboPStype", row); }); });
+    steel->addRow("Type:", type);
+    AddBox(steel, "Diameter:", "txtPSdia");
+    AddBox(steel, "Ultimate strength:", "txtPSus");
+    AddBox(steel, "Yield strength:", "txtPSys");
+    AddBox(steel, "Modulus of elasticity:", "txtPSmod");
+    QFormLayout* mild = frame("MILD REINFORCING", "", 1, 1);
+    AddBox(mild, "Yield strength:", "txtRS");
+    AddBox(mild, "Modulus of elasticity:", "txtRM");
+    QFormLayout* ducts = frame("POST-TENSIONING DUCTS", "fraDucts", 2, 1);
+    AddBox(ducts, "Friction wobble coeff:", "txtK");
+    AddBox(ducts, "Friction curvature coeff:", "txtMU");
+    grid->setRowStretch(3, 1);
+    return page;
+}
+
+QWidget* MainWindow::BuildSectionTab() {
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    auto* sectionFrame = new QGroupBox("BEAM SECTION", page);
+    auto* sectionLayout = new QVBoxLayout(sectionFrame);
+    for (const char* list : {"cboBeam", "cboSection"}) {
+        auto* combo = Named(new QComboBox(sectionFrame), list);
+        const std::string name = list;
+        connect(combo, &QComboBox::activated, this,
+                [this, name](int row) { Run([&] { presenter_.SelectRow(name, row); }); });
+        sectionLayout->addWidget(combo);
+    }
+    grid->addWidget(sectionFrame, 0, 0);
+    auto* dims = new QGroupBox("BEAM DIMENSIONS", page);
+    auto* dimGrid = new QGridLayout(dims);
+    int row = 0;
+    for (const std::string& dim : kDimensionNames) {
+        dimGrid->addWidget(Named(new QLabel(Q(dim), dims), "lbl" + dim), row, 0);
+        dimGrid->addWidget(MakeBox("txt" + dim, dims), row, 1);
+        ++row;
+    }
+    const std::pair<const char*, const char*> props[] = {
+        {"Area", "txtArea"}, {"Mom of Inert", "txtMoI"}, {"Ytop", "txtYtop"}, {"Ybot", "txtYbot"}};
+    int prow = 0;
+    for (const auto& [label, name] : props) {
+        dimGrid->addWidget(new QLabel(label, dims), prow, 2);
+        dimGrid->addWidget(MakeBox(name, dims), prow, 3);
+        ++prow;
+    }
+    auto* calc = Named(new QPushButton("&Calculate", dims), "cmdCalcSP");
+    connect(calc, &QPushButton::clicked, this,
+            [this] { Run([&] { presenter_.Click("cmdCalcSP"); }); });
+    dimGrid->addWidget(calc, prow, 3);
+    dimGrid->setRowStretch(8, 1);
+    grid->addWidget(dims, 1, 0);
+    auto* pictures = new QWidget(page);
+    auto* stack = new QVBoxLayout(pictures);
+    for (int i = 0; i < 6; ++i) {
+        stack->addWidget(
+            Named(new SectionPicture(i, state_.data, pictures), PictureName("imgSect", i)));
+    }
+    grid->addWidget(pictures, 0, 1, 2, 1);
+    grid->setColumnStretch(1, 1);
+    return page;
+}
+
+QWidget* MainWindow::BuildLoadsTab() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    auto* top = new QFormLayout;
+    layout->addLayout(top);
+    top->addRow("Number of Locations:", MakeBox("txtnll", page));
+    auto* jack = new QHBoxLayout;
+    jack->addWidget(MakeBox("txtPjack", page));
+    auto* calc = Named(new QPushButton("&Calculate", page), "cmdCalcPSF");
+    connect(calc, &QPushButton::clicked, this,
+            [this] { Run([&] { presenter_.Click("cmdCalcPSF"); }); });
+    jack->addWidget(calc);
+    jack->addStretch();
+    top->addRow("Initial Prestress Force:", jack);
+
+    auto* frame = Named(new QGroupBox("LOCATION NO ", page), "fraLocation");
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(new QLabel("Distance from left end of beam:", frame), 0, 0, 1, 2);
+    grid->addWidget(MakeBox("txtx", frame), 0, 2);
+    const char* headers[] = {"Axial", "Shear", "Moment", "Factor"};
+    for (int c = 0; c < 4; ++c)
+        grid->addWidget(new QLabel(headers[c], frame), 1, c + 1, Qt::AlignHCenter);
+    const char* rows[] = {
+        "Beam Dead:", "Non-Comp Dead:",       "Composite Dead:", "Live plus Impact:",
+        "Prestress:", "Secondary Prestress:", "Miscellaneous:"};
+    for (int r = 0; r < 7; ++r) {
+        grid->addWidget(new QLabel(rows[r], frame), r + 2, 0);
+        for (int c = 0; c < 4; ++c) {
+            grid->addWidget(MakeBox("txt" + kLoadCasePrefixes[r] + kLoadColumns[c], frame), r + 2,
+                            c + 1);
+        }
+    }
+    auto* steps = new QHBoxLayout;
+    for (const auto& [name, arrow] :
+         {std::pair{"cmdPrev", Qt::LeftArrow}, std::pair{"cmdNext", Qt::RightArrow}}) {
+        auto* button = Named(new QToolButton(frame), name);
+        button->setArrowType(arrow);
+        const std::string control = name;
+        connect(button, &QToolButton::clicked, this,
+                [this, control] { Run([&] { presenter_.Click(control); }); });
+        steps->addWidget(button);
+    }
+    steps->addStretch();
+    grid->addLayout(steps, 9, 1, 1, 4);
+    layout->addWidget(frame);
+    layout->addStretch();
+    return page;
+}
+
+QWidget* MainWindow::BuildAllowablesTab() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    auto* stresses = new QGroupBox("ALLOWABLE STRESSES", page);
+    auto* form = new QFormLayout(stresses);
+    AddBox(form, "Initial concrete compressive stress:", "txtACS1");
+    AddBox(form, "Initial concrete tensile stress:", "txtATS1");
+    AddBox(form, "Final concrete compressive stress:", "txtACS2");
+    AddBox(form, "Final concrete tensile stress:", "txtATS2");
+    AddBox(form, "Initial prestress:", "txtPSi");
+    layout->addWidget(stresses);
+    auto* losses = new QGroupBox("PRESTRESS LOSSES", page);
+    auto* lossForm = new QFormLayout(losses);
+    auto withButton = [&](const QString& label, const std::string& box, const std::string& button,
+                          const QString& caption) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(MakeBox(box, losses));
+        auto* push = Named(new QPushButton(caption, losses), button);
+        connect(push, &QPushButton::clicked, this,
+                [this, button] { Run([&] { presenter_.Click(button); }); });
+        row->addWidget(push);
+        row->addStretch();
+        lossForm->addRow(label, row);
+    };
+    withButton("Total prestress losses (excluding friction):", "txtPSloss", "cmdcalcloss",
+               "&Calculate");
+    withButton("Prestress losses at time of transfer:", "txtPStrans", "cmdCalcTrans", "C&alculate");
+    AddBox(lossForm, "Anchor set (left):", "txtAset");
+    layout->addWidget(losses);
+    layout->addStretch();
+    return page;
+}
+
+QWidget* MainWindow::BuildConfigurationTab() {
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    auto* beam = new QGroupBox("BEAM CONFIGURATION", page);
+    auto* beamForm = new QFormLayout(beam);
+    AddBox(beamForm, "Beam length:", "txtBlength");
+    AddBox(beamForm, "Beam spacing:", "txtBspace");
+    grid->addWidget(beam, 0, 0);
+    auto* slab = Named(new QGroupBox("SLAB CONFIGURATION", page), "fraSlabConfig");
+    auto* slabForm = new QFormLayout(slab);
+    AddBox(slabForm, "Slab thickness:", "txtTslab");
+    AddBox(slabForm, "Average haunch depth:", "txtHaunch");
+    AddBox(slabForm, "Slab cross slope:", "txtSlope");
+    auto* beffRow = new QHBoxLayout;
+    beffRow->addWidget(MakeBox("txtBeff", slab));
+    auto* calc = Named(new QPushButton("&Calculate", slab), "cmdcalcbeff");
+    connect(calc, &QPushButton::clicked, this,
+            [this] { Run([&] { presenter_.Click("cmdcalcbeff"); }); });
+    beffRow->addWidget(calc);
+    beffRow->addStretch();
+    slabForm->addRow("Effective slab width:", beffRow);
+    grid->addWidget(slab, 1, 0);
+    auto* path = new QGroupBox("PRESTRESS PATH", page);
+    auto* pathGrid = new QGridLayout(path);
+    pathGrid->addWidget(new QLabel("Configuration:", path), 0, 0);
+    auto* config = Named(new QComboBox(path), "cboConfig");
+    connect(config, &QComboBox::activated, this,
+            [this](int row) { Run([&] { presenter_.SelectRow("cboConfig", row); }); });
+    pathGrid->addWidget(config, 0, 1, 1, 3);
+    const char* xs[] = {"Xleft:", "Xmiddle:", "Xright:"};
+    const char* ys[] = {"Yleft:", "Ymiddle:", "Yright:"};
+    const char* xn[] = {"txtXl", "txtXm", "txtXr"};
+    const char* yn[] = {"txtYl", "txtYm", "txtYr"};
+    for (int i = 0; i < 3; ++i) {
+        pathGrid->addWidget(new QLabel(xs[i], path), i + 1, 0);
+        pathGrid->addWidget(MakeBox(xn[i], path), i + 1, 1);
+        pathGrid->addWidget(new QLabel(ys[i], path), i + 1, 2);
+        pathGrid->addWidget(MakeBox(yn[i], path), i + 1, 3);
+    }
+    for (int i = 0; i < 6; ++i) {
+        pathGrid->addWidget(Named(new PathPicture(i, state_.data, path), PictureName("imgPath", i)),
+                            4, 0, 1, 4);
+    }
+    grid->addWidget(path, 0, 1, 3, 1);
+    grid->setRowStretch(2, 1);
+    grid->setColumnStretch(1, 1);
+    return page;
+}
+
+void MainWindow::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    auto entry = [&](QMenu* menu, const QString& caption, const char* name,
+                     const std::function<void()>& command) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, [this, command] { Run(command); });
+        return action;
+    };
+    QMenu* file = bar->addMenu("&File");
+    file->setObjectName("mnuFile");
+    entry(file, "&Load Input File", "mnuLoadIF", [this] { presenter_.LoadInput(); });
+    QMenu* save = file->addMenu("&Save");
+    save->setObjectName("mnuSave");
+    entry(save, "&Input As", "mnuSaveIF", [this] { presenter_.SaveInput(); });
+    entry(save, "&Output As", "mnuSaveOF", [this] { presenter_.ChooseReportFile(); });
+    file->addSeparator();
+    entry(file, "&Exit", "mnuExit", [] { QApplication::exit(0); });
+    QMenu* define = bar->addMenu("&Define");
+    define->setObjectName("mnuDefine");
+    entry(define, "&Calcs to Output", "mnuCalcs", [this] { ShowOutputDialog(); });
+    QMenu* reset = bar->addMenu("&Reset");
+    reset->setObjectName("mnuReset");
+    const std::tuple<const char*, const char*, ResetCommand> resets[] = {
+        {"&Program Options", "mnuResetOptions", ResetCommand::ProgramOptions},
+        {"&Material Properties", "mnuResetMaterial", ResetCommand::MaterialProperties},
+        {"Section &Properties", "mnuResetSection", ResetCommand::SectionProperties},
+        {"&Loads", "mnuResetLoads", ResetCommand::Loads},
+        {"Allowable &Stress and Loss", "mnuResetAllowable", ResetCommand::AllowableStressAndLoss},
+        {"&Configuration", "mnuResetConfig", ResetCommand::Configuration},
+        {"&All", "mnuResetAll", ResetCommand::All}};
+    for (const auto& [caption, name, command] : resets) {
+        const ResetCommand c = command;
+        entry(reset, caption, name, [this, c] { presenter_.Reset(c); });
+    }
+    QMenu* view = bar->addMenu("&View");
+    view->setObjectName("mnuView");
+    entry(view, "&Output", "mnuViewOutput", [this] { presenter_.ViewReport(); });
+    QMenu* help = bar->addMenu("&Help");
+    help->setObjectName("mnuHelp");
+    entry(help, "&About TARNEX", "mnuAbout", [this] {
+        QDialog* box = aboutBox();
+        box->show();
+        CentreOnScreen(box);
+    });
+    entry(help, "&Contents", "mnuContents", [this] { ShowHelpTopic("Introduction.htm"); });
+}
+
+void MainWindow::BuildOutputDialog() {
+    outputDialog_ = new QDialog(this);
+    outputDialog_->setObjectName("frmcalcs");
+    outputDialog_->setWindowTitle("Define Calcs");
+    outputDialog_->setModal(false);
+    auto* layout = new QVBoxLayout(outputDialog_);
+    auto* bar = new QMenuBar(outputDialog_);
+    QMenu* define = bar->addMenu("&Define");
+    QAction* title = define->addAction("&Output Title (optional)");
+    title->setObjectName("mnuOutputTitle");
+    connect(title, &QAction::triggered, this,
+            [this] { Run([&] { presenter_.AskOutputTitle(); }); });
+    layout->setMenuBar(bar);
+    auto* frame = new QGroupBox("OUTPUT OPTIONS", outputDialog_);
+    auto* options = new QVBoxLayout(frame);
+    const std::pair<const char*, const char*> boxes[] = {{"chkStress", "Stresses"},
+                                                         {"chkDefl", "Deflections"},
+                                                         {"chkUMom", "Ultimate Moment"},
+                                                         {"chkUShear", "Ultimate Shear"}};
+    for (const auto& [name, caption] : boxes) {
+        auto* check = Named(new QCheckBox(caption, frame), name);
+        const std::string control = name;
+        connect(check, &QCheckBox::clicked, this,
+                [this, control](bool on) { Run([&] { presenter_.Click(control, on); }); });
+        options->addWidget(check);
+    }
+    layout->addWidget(frame);
+    auto* calc = Named(new QPushButton("&Calculate Output", outputDialog_), "cmdCalc");
+    connect(calc, &QPushButton::clicked, this,
+            [this] { Run([&] { presenter_.Click("cmdCalc"); }); });
+    layout->addWidget(calc);
+}
+
+void MainWindow::ShowOutputDialog() {
+    Sync();
+    outputDialog_->show();
+    outputDialog_->adjustSize();
+    CentreOnScreen(outputDialog_);
+    outputDialog_->raise();
+}
+
+void MainWindow::StartUp() {
+    Run([&] { presenter_.StartUp(); });
+    resize(sizeHint().expandedTo(QSize(900, 620)));
+    CentreOnScreen(this);
+}
+
+void MainWindow::LoadInputFile(const std::string& path) {
+    Run([&] { presenter_.LoadInputFile(path); });
+}
+
+std::optional<std::string> MainWindow::ChooseOpenFile(const std::string& filters, int selected) {
+    const QStringList list = QtFilters(filters);
+    QString chosenFilter = list.value(selected - 1);
+    const QString path =
+        QFileDialog::getOpenFileName(this, "Open", Q(lastFile_), list.join(";;"), &chosenFilter);
+    if (path.isEmpty()) return std::nullopt;
+    lastFile_ = path.toStdString();
+    return lastFile_;
+}
+
+std::optional<std::string> MainWindow::ChooseSaveFile(const std::string& filters, int selected) {
+    const QStringList list = QtFilters(filters);
+    QString chosenFilter = list.value(selected - 1);
+    const QString path =
+        QFileDialog::getSaveFileName(this, "Save As", Q(lastFile_), list.join(";;"), &chosenFilter);
+    if (path.isEmpty()) return std::nullopt;
+    lastFile_ = path.toStdString();
+    return lastFile_;
+}
+
+void MainWindow::SetBusy(bool busy) {
+    Sync();
+    setEnabled(!busy);
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+    repaint();
+}
+
+void MainWindow::HideOutputDialog() { outputDialog_->hide(); }
+
+}  // namespace tarnex::ui

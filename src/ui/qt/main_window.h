@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "model/design_data.h"
+#include "ui/input_presenter.h"
+#include "ui/qt/qt_dialogs.h"
+
+class QFormLayout;
+class QGridLayout;
+class QLineEdit;
+
+namespace tarnex::ui {
+
+/// The main window `frminput`: six tabs, menus and status bar, mirroring the presenter. Each
+/// widget's objectName is its control name; events go to the presenter and the window is
+/// then brought in line with the presenter's state.
+class MainWindow : public QMainWindow, private ShellPort {
+    Q_OBJECT
+
+  public:
+    /// `dialogs` answers the core's messages and questions; `shell` (when given) replaces the
+    /// window's own file dialogs and report viewer, for tests.
+    MainWindow(ProgramState& state, Dialogs& dialogs, ShellPort* shell = nullptr);
+    ~MainWindow() override;
+
+    InputPresenter& presenter() { return presenter_; }
+    /// Start-up: factors, defaults, tooltips and refresh, then the window centred.
+    void StartUp();
+    /// Brings every widget in line with the presenter.
+    void Sync();
+    QDialog* outputDialog() { return outputDialog_; }
+    QDialog* aboutBox();
+    QDialog* helpWindow();
+    QDialog* reportViewer() { return reportViewer_; }
+    /// Loads an input file as "&Load Input File" does, without the file dialog.
+    void LoadInputFile(const std::string& path);
+    /// Opens the output options dialog, centred.
+    void ShowOutputDialog();
+    /// Opens the help window at a topic page.
+    void ShowHelpTopic(const QString& topic);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // ShellPort
+    std::optional<std::string> ChooseOpenFile(const std::string& filters, int selected) override;
+    std::optional<std::string> ChooseSaveFile(const std::string& filters, int selected) override;
+    void SetBusy(bool busy) override;
+    void ShowReport(const std::string& path) override;
+    void HideOutputDialog() override;
+
+    void BuildTabs();
+    void BuildMenus();
+    void BuildOutputDialog();
+    QWidget* BuildOptionsTab();
+    QWidget* BuildMaterialsTab();
+    QWidget* BuildSectionTab();
+    QWidget* BuildLoadsTab();
+    QWidget* BuildAllowablesTab();
+    QWidget* BuildConfigurationTab();
+    QLineEdit* AddBox(QFormLayout* form, const QString& label, const std::string& name);
+    QLineEdit* MakeBox(const std::string& name, QWidget* parent);
+    template <typename W>
+    W* Named(W* widget, const std::string& name);
+    void Run(const std::function<void()>& action);
+
+    ProgramState& state_;
+    ShellPort* shell_;
+    InputPresenter presenter_;
+    std::map<std::string, QWidget*> widgets_;
+    QDialog* outputDialog_ = nullptr;
+    QDialog* aboutBox_ = nullptr;
+    QDialog* helpWindow_ = nullptr;
+    QDialog* reportViewer_ = nullptr;
+    std::string lastFile_;
+    bool syncing_ = false;
+};
+
+/// Centres a window on its screen: left = (screen width - width) / 2, likewise the top.
+void CentreOnScreen(QWidget* window);
+
+/// Qt file dialog filters from the "Name (*.x)|*.x|..." form.
+QStringList QtFilters(const std::string& filters);
+
+}  // namespace tarnex::ui

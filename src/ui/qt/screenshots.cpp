@@ -1,0 +1,45 @@
+#include "ui/qt/screenshots.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+
+#include "ui/qt/main_window.h"
+
+namespace tarnex::ui {
+
+namespace {
+
+void Save(QWidget* widget, const QString& file) {
+    QApplication::processEvents();
+    widget->grab().save(file);
+}
+
+}  // namespace
+
+void SaveScreenshots(MainWindow& window, const QString& folder) {
+    QDir().mkpath(folder);
+    auto* tabs = window.findChild<QTabWidget*>("SSTab1");
+    const char* names[] = {"program-options", "material-properties",   "section-properties",
+                           "loads",           "allow-stress-and-loss", "configuration"};
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        Save(&window, folder + QString("/tab%1-%2.png").arg(i).arg(names[i]));
+    }
+    window.ShowOutputDialog();
+    Save(window.outputDialog(), folder + "/define-calcs.png");
+    DesignData& data = window.presenter().data();
+    data.OutputFileName = QDir(folder).filePath("example.out").toStdString();
+    data.OutputFileTitle = "example.out";
+    window.presenter().CalculateOutput();
+    window.Sync();
+    window.presenter().ViewReport();
+    if (window.reportViewer() != nullptr)
+        Save(window.reportViewer(), folder + "/report-viewer.png");
+    window.ShowHelpTopic("Introduction.htm");
+    Save(window.helpWindow(), folder + "/help.png");
+    window.aboutBox()->show();
+    Save(window.aboutBox(), folder + "/about.png");
+}
+
+}  // namespace tarnex::ui

@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadText(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::string Quoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) {
+        if (c == '\'') {
+            quoted += "'\\''";
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "'";
+}
+
+/// Runs the built tarnex-batch in a scratch folder and keeps its exit status and output.
+class BatchRun : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("tarnex_batch_" +
+                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                   "_" + std::to_string(std::random_device{}()));
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    int Run(const std::vector<std::string>& args) {
+        std::string command = Quoted(TARNEX_BATCH_EXE);
+        for (const std::string& arg : args) command += " " + Quoted(arg);
+        command += " >" + Quoted((folder_ / "stdout.txt").string()) + " 2>" +
+                   Quoted((folder_ / "stderr.txt").string());
+        const int status = std::system(command.c_str());
+        out = ReadText(folder_ / "stdout.txt");
+        err = ReadText(folder_ / "stderr.txt");
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+    std::string Example(const std::string& name) const {
+        return std::string(TARNEX_SOURCE_DIR) + "/examples/" + name;
+    }
+    std::string WriteText(const std::string& name, const std::string& text) const {
+        std::ofstream(PathOf(name), std::ios::binary) << text;
+        return PathOf(name);
+    }
+
+    fs::path folder_;
+    std::string out, err;
+};
+
+TEST_F(BatchRun, HelpPrintsTheUsageAndSucceeds) {
+    EXPECT_EQ(Run({"--help"}), 0);
+    EXPECT_NE(out.find("Usage: tarnex-batch [OPTIONS] INPUT"), std::string::npos);
+    EXPECT_NE(out.find("section, beff, losses, transfer, pjack"), std::string::npos);
+    EXPECT_TRUE(err.empty());
+    EXPECT_EQ(Run({"-h"}), 0);
+}
+
+TEST_F(BatchRun, UsageErrorsPrintTheUsageAndExitTwo) {
+    const std::string input = Example("solid-slab.in");
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"--frobnicate", input},
+        {input, input},
+        {"--calc", "section,magic", input},
+        {"--calc", "", input},
+        {"--rh", "wet", input},
+        {"--rh", "150", input},
+        {"--save"},
+        {"-o"},
+        {"--all=yes", input},
+    };
+    for (const auto& args : cases) {
+        EXPECT_EQ(Run(args), 2) << (args.empty() ? "(none)" : args[0]);
+        EXPECT_NE(err.find("Usage: tarnex-batch"), std::string::npos);
+        EXPECT_TRUE(out.empty());
+    }
+}
+
+TEST_F(BatchRun, SaveReproducesEachExampleByteForByte) {
+    for (const char* name :
+         {"pretensioned-i-girder.in", "post-tensioned-box-girder.in", "solid-slab.in"}) {
+        const std::string saved = PathOf(std::string("saved-") + name);
+        EXPECT_EQ(Run({Example(name), "--save", saved}), 0) << name << "\n" << err;
+        EXPECT_TRUE(err.empty()) << name << ": " << err;
+        EXPECT_EQ(ReadText(saved), ReadText(Example(name))) << name;
+    }
+}
+
+TEST_F(BatchRun, UnreadableInputIsReportedAndExitsTwo) {
+    EXPECT_EQ(Run({PathOf("nowhere.in"), "--save", PathOf("copy.in")}), 2);
+    EXPECT_EQ(err, "Error reading input file\n");
+    EXPECT_FALSE(fs::exists(PathOf("copy.in")));
+
+    std::string text = ReadText(Example("solid-slab.in"));
+    text.replace(text.find("60000"), 5, "sixty");
+    EXPECT_EQ(Run({WriteText("word.in", text), "--save", PathOf("copy.in")}), 2);
+    EXPECT_EQ(err, "Error reading input file\n");
+    EXPECT_FALSE(fs::exists(PathOf("copy.in")));
+
+    EXPECT_EQ(Run({WriteText("empty.in", "")}), 2);
+    EXPECT_EQ(err, "Error reading input file\n");
+}
+
+TEST_F(BatchRun, FailedSaveExitsOneAndRunsNoReport) {
+    EXPECT_EQ(Run({Example("solid-slab.in"), "--save", PathOf("no/such/folder/x.in"), "-o",
+                   PathOf("report.out")}),
+              1);
+    EXPECT_EQ(err, "Error writing input file\n");
+    EXPECT_FALSE(fs::exists(PathOf("report.out")));
+}
+
+TEST_F(BatchRun, SavingAnIncompleteDesignWarnsOnStderrAndWrites) {
+    // The slab with its path height cleared: the prestress path is missing.
+    std::string text = ReadText(Example("solid-slab.in"));
+    const std::string ym = "0,3,180,3,360,3";
+    ASSERT_NE(text.find(ym), std::string::npos);
+    text.replace(text.find(ym), ym.size(), "0,3,180,0,360,3");
+    EXPECT_EQ(Run({WriteText("nopath.in", text), "--save", PathOf("nopath-copy.in")}), 0);
+    EXPECT_EQ(err, "Enter prestress path\n");
+    EXPECT_EQ(ReadText(PathOf("nopath-copy.in")), text);
+}
+
+TEST_F(BatchRun, ARefusedStepStopsTheRunBeforeSaveAndReport) {
+    std::string text = ReadText(Example("solid-slab.in"));
+    const std::string ym = "0,3,180,3,360,3";
+    text.replace(text.find(ym), ym.size(), "0,3,180,0,360,3");
+    EXPECT_EQ(Run({WriteText("nopath.in", text), "--rh", "70", "--calc", "pjack", "--save",
+                   PathOf("after.in"), "-o", PathOf("after.out")}),
+              1);
+    EXPECT_FALSE(fs::exists(PathOf("after.in")));
+    EXPECT_FALSE(fs::exists(PathOf("after.out")));
+    EXPECT_NE(err.find("Enter prestress path"), std::string::npos) << err;
+}
+
+/// The solid slab example with one piece of its text replaced.
+std::string SlabWith(const std::string& from, const std::string& to) {
+    std::string text = ReadText(std::string(TARNEX_SOURCE_DIR) + "/examples/solid-slab.in");
+    const std::size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos) text.replace(at, from.size(), to);
+    return text;
+}
+
+TEST_F(BatchRun, HumidityPromptIsPrintedUnlessAPositiveHumidityIsGiven) {
+    const std::string prompt = "Enter mean annual ambient relative humidity in percent\n";
+    EXPECT_EQ(Run({"--calc", "losses", Example("solid-slab.in")}), 0);
+    EXPECT_EQ(err, prompt);
+    EXPECT_EQ(Run({"--rh", "0", "--calc", "losses", Example("solid-slab.in")}), 0);
+    EXPECT_EQ(err, prompt);
+    EXPECT_EQ(Run({"--rh", "70", "--calc", "losses", Example("solid-slab.in")}), 0);
+    EXPECT_TRUE(err.empty()) << err;
+}
+
+TEST_F(BatchRun, ReportNamesInputAndOutputFilesWithoutTheirFolders) {
+    EXPECT_EQ(Run({"--all", "--title", "Bridge 12 slab span", "-o", PathOf("r.out"),
+                   Example("solid-slab.in")}),
+              0)
+        << err;
+    const std::string report = ReadText(PathOf("r.out"));
+    EXPECT_NE(report.find("Input file  = solid-slab.in\r\n"), std::string::npos);
+    EXPECT_NE(report.find("Output file = r.out\r\n"), std::string::npos);
+    EXPECT_NE(report.find("Bridge 12 slab span"), std::string::npos);
+}
+
+TEST_F(BatchRun, FailedReportRunPrintsTheErrorAndItsCause) {
+    EXPECT_EQ(Run({"-o", PathOf("no/folder/r.out"), Example("solid-slab.in")}), 1);
+    EXPECT_EQ(err.rfind("Error in calculations\n", 0), 0U) << err;
+    EXPECT_GT(err.size(), std::string("Error in calculations\n").size() + 1);
+    EXPECT_FALSE(fs::exists(PathOf("no/folder/r.out")));
+}
+
+TEST_F(BatchRun, StepsRunInOrderAndTheFirstRefusalStops) {
+    // The force step reports its result and goes on; the slab width of a slab without a
+    // composite slab is refused, so neither the save nor the report runs.
+    EXPECT_EQ(Run({"--rh", "70", "--calc", "pjack,beff,section", Example("solid-slab.in"), "--save",
+                   PathOf("after.in"), "-o", PathOf("after.out")}),
+              1);
+    const std::size_t force = err.find("The initial prestress (jacking) force");
+    const std::size_t refusal = err.find("Enter slab thickness");
+    EXPECT_NE(force, std::string::npos) << err;
+    EXPECT_NE(refusal, std::string::npos) << err;
+    EXPECT_LT(force, refusal);
+    EXPECT_FALSE(fs::exists(PathOf("after.in")));
+    EXPECT_FALSE(fs::exists(PathOf("after.out")));
+}
+
+TEST_F(BatchRun, NoticeOfAGeneralSectionDoesNotStopTheRun) {
+    const std::string input = WriteText("general.in", SlabWith("\r\n4\r\n0\r\n", "\r\n0\r\n0\r\n"));
+    EXPECT_EQ(Run({"--calc", "section", input, "--save", PathOf("general-copy.in")}), 0) << err;
+    EXPECT_EQ(err, "General section properties must be input directly.\n");
+    EXPECT_EQ(ReadText(PathOf("general-copy.in")), ReadText(input));
+}
+
+TEST_F(BatchRun, SectionWithoutDimensionsIsRefused) {
+    const std::string input =
+        WriteText("nodims.in", SlabWith("\r\n4\r\n0\r\n18,48,", "\r\n1\r\n0\r\n0,0,"));
+    EXPECT_EQ(Run({"--calc", "section", input, "--save", PathOf("nodims-copy.in")}), 1);
+    EXPECT_NE(err.find("Enter the section dimensions: "), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists(PathOf("nodims-copy.in")));
+}
+
+}  // namespace

@@ -1,0 +1,235 @@
+#include <cmath>
+
+#include "presenter_fixture.h"
+
+namespace tarnex::ui::testing {
+namespace {
+
+using FieldBindingTest = PresenterTest;
+
+TEST_F(FieldBindingTest, FinalStrengthDerivesModulusAndFinalAllowables) {
+    Type("txtCS28", "5000");
+    EXPECT_EQ(data.CS28, 5000.0F);
+    EXPECT_NEAR(data.M28, 4286414.5F, 0.5F);
+    EXPECT_EQ(Text("txtM28"), " 4286414");
+    EXPECT_EQ(data.ACS2, 2000.0F);
+    EXPECT_EQ(Text("txtACS2"), " 2000");
+    EXPECT_NEAR(data.ATS2, 424.26F, 0.01F);  // stored unrounded, shown whole
+    EXPECT_EQ(Text("txtATS2"), " 424");
+}
+
+TEST_F(FieldBindingTest, FinalAllowablesFollowTheCriteria) {
+    data.designCriteria = DesignCriteria::ACI;
+    Type("txtCS28", "5000");
+    EXPECT_EQ(data.ACS2, 2250.0F);
+    EXPECT_EQ(Text("txtATS2"), " 424");
+    data.designCriteria = DesignCriteria::AREMA;
+    Type("txtCS28", "5000");
+    EXPECT_EQ(data.ACS2, 2000.0F);
+    EXPECT_EQ(data.ATS2, 0.0F);
+    EXPECT_EQ(Text("txtATS2"), " 0");
+}
+
+TEST_F(FieldBindingTest, InitialAllowablesFollowPrestressingAndCriteria) {
+    data.prestressing = Prestressing::PostTensioning;
+    Type("txtCSps", "4000");
+    EXPECT_EQ(data.ACS1, 2200.0F);
+    EXPECT_EQ(Text("txtATS1"), " 190");
+    EXPECT_NEAR(data.ATS1, 189.74F, 0.01F);
+    data.designCriteria = DesignCriteria::ACI;
+    Type("txtCSps", "4000");
+    EXPECT_EQ(data.ACS1, 2400.0F);
+    data.designCriteria = DesignCriteria::AASHTO;
+    data.prestressing = Prestressing::Pretensioning;
+    Type("txtCSps", "4000");
+    EXPECT_EQ(data.ACS1, 2400.0F);
+    EXPECT_EQ(Text("txtACS1"), " 2400");
+}
+
+TEST_F(FieldBindingTest, UnitWeightDerivesBothModuli) {
+    Type("txtBUW", "0.08");
+    EXPECT_EQ(data.BUW, 0.08F);
+    const double w = 1728.0 * static_cast<double>(0.08F);
+    EXPECT_FLOAT_EQ(data.M28, 33.0 * std::pow(w, 1.5) * std::sqrt(4000.0));
+    EXPECT_EQ(data.Mps, data.M28);  // CS28 and CSps are both 4000 at start
+    Type("txtSS28", "5000");
+    Type("txtSUW", "0.0868");
+    EXPECT_NEAR(data.SM28, 4286414.5F, 0.5F);
+}
+
+TEST_F(FieldBindingTest, MetricTypingChangesOnlyTheField) {
+    data.units = Units::Metric;
+    const float m28 = data.M28, mps = data.Mps, acs1 = data.ACS1, ats1 = data.ATS1;
+    const float acs2 = data.ACS2, ats2 = data.ATS2, sm28 = data.SM28;
+    const std::string shownM28 = Text("txtM28");
+    Type("txtBUW", "0.05");
+    Type("txtCS28", "30");
+    Type("txtCSps", "25");
+    Type("txtSUW", "0.02");
+    Type("txtSS28", "28");
+    EXPECT_EQ(data.BUW, 0.05F);
+    EXPECT_EQ(data.CS28, 30.0F);
+    EXPECT_EQ(data.CSps, 25.0F);
+    EXPECT_EQ(data.SUW, 0.02F);
+    EXPECT_EQ(data.SS28, 28.0F);
+    EXPECT_EQ(data.M28, m28);
+    EXPECT_EQ(data.Mps, mps);
+    EXPECT_EQ(data.ACS1, acs1);
+    EXPECT_EQ(data.ATS1, ats1);
+    EXPECT_EQ(data.ACS2, acs2);
+    EXPECT_EQ(data.ATS2, ats2);
+    EXPECT_EQ(data.SM28, sm28);
+    EXPECT_EQ(Text("txtM28"), shownM28);
+}
+
+TEST_F(FieldBindingTest, NegativeStrengthLeavesDerivedFieldsAlone) {
+    const float m28 = data.M28, ats2 = data.ATS2;
+    Type("txtCS28", "-4000");
+    EXPECT_EQ(data.CS28, -4000.0F);
+    EXPECT_EQ(data.M28, m28);
+    EXPECT_EQ(data.ATS2, ats2);
+    EXPECT_EQ(data.ACS2, -1600.0F);
+}
+
+TEST_F(FieldBindingTest, UltimateStrengthDerivesYieldInEitherUnitSystem) {
+    data.PStype = 0;
+    Type("txtPSus", "250000");
+    EXPECT_EQ(data.PSys, 212500.0F);
+    EXPECT_EQ(Text("txtPSys"), " 212500");
+    data.PStype = 1;
+    data.units = Units::Metric;
+    Type("txtPSus", "1860");
+    EXPECT_EQ(data.PSys, 1674.0F);
+}
+
+TEST_F(FieldBindingTest, JackingForceIgnoresZeroAndEmpty) {
+    Type("txtPjack", "250.5");
+    EXPECT_EQ(data.Pjack, 250500.0F);
+    Type("txtPjack", "");
+    EXPECT_EQ(data.Pjack, 250500.0F);
+    Type("txtPjack", "0");
+    EXPECT_EQ(data.Pjack, 250500.0F);
+    Type("txtPjack", "12 kips");
+    EXPECT_EQ(data.Pjack, 12000.0F);
+}
+
+TEST_F(FieldBindingTest, PlainBoxesReadTheLeadingNumber) {
+    Type("txtBlength", "12.5 in");
+    EXPECT_EQ(data.Blength, 12.5F);
+    Type("txtBlength", "abc");
+    EXPECT_EQ(data.Blength, 0.0F);
+    Type("txtYm", " 1 2");
+    EXPECT_EQ(data.Ym, 12.0F);
+}
+
+TEST_F(FieldBindingTest, TypedTotalLossDiscardsLossesPerLocation) {
+    data.PSlossAt(1) = 31000;
+    Type("txtPSloss", "30000");
+    EXPECT_EQ(data.PSloss, 30000.0F);
+    EXPECT_EQ(data.PSlossAt(1), 0.0F);
+}
+
+TEST_F(FieldBindingTest, TypedPropertyOverridesTheBeamProperty) {
+    presenter.SelectRow("cboBeam", 1);
+    presenter.SelectRow("cboSection", 1);
+    EXPECT_EQ(data.BeamArea, 432.0F);
+    Type("txtArea", "440");
+    EXPECT_EQ(data.Area, 440.0F);
+    EXPECT_EQ(data.BeamArea, 440.0F);
+    Type("txtYbot", "17.5");
+    EXPECT_EQ(data.BeamYbot, 17.5F);
+    EXPECT_EQ(data.SectionNo, 1);
+}
+
+TEST_F(FieldBindingTest, SteelTypeGivesDefaultLossesAndInitialPrestress) {
+    presenter.SelectRow("cboPStype", 1);
+    EXPECT_EQ(data.PSloss, 35000.0F);
+    EXPECT_EQ(data.PSi, 202500.0F);
+    EXPECT_EQ(data.PStrans, 16200.0F);
+    EXPECT_EQ(Text("txtPStrans"), " 16200");
+    presenter.SelectRow("cboPStype", 0);
+    EXPECT_EQ(data.PSloss, 45000.0F);
+    EXPECT_EQ(data.PSi, 189000.0F);
+    EXPECT_EQ(data.PStrans, 18900.0F);
+    data.prestressing = Prestressing::PostTensioning;
+    presenter.SelectRow("cboPStype", 1);
+    EXPECT_EQ(data.PSloss, 32000.0F);  // low relaxation larger when post-tensioned
+    EXPECT_EQ(data.PSi, 189000.0F);
+    presenter.SelectRow("cboPStype", 0);
+    EXPECT_EQ(data.PSloss, 24000.0F);
+    data.prestressing = Prestressing::Pretensioning;
+    data.designCriteria = DesignCriteria::ACI;
+    presenter.SelectRow("cboPStype", 1);
+    EXPECT_EQ(data.PSi, 199800.0F);
+}
+
+TEST_F(FieldBindingTest, SteelTypeChangeDoesNotRecomputeYield) {
+    const float yield = data.PSys;
+    presenter.SelectRow("cboPStype", 0);
+    EXPECT_EQ(data.PSys, yield);
+}
+
+TEST_F(FieldBindingTest, ListClicksDoNothingWhileTheFormIsFilled) {
+    data.FillingForm = 1;
+    const float loss = data.PSloss;
+    presenter.SelectRow("cboPStype", 0);
+    presenter.SelectRow("cboBeam", 2);
+    EXPECT_EQ(data.PSloss, loss);
+    EXPECT_EQ(data.PStype, 1);
+    EXPECT_EQ(data.BeamShape, 0);
+}
+
+TEST_F(FieldBindingTest, CompositeCheckBoxGivesSlabDefaultsOrZeros) {
+    presenter.Click("chkComp", true);
+    Type("txtSUW", "0.09");
+    Type("txtSS28", "6000");
+    presenter.Click("chkComp", false);
+    EXPECT_EQ(data.SUW, 0.0F);
+    EXPECT_EQ(data.SS28, 0.0F);
+    EXPECT_EQ(data.SM28, 0.0F);
+    EXPECT_FALSE(presenter["fraSlabConcrete"].enabled);
+    presenter.Click("chkComp", true);
+    EXPECT_TRUE(data.Composite);
+    EXPECT_EQ(data.SUW, 0.0868F);
+    EXPECT_EQ(data.SS28, 4000.0F);
+    EXPECT_NEAR(data.SM28, 3833885.5F, 0.5F);
+    EXPECT_EQ(Text("txtSM28"), " 3833886");
+    EXPECT_TRUE(presenter["fraSlabConcrete"].enabled);
+    EXPECT_TRUE(presenter["fraSlabConfig"].enabled);
+    EXPECT_TRUE(presenter["chkComp"].checked);
+}
+
+TEST_F(FieldBindingTest, PathConfigurationShowsItsPicture) {
+    presenter.SelectRow("cboConfig", 3);
+    EXPECT_EQ(data.PathConfig, 3);
+    EXPECT_TRUE(presenter["imgPath3"].visible);
+    EXPECT_FALSE(presenter["imgPath0"].visible);
+    presenter.SelectRow("cboConfig", 7);
+    EXPECT_EQ(data.PathConfig, 3);
+}
+
+TEST_F(FieldBindingTest, MetricClickIsRefusedAndEnglishStays) {
+    const std::string tip = presenter["txtPjack"].tooltip;
+    presenter.Click("optMetric");
+    ASSERT_EQ(dialogs.messages.size(), 1U);
+    EXPECT_EQ(dialogs.messages[0], "The metric units option is not yet available");
+    EXPECT_TRUE(dialogs.questions.empty());
+    EXPECT_EQ(data.units, Units::English);
+    EXPECT_TRUE(presenter["optEnglish"].checked);
+    EXPECT_FALSE(presenter["optMetric"].checked);
+    EXPECT_EQ(presenter["txtPjack"].tooltip, tip);
+}
+
+TEST_F(FieldBindingTest, CriteriaQuestionAnsweredNoKeepsNumbers) {
+    const float acs2 = data.ACS2;
+    presenter.Click("optACI");
+    ASSERT_EQ(dialogs.questions.size(), 1U);
+    EXPECT_EQ(dialogs.questions[0].title, "Design criteria");
+    EXPECT_EQ(data.designCriteria, DesignCriteria::ACI);
+    EXPECT_TRUE(presenter["optACI"].checked);
+    EXPECT_FALSE(presenter["optAASHTO"].checked);
+    EXPECT_EQ(data.ACS2, acs2);
+}
+
+}  // namespace
+}  // namespace tarnex::ui::testing

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <optional>
+#include <string>
+
+#include "scripted_shell.h"
+#include "support/scripted_dialogs.h"
+#include "ui/input_presenter.h"
+
+namespace tarnex::ui::testing {
+
+/// The window after start-up: English, AASHTO, pretensioning, the code defaults.
+class PresenterTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        presenter.StartUp();
+        dialogs.messages.clear();
+        dialogs.questions.clear();
+    }
+    std::string Text(const std::string& name) { return presenter[name].text; }
+    void Type(const std::string& box, const std::string& text) { presenter.KeyRelease(box, text); }
+
+    ProgramState state;
+    tarnex::testing::ScriptedDialogs dialogs;
+    ScriptedShell shell;
+    InputPresenter presenter{state, dialogs, &shell};
+    DesignData& data = state.data;
+};
+
+}  // namespace tarnex::ui::testing

@@ -1,0 +1,173 @@
+#include <filesystem>
+
+#include "model/number_text.h"
+#include "presenter_fixture.h"
+
+namespace tarnex::ui::testing {
+namespace {
+
+class ShellCommandsTest : public PresenterTest {
+  protected:
+    void TearDown() override { std::filesystem::remove(reportPath); }
+    /// Just enough input for the completeness check.
+    void MakeComplete() {
+        data.Area = 432;
+        data.MoI = 63300;
+        data.Blength = 600;
+        data.locations(1).DM = 1200000;
+        data.Ym = 5;
+    }
+    std::string reportPath =
+        (std::filesystem::temp_directory_path() / "tarnex ui shell test.out").string();
+};
+
+TEST_F(ShellCommandsTest, ViewWithoutReportFileBeeps) {
+    presenter.ViewReport();
+    EXPECT_EQ(dialogs.beeps, 1);
+    ASSERT_EQ(dialogs.messages.size(), 1U);
+    EXPECT_EQ(dialogs.messages[0], "Please save output file");
+    EXPECT_TRUE(shell.shownReports.empty());
+}
+
+TEST_F(ShellCommandsTest, ChoosingTheReportFileSetsTheStatus) {
+    shell.files.push_back("/some folder/beam1.out");
+    presenter.ChooseReportFile();
+    EXPECT_EQ(shell.filterLists.at(0), kOutputFilters);
+    EXPECT_EQ(shell.selectedFilters.at(0), 2);
+    EXPECT_EQ(data.OutputFileName, "/some folder/beam1.out");
+    EXPECT_EQ(data.OutputFileTitle, "beam1.out");
+    EXPECT_EQ(Text("SBFiles2"), "Output file = beam1.out");
+    presenter.ViewReport();
+    EXPECT_EQ(shell.shownReports.at(0), "/some folder/beam1.out");
+    EXPECT_EQ(dialogs.beeps, 0);
+}
+
+TEST_F(ShellCommandsTest, CancelledDialogsChangeNothing) {
+    presenter.ChooseReportFile();
+    presenter.LoadInput();
+    presenter.SaveInput();
+    EXPECT_EQ(data.OutputFileName, "");
+    EXPECT_EQ(data.InputFileName, "");
+    EXPECT_EQ(Text("SBFiles1"), "No input file specified");
+    EXPECT_EQ(Text("SBFiles2"), "No output file specified");
+    EXPECT_EQ(shell.filterLists.at(1), kInputFilters);
+}
+
+TEST_F(ShellCommandsTest, CalculateWithoutReportFileRunsNoCheck) {
+    presenter.Click("cmdCalc");
+    EXPECT_EQ(shell.hides, 1);
+    EXPECT_EQ(dialogs.beeps, 1);
+    ASSERT_EQ(dialogs.messages.size(), 1U);
+    EXPECT_EQ(dialogs.messages[0], "Please save output filename");
+}
+
+TEST_F(ShellCommandsTest, IncompleteInputWritesNothing) {
+    data.OutputFileName = reportPath;
+    presenter.CalculateOutput();
+    EXPECT_EQ(shell.hides, 1);
+    EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"Enter beam properties", "Enter loads",
+                                                          "Enter prestress path"}));
+    EXPECT_EQ(data.InputIncomplete, 0);
+    EXPECT_FALSE(std::filesystem::exists(reportPath));
+    EXPECT_TRUE(shell.busyCalls.empty());
+}
+
+TEST_F(ShellCommandsTest, ZeroJackingForceWritesNothing) {
+    data.OutputFileName = reportPath;
+    MakeComplete();
+    presenter.CalculateOutput();
+    EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"Please enter initial prestress force"}));
+    EXPECT_FALSE(std::filesystem::exists(reportPath));
+    EXPECT_EQ(shell.hides, 1);
+}
+
+TEST_F(ShellCommandsTest, OutputOptionsAndTitleStayAsLeft) {
+    presenter.Click("chkDefl", true);
+    presenter.Click("chkStress", false);
+    EXPECT_TRUE(state.output.Deflections);
+    EXPECT_FALSE(state.output.Stresses);
+    EXPECT_TRUE(presenter["chkDefl"].checked);
+    presenter.Click("cmdCalc");
+    EXPECT_TRUE(presenter["chkDefl"].checked);
+    EXPECT_FALSE(presenter["chkStress"].checked);
+
+    dialogs.inputReplies.push_back("Bridge 12, girder B");
+    presenter.AskOutputTitle();
+    ASSERT_EQ(dialogs.inputs.size(), 1U);
+    EXPECT_EQ(dialogs.inputs[0].prompt, "Enter output title:");
+    EXPECT_EQ(dialogs.inputs[0].title, "Output Title");
+    EXPECT_EQ(dialogs.inputs[0].defaultText, "");
+    EXPECT_EQ(data.OutputTitle, "Bridge 12, girder B");
+    presenter.Click("cmdCalc");
+    EXPECT_EQ(data.OutputTitle, "Bridge 12, girder B");
+    presenter.AskOutputTitle();  // cancelled: the title is cleared
+    EXPECT_EQ(data.OutputTitle, "");
+}
+
+TEST_F(ShellCommandsTest, ResetLoadsRefreshesTheWindow) {
+    Type("txtPjack", "250");
+    presenter.Reset(ResetCommand::Loads);
+    EXPECT_EQ(data.Pjack, 0.0F);
+    EXPECT_EQ(Text("txtPjack"), "0.0");
+}
+
+TEST_F(ShellCommandsTest, ResetProgramOptionsAsksTheCriteriaQuestion) {
+    data.designCriteria = DesignCriteria::AREMA;
+    presenter.Reset(ResetCommand::ProgramOptions);
+    ASSERT_EQ(dialogs.questions.size(), 1U);
+    EXPECT_EQ(dialogs.questions[0].text.substr(0, 52),
+              "Would you like to change to AASHTO default parameter");
+    EXPECT_TRUE(presenter["optAASHTO"].checked);
+}
+
+TEST_F(ShellCommandsTest, SavingAFreshDesignWarnsTwiceAndWrites) {
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "tarnex ui fresh design.in").string();
+    shell.files.push_back(path);
+    presenter.SaveInput();
+    const std::vector<std::string> once = {"Enter beam properties", "Enter loads",
+                                           "Enter prestress path"};
+    std::vector<std::string> twice = once;
+    twice.insert(twice.end(), once.begin(), once.end());
+    EXPECT_EQ(dialogs.messages, twice);
+    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_EQ(Text("SBFiles1"), "Input file = tarnex ui fresh design.in");
+    std::filesystem::remove(path);
+}
+
+TEST_F(ShellCommandsTest, UnreadableInputIsReportedAndTheWindowRefreshed) {
+    Type("txtBUW", "0.09");
+    presenter["txtBUW"].text = "typed but not shown";
+    shell.files.push_back("/no such folder/beam1.in");
+    presenter.LoadInput();
+    EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"Error reading input file"}));
+    EXPECT_EQ(data.BUW, 0.09F);
+    EXPECT_EQ(Text("txtBUW"), " 0.09");
+    EXPECT_EQ(Text("SBFiles1"), "Input file = beam1.in");
+    EXPECT_EQ(data.InputFileTitle, "beam1.in");
+}
+
+TEST_F(ShellCommandsTest, LoadedExampleShowsItsDesign) {
+    shell.files.push_back(std::string(TARNEX_SOURCE_DIR) + "/examples/pretensioned-i-girder.in");
+    presenter.LoadInput();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(presenter["cboBeam"].selection, data.BeamShape);
+    EXPECT_EQ(Text("txtnll"), ShowNumber(data.nll));
+    EXPECT_EQ(Text("SBFiles1"), "Input file = pretensioned-i-girder.in");
+}
+
+TEST_F(ShellCommandsTest, CompleteRunWritesTheReportAndGivesTheWindowBack) {
+    shell.files.push_back(std::string(TARNEX_SOURCE_DIR) + "/examples/pretensioned-i-girder.in");
+    presenter.LoadInput();
+    ASSERT_GT(data.Pjack, 0.0F);
+    data.OutputFileName = reportPath;
+    data.OutputFileTitle = "tarnex ui shell test.out";
+    presenter.CalculateOutput();
+    EXPECT_EQ(shell.busyCalls, (std::vector<bool>{true, false}));
+    EXPECT_TRUE(std::filesystem::exists(reportPath));
+    EXPECT_GT(std::filesystem::file_size(reportPath), 1000U);
+    EXPECT_EQ(Text("SBFiles2"), "Output file = tarnex ui shell test.out");
+}
+
+}  // namespace
+}  // namespace tarnex::ui::testing

@@ -1,0 +1,62 @@
+#include "presenter_fixture.h"
+
+namespace tarnex::ui::testing {
+namespace {
+
+using TooltipsTest = PresenterTest;
+
+TEST_F(TooltipsTest, StartUpSetsEnglishTextsAndNoDimensionTips) {
+    EXPECT_EQ(presenter["optAREA"].tooltip, "AREMA (2002) design criteria");
+    EXPECT_EQ(presenter["cmdCalc"].tooltip, "Perform calculations");
+    EXPECT_EQ(presenter["chkUShear"].tooltip, "Check to output ultimate shear calculations");
+    EXPECT_EQ(presenter["txtBUW"].tooltip, "Enter unit weight in lbs/in^3");
+    EXPECT_EQ(presenter["txtK"].tooltip, "Enter friction wobble coefficient in 1/in");
+    EXPECT_EQ(presenter["txtPjack"].tooltip, "Enter initial prestressing force in kips");
+    EXPECT_EQ(presenter["txtPS2M"].tooltip, "Enter secondary prestress load moment in kip-ft");
+    EXPECT_EQ(presenter["txtLF"].tooltip, "Enter live load plus impact load factor");
+    EXPECT_EQ(presenter["txtPSloss"].tooltip,
+              "Enter total prestress loss (excluding friction and anchor set) in lbs/in^2");
+    for (const char* dim : {"D", "Btop", "Htop", "Bweb", "Bbot", "Hbot", "Ftop", "Fbot"}) {
+        EXPECT_EQ(presenter[std::string("txt") + dim].tooltip, "") << dim;
+    }
+}
+
+TEST_F(TooltipsTest, DimensionTipsFollowTheShapeOfTheLastCall) {
+    presenter.SelectRow("cboBeam", 1);
+    EXPECT_EQ(presenter["txtD"].tooltip, "");  // choosing a shape does not set tooltips
+    presenter.SetTooltips();
+    EXPECT_EQ(presenter["txtHtop"].tooltip, "Enter top flange thickness in inches");
+    EXPECT_EQ(presenter["txtFbot"].tooltip, "Enter bottom fillet depth in inches");
+    presenter.SelectRow("cboBeam", 3);
+    EXPECT_EQ(presenter["txtHtop"].tooltip, "Enter top flange thickness in inches");
+    presenter.SetTooltips();
+    EXPECT_EQ(presenter["txtHtop"].tooltip, "Enter number of voids");
+    EXPECT_EQ(presenter["txtBweb"].tooltip, "Enter void diameter in inches");
+    // Boxes the voided slab does not name keep the girder texts.
+    EXPECT_EQ(presenter["txtFbot"].tooltip, "Enter bottom fillet depth in inches");
+    presenter.SelectRow("cboBeam", 4);
+    presenter.SetTooltips();
+    EXPECT_EQ(presenter["txtBtop"].tooltip, "Enter width in inches");
+    EXPECT_EQ(presenter["txtHtop"].tooltip, "Enter number of voids");
+}
+
+TEST_F(TooltipsTest, MetricTextsReplaceTheUnitWords) {
+    data.units = Units::Metric;
+    data.BeamShape = 1;
+    presenter.SetTooltips();
+    EXPECT_EQ(presenter["txtPjack"].tooltip, "Enter initial prestressing force in Newtons");
+    EXPECT_EQ(presenter["txtDM"].tooltip, "Enter beam dead load moment in N-mm");
+    EXPECT_EQ(presenter["txtHaunch"].tooltip, "Enter haunch depth in millimeters");
+    EXPECT_EQ(presenter["txtBUW"].tooltip, "Enter unit weight in N/mm^3");
+    EXPECT_EQ(presenter["txtCS28"].tooltip, "Enter concrete compressive strength in N/mm^2");
+    EXPECT_EQ(presenter["txtArea"].tooltip, "Enter area in mm^2");
+    EXPECT_EQ(presenter["txtMoI"].tooltip, "Enter moment of inertia in mm^4");
+    EXPECT_EQ(presenter["txtK"].tooltip, "Enter friction wobble coefficient in 1/mm");
+    EXPECT_EQ(presenter["txtD"].tooltip, "Enter depth in millimeters");
+    EXPECT_EQ(presenter["txtSlope"].tooltip, "Enter slab slope from horizontal in degrees");
+    EXPECT_EQ(presenter["txtDF"].tooltip, "Enter beam dead load factor");
+    EXPECT_EQ(presenter["optMetric"].tooltip, "Select Metric units");
+}
+
+}  // namespace
+}  // namespace tarnex::ui::testing
