@@ -40,15 +40,19 @@ void BM_WriteReport(benchmark::State& bench) {
     const std::string path = BenchFile("tarnex_bench_report.out");
     const ProgramState design = MakeGeneratedDesign(count, path);
     int failures = 0;
+    int messages = 0;
     for (auto _ : bench) {
         bench.PauseTiming();
         ProgramState state = design;
         SilentDialogs dialogs;
         bench.ResumeTiming();
         if (!WriteReport(state, dialogs)) ++failures;
+        messages = dialogs.messages;
     }
     bench.counters["bytes"] = static_cast<double>(fs::file_size(path));
     bench.counters["failures"] = failures;
+    // A section that refuses the design shows a message: 0 means all four sections are whole.
+    bench.counters["messages"] = messages;
     fs::remove(path);
 }
 

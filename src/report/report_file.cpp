@@ -1,6 +1,8 @@
 #include "report/report_file.h"
 
 #include <cmath>
+#include <ios>
+#include <streambuf>
 #include <string>
 
 #include "model/calc_error.h"
@@ -31,8 +33,15 @@ ReportLine& ReportLine::Plain(double value, const char* what) {
 }
 
 void ReportFile::Write(std::string_view text) {
-    out_ << text << "\r\n";
-    if (!out_) throw CalcError("the report file cannot be written");
+    // Straight into the stream buffer: no formatting and no sentry per line.
+    std::streambuf* const buffer = out_.rdbuf();
+    const auto size = static_cast<std::streamsize>(text.size());
+    const bool written = out_.good() && buffer != nullptr &&
+                         buffer->sputn(text.data(), size) == size && buffer->sputn("\r\n", 2) == 2;
+    if (!written) {
+        out_.setstate(std::ios::badbit);
+        throw CalcError("the report file cannot be written");
+    }
 }
 
 }  // namespace tarnex

@@ -9,6 +9,9 @@ namespace tarnex {
 /// One report line built left to right: indent, absolute column, text and 14-column zones.
 class ReportLine {
   public:
+    /// Room for a whole report line, so that building it allocates once.
+    ReportLine() { text_.reserve(kTypicalLength); }
+
     /// n blanks at the start of the line.
     ReportLine& Indent(int n) { return Column(n + 1); }
     /// Blanks up to column n (columns counted from 1).
@@ -37,15 +40,21 @@ class ReportLine {
     [[nodiscard]] const std::string& str() const { return text_; }
 
     static constexpr std::size_t kZoneWidth = 14;
+    static constexpr std::size_t kTypicalLength = 96;
 
   private:
     std::string text_;
 };
 
-/// The open report file: every line ends with CR LF. A failed write throws CalcError.
+/// The open report file: every line ends with CR LF. A failed write throws CalcError. Each line
+/// goes to the stream as it is written (the stream's own buffer batches the file writes).
 class ReportFile {
   public:
     explicit ReportFile(std::ostream& out) : out_(out) {}
+
+    /// A stream buffer large enough that a report is written in few system calls; give it to
+    /// the file stream before opening it.
+    static constexpr std::size_t kFileBufferSize = std::size_t{1} << 20;
 
     void Write(const ReportLine& line) { Write(line.str()); }
     void Write(std::string_view text);

@@ -4,6 +4,7 @@
 #include <exception>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "model/calc_error.h"
 #include "prestress/calc_steps.h"
@@ -84,7 +85,9 @@ bool WriteReport(ProgramState& state, Dialogs& dialogs) {
     DesignData& d = state.data;
     std::string cause;
     {
+        std::vector<char> fileBuffer(ReportFile::kFileBufferSize);
         std::ofstream out;
+        out.rdbuf()->pubsetbuf(fileBuffer.data(), static_cast<std::streamsize>(fileBuffer.size()));
         try {
             out.open(d.OutputFileName, std::ios::out | std::ios::trunc | std::ios::binary);
             if (!out.is_open()) {
