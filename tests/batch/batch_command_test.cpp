@@ -4,19 +4,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 #include <vector>
+
+#include "support/scratch_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadText(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
+using tarnex::testing::ReadText;
 
 std::string Quoted(const std::string& text) {
     std::string quoted = "'";
@@ -33,15 +30,6 @@ std::string Quoted(const std::string& text) {
 /// Runs the built tarnex-batch in a scratch folder and keeps its exit status and output.
 class BatchRun : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("tarnex_batch_" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                   "_" + std::to_string(std::random_device{}()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     int Run(const std::vector<std::string>& args) {
         std::string command = Quoted(TARNEX_BATCH_EXE);
         for (const std::string& arg : args) command += " " + Quoted(arg);
@@ -52,7 +40,7 @@ class BatchRun : public ::testing::Test {
         err = ReadText(folder_ / "stderr.txt");
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+    std::string PathOf(const std::string& name) const { return scratch_.PathOf(name); }
     std::string Example(const std::string& name) const {
         return std::string(TARNEX_SOURCE_DIR) + "/examples/" + name;
     }
@@ -61,7 +49,8 @@ class BatchRun : public ::testing::Test {
         return PathOf(name);
     }
 
-    fs::path folder_;
+    tarnex::testing::ScratchFolder scratch_{"tarnex-batch"};
+    const fs::path& folder_ = scratch_.path();
     std::string out, err;
 };
 

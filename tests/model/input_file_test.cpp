@@ -4,43 +4,33 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "model/number_text.h"
 #include "model/setting_handlers.h"
+#include "support/scratch_folder.h"
 #include "support/scripted_dialogs.h"
 
 namespace tarnex {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ReadText;
 using testing::ScriptedDialogs;
 
 /// A fresh folder for the files of one test, removed afterwards.
 class InputFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = fs::temp_directory_path() / (std::string("tarnex_input_file_") + info->name() +
-                                               "_" + std::to_string(std::random_device{}()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+    std::string PathOf(const std::string& name) const { return scratch_.PathOf(name); }
     std::string WriteText(const std::string& name, const std::string& text) const {
         std::ofstream(PathOf(name), std::ios::binary) << text;
         return PathOf(name);
     }
-    static std::string ReadText(const std::string& path) {
-        std::ifstream file(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    }
 
-    fs::path folder_;
+    testing::ScratchFolder scratch_{"tarnex-input-file"};
+    const fs::path& folder_ = scratch_.path();
 };
 
 ProgramState StartedUp() {

@@ -3,13 +3,11 @@
 // figures are checked against an independent computation from the design's input file.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <sys/wait.h>
 
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
@@ -18,6 +16,7 @@
 #include "independent_check.h"
 #include "model/number_text.h"
 #include "report_text.h"
+#include "support/scratch_folder.h"
 
 namespace tarnex::testing {
 namespace {
@@ -27,30 +26,6 @@ namespace fs = std::filesystem;
 const fs::path kExamples = fs::path(TARNEX_SOURCE_DIR) / "examples";
 const fs::path kGolden = fs::path(TARNEX_SOURCE_DIR) / "tests" / "report" / "golden";
 
-std::string ReadWholeFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
-
-/// A scratch folder for the produced reports, removed when the test program ends.
-class ScratchFolder {
-  public:
-    ScratchFolder() {
-        std::string pattern = (fs::temp_directory_path() / "tarnex-golden-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        if (!path_.empty()) fs::remove_all(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
-
 /// The report that tarnex-batch writes for one example with --all.
 struct ProducedReport {
     int exitStatus = -1;
@@ -59,7 +34,7 @@ struct ProducedReport {
 };
 
 const ProducedReport& Produce(const std::string& name) {
-    static ScratchFolder scratch;
+    static ScratchFolder scratch("tarnex-golden");
     static std::map<std::string, ProducedReport> produced;
     const auto found = produced.find(name);
     if (found != produced.end()) return found->second;
@@ -71,8 +46,8 @@ const ProducedReport& Produce(const std::string& name) {
                                 "\" 2>\"" + err.string() + "\"";
     const int status = std::system(command.c_str());
     report.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    report.errors = ReadWholeFile(err);
-    report.lines = SplitReportLines(ReadWholeFile(out));
+    report.errors = ReadText(err);
+    report.lines = SplitReportLines(ReadText(out));
     return produced.emplace(name, std::move(report)).first->second;
 }
 
@@ -102,7 +77,7 @@ TEST(GoldenReport, EveryExampleReportMatchesItsExpectedFile) {
         ASSERT_EQ(produced.exitStatus, 0) << produced.errors;
         const fs::path goldenPath = kGolden / (name + ".out");
         ASSERT_TRUE(fs::exists(goldenPath)) << "no expected report " << goldenPath;
-        const std::vector<std::string> expected = SplitReportLines(ReadWholeFile(goldenPath));
+        const std::vector<std::string> expected = SplitReportLines(ReadText(goldenPath));
         const std::size_t common = std::min(expected.size(), produced.lines.size());
         for (std::size_t i = 0; i < common; ++i) {
             ASSERT_EQ(MaskDate(produced.lines[i]), MaskDate(expected[i]))

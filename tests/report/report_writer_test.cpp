@@ -4,13 +4,12 @@
 
 #include <ctime>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "model/design_data.h"
 #include "report/report_heading.h"
 #include "report/report_text.h"
+#include "support/scratch_folder.h"
 #include "support/scripted_dialogs.h"
 
 namespace tarnex {
@@ -35,28 +34,11 @@ std::tm FixedClock() {
 
 class ReportRun : public ::testing::Test {
   protected:
-    void SetUp() override {
-        SetReportClock(&FixedClock);
-        folder_ =
-            fs::temp_directory_path() /
-            ("tarnex_report_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        SetReportClock(nullptr);
-        fs::remove_all(folder_);
-    }
+    void SetUp() override { SetReportClock(&FixedClock); }
+    void TearDown() override { SetReportClock(nullptr); }
 
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
-
-    static std::string ReadFile(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string PathOf(const std::string& name) const { return scratch_.PathOf(name); }
+    static std::string ReadFile(const std::string& path) { return testing::ReadText(path); }
 
     /// A complete pretensioned rectangular beam, gross properties, straight path, one
     /// location at midspan: 12 x 24 in, 40 ft span.
@@ -108,7 +90,7 @@ class ReportRun : public ::testing::Test {
         return state;
     }
 
-    fs::path folder_;
+    testing::ScratchFolder scratch_{"tarnex-report"};
 };
 
 TEST_F(ReportRun, NoReportFileBeepsAndRunsNoCheck) {

@@ -2,13 +2,13 @@
 
 #include "model/number_text.h"
 #include "presenter_fixture.h"
+#include "support/scratch_folder.h"
 
 namespace tarnex::ui::testing {
 namespace {
 
 class ShellCommandsTest : public PresenterTest {
   protected:
-    void TearDown() override { std::filesystem::remove(reportPath); }
     /// Just enough input for the completeness check.
     void MakeComplete() {
         data.Area = 432;
@@ -17,8 +17,8 @@ class ShellCommandsTest : public PresenterTest {
         data.locations(1).DM = 1200000;
         data.Ym = 5;
     }
-    std::string reportPath =
-        (std::filesystem::temp_directory_path() / "tarnex ui shell test.out").string();
+    tarnex::testing::ScratchFolder scratch{"tarnex-ui-shell"};
+    std::string reportPath = scratch.PathOf("tarnex ui shell test.out");
 };
 
 TEST_F(ShellCommandsTest, ViewWithoutReportFileBeeps) {
@@ -121,8 +121,7 @@ TEST_F(ShellCommandsTest, ResetProgramOptionsAsksTheCriteriaQuestion) {
 }
 
 TEST_F(ShellCommandsTest, SavingAFreshDesignWarnsTwiceAndWrites) {
-    const std::string path =
-        (std::filesystem::temp_directory_path() / "tarnex ui fresh design.in").string();
+    const std::string path = scratch.PathOf("tarnex ui fresh design.in");
     shell.files.push_back(path);
     presenter.SaveInput();
     const std::vector<std::string> once = {"Enter beam properties", "Enter loads",
@@ -132,7 +131,6 @@ TEST_F(ShellCommandsTest, SavingAFreshDesignWarnsTwiceAndWrites) {
     EXPECT_EQ(dialogs.messages, twice);
     EXPECT_TRUE(std::filesystem::exists(path));
     EXPECT_EQ(Text("SBFiles1"), "Input file = tarnex ui fresh design.in");
-    std::filesystem::remove(path);
 }
 
 TEST_F(ShellCommandsTest, UnreadableInputIsReportedAndTheWindowRefreshed) {
