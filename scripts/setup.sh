@@ -2,7 +2,7 @@
 # Installs the Debian packages that the build, the tests, the benchmarks and the window need.
 # Does nothing when they are all present.
 set -euo pipefail
-packages=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev xvfb xauth)
+packages=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev xvfb xauth time)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Sets up, builds the release configuration and times the report of a generated design with
+# N load locations (default 10000) and all four output sections:
+#  1. the Google Benchmark of the report writer against writing the same bytes to a file;
+#  2. a whole tarnex-batch run on the design as an input file: wall time and peak memory.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+count="${1:-10000}"
+scripts/setup.sh
+cmake --preset release
+cmake --build --preset release
+build/release/bench/tarnex_report_bench --benchmark_repetitions=5 \
+  --benchmark_report_aggregates_only=true
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+build/release/bench/tarnex_write_design "$count" "$work/generated.in"
+for run in 1 2 3 4 5; do
+  /usr/bin/time -f "tarnex-batch run $run: %e s wall, %M KB peak memory" \
+    build/release/tarnex-batch --all -o "$work/generated.out" "$work/generated.in"
+done
+echo "report: $(stat -c %s "$work/generated.out") bytes for $count locations"
