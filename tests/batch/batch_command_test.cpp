@@ -48,6 +48,18 @@ class BatchRun : public ::testing::Test {
         std::ofstream(PathOf(name), std::ios::binary) << text;
         return PathOf(name);
     }
+    /// The solid slab example with one piece of its text replaced, written to `name`.
+    std::string SlabWith(const std::string& name, const std::string& from, const std::string& to) {
+        std::string text = ReadText(Example("solid-slab.in"));
+        const std::size_t at = text.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        if (at != std::string::npos) text.replace(at, from.size(), to);
+        return WriteText(name, text);
+    }
+    /// The slab with its path height cleared: the prestress path is missing.
+    std::string SlabWithoutPath() {
+        return SlabWith("nopath.in", "0,3,180,3,360,3", "0,3,180,0,360,3");
+    }
 
     tarnex::testing::ScratchFolder scratch_{"tarnex-batch"};
     const fs::path& folder_ = scratch_.path();
@@ -94,18 +106,12 @@ TEST_F(BatchRun, SaveReproducesEachExampleByteForByte) {
 }
 
 TEST_F(BatchRun, UnreadableInputIsReportedAndExitsTwo) {
-    EXPECT_EQ(Run({PathOf("nowhere.in"), "--save", PathOf("copy.in")}), 2);
-    EXPECT_EQ(err, "Error reading input file\n");
-    EXPECT_FALSE(fs::exists(PathOf("copy.in")));
-
-    std::string text = ReadText(Example("solid-slab.in"));
-    text.replace(text.find("60000"), 5, "sixty");
-    EXPECT_EQ(Run({WriteText("word.in", text), "--save", PathOf("copy.in")}), 2);
-    EXPECT_EQ(err, "Error reading input file\n");
-    EXPECT_FALSE(fs::exists(PathOf("copy.in")));
-
-    EXPECT_EQ(Run({WriteText("empty.in", "")}), 2);
-    EXPECT_EQ(err, "Error reading input file\n");
+    for (const std::string& input :
+         {PathOf("nowhere.in"), SlabWith("word.in", "60000", "sixty"), WriteText("empty.in", "")}) {
+        EXPECT_EQ(Run({input, "--save", PathOf("copy.in")}), 2) << input;
+        EXPECT_EQ(err, "Error reading input file\n");
+        EXPECT_FALSE(fs::exists(PathOf("copy.in")));
+    }
 }
 
 TEST_F(BatchRun, FailedSaveExitsOneAndRunsNoReport) {
@@ -117,45 +123,46 @@ TEST_F(BatchRun, FailedSaveExitsOneAndRunsNoReport) {
 }
 
 TEST_F(BatchRun, SavingAnIncompleteDesignWarnsOnStderrAndWrites) {
-    // The slab with its path height cleared: the prestress path is missing.
-    std::string text = ReadText(Example("solid-slab.in"));
-    const std::string ym = "0,3,180,3,360,3";
-    ASSERT_NE(text.find(ym), std::string::npos);
-    text.replace(text.find(ym), ym.size(), "0,3,180,0,360,3");
-    EXPECT_EQ(Run({WriteText("nopath.in", text), "--save", PathOf("nopath-copy.in")}), 0);
+    const std::string input = SlabWithoutPath();
+    EXPECT_EQ(Run({input, "--save", PathOf("nopath-copy.in")}), 0);
     EXPECT_EQ(err, "Enter prestress path\n");
-    EXPECT_EQ(ReadText(PathOf("nopath-copy.in")), text);
+    EXPECT_EQ(ReadText(PathOf("nopath-copy.in")), ReadText(input));
 }
 
-TEST_F(BatchRun, ARefusedStepStopsTheRunBeforeSaveAndReport) {
-    std::string text = ReadText(Example("solid-slab.in"));
-    const std::string ym = "0,3,180,3,360,3";
-    text.replace(text.find(ym), ym.size(), "0,3,180,0,360,3");
-    EXPECT_EQ(Run({WriteText("nopath.in", text), "--rh", "70", "--calc", "pjack", "--save",
-                   PathOf("after.in"), "-o", PathOf("after.out")}),
-              1);
-    EXPECT_FALSE(fs::exists(PathOf("after.in")));
-    EXPECT_FALSE(fs::exists(PathOf("after.out")));
-    EXPECT_NE(err.find("Enter prestress path"), std::string::npos) << err;
-}
-
-/// The solid slab example with one piece of its text replaced.
-std::string SlabWith(const std::string& from, const std::string& to) {
-    std::string text = ReadText(std::string(TARNEX_SOURCE_DIR) + "/examples/solid-slab.in");
-    const std::size_t at = text.find(from);
-    EXPECT_NE(at, std::string::npos) << from;
-    if (at != std::string::npos) text.replace(at, from.size(), to);
-    return text;
+TEST_F(BatchRun, StepsRunInOrderAndTheFirstRefusalStopsBeforeSaveAndReport) {
+    struct Case {
+        std::string input, steps, refusal, before;
+    };
+    const Case cases[] = {
+        // The force step reports its result and goes on; the slab width of a slab without a
+        // composite slab is refused.
+        {Example("solid-slab.in"), "pjack,beff,section", "Enter slab thickness",
+         "The initial prestress (jacking) force"},
+        {SlabWithoutPath(), "pjack", "Enter prestress path", ""},
+        {SlabWith("nodims.in", "\r\n4\r\n0\r\n18,48,", "\r\n1\r\n0\r\n0,0,"), "section",
+         "Enter the section dimensions: ", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.steps);
+        EXPECT_EQ(Run({"--rh", "70", "--calc", c.steps, c.input, "--save", PathOf("after.in"), "-o",
+                       PathOf("after.out")}),
+                  1);
+        const std::size_t refusal = err.find(c.refusal);
+        EXPECT_NE(refusal, std::string::npos) << err;
+        EXPECT_LE(err.find(c.before), refusal) << err;
+        EXPECT_FALSE(fs::exists(PathOf("after.in")));
+        EXPECT_FALSE(fs::exists(PathOf("after.out")));
+    }
 }
 
 TEST_F(BatchRun, HumidityPromptIsPrintedUnlessAPositiveHumidityIsGiven) {
     const std::string prompt = "Enter mean annual ambient relative humidity in percent\n";
-    EXPECT_EQ(Run({"--calc", "losses", Example("solid-slab.in")}), 0);
-    EXPECT_EQ(err, prompt);
-    EXPECT_EQ(Run({"--rh", "0", "--calc", "losses", Example("solid-slab.in")}), 0);
-    EXPECT_EQ(err, prompt);
-    EXPECT_EQ(Run({"--rh", "70", "--calc", "losses", Example("solid-slab.in")}), 0);
-    EXPECT_TRUE(err.empty()) << err;
+    for (const char* rh : {"", "0", "70"}) {
+        std::vector<std::string> args = {"--calc", "losses", Example("solid-slab.in")};
+        if (*rh != '\0') args.insert(args.begin(), {"--rh", rh});
+        EXPECT_EQ(Run(args), 0);
+        EXPECT_EQ(err, std::string(rh) == "70" ? "" : prompt) << rh;
+    }
 }
 
 TEST_F(BatchRun, ReportNamesInputAndOutputFilesWithoutTheirFolders) {
@@ -176,34 +183,11 @@ TEST_F(BatchRun, FailedReportRunPrintsTheErrorAndItsCause) {
     EXPECT_FALSE(fs::exists(PathOf("no/folder/r.out")));
 }
 
-TEST_F(BatchRun, StepsRunInOrderAndTheFirstRefusalStops) {
-    // The force step reports its result and goes on; the slab width of a slab without a
-    // composite slab is refused, so neither the save nor the report runs.
-    EXPECT_EQ(Run({"--rh", "70", "--calc", "pjack,beff,section", Example("solid-slab.in"), "--save",
-                   PathOf("after.in"), "-o", PathOf("after.out")}),
-              1);
-    const std::size_t force = err.find("The initial prestress (jacking) force");
-    const std::size_t refusal = err.find("Enter slab thickness");
-    EXPECT_NE(force, std::string::npos) << err;
-    EXPECT_NE(refusal, std::string::npos) << err;
-    EXPECT_LT(force, refusal);
-    EXPECT_FALSE(fs::exists(PathOf("after.in")));
-    EXPECT_FALSE(fs::exists(PathOf("after.out")));
-}
-
 TEST_F(BatchRun, NoticeOfAGeneralSectionDoesNotStopTheRun) {
-    const std::string input = WriteText("general.in", SlabWith("\r\n4\r\n0\r\n", "\r\n0\r\n0\r\n"));
+    const std::string input = SlabWith("general.in", "\r\n4\r\n0\r\n", "\r\n0\r\n0\r\n");
     EXPECT_EQ(Run({"--calc", "section", input, "--save", PathOf("general-copy.in")}), 0) << err;
     EXPECT_EQ(err, "General section properties must be input directly.\n");
     EXPECT_EQ(ReadText(PathOf("general-copy.in")), ReadText(input));
-}
-
-TEST_F(BatchRun, SectionWithoutDimensionsIsRefused) {
-    const std::string input =
-        WriteText("nodims.in", SlabWith("\r\n4\r\n0\r\n18,48,", "\r\n1\r\n0\r\n0,0,"));
-    EXPECT_EQ(Run({"--calc", "section", input, "--save", PathOf("nodims-copy.in")}), 1);
-    EXPECT_NE(err.find("Enter the section dimensions: "), std::string::npos) << err;
-    EXPECT_FALSE(fs::exists(PathOf("nodims-copy.in")));
 }
 
 }  // namespace

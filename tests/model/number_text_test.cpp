@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <limits>
-
 namespace tarnex {
 namespace {
 
@@ -61,7 +58,7 @@ TEST(FormatPattern, RoundsHalfAwayFromZeroOnTheExactValue) {
     EXPECT_EQ(FormatPattern(0.0, 0), "0.");
     EXPECT_EQ(FormatPattern(96.0F, 1), "96.0");
     EXPECT_EQ(FormatPattern(0.15, 2), "0.15");
-    EXPECT_EQ(FormatPattern(0.125, 2), "0.13");   // an exact half rounds away from zero
+    EXPECT_EQ(FormatPattern(0.125, 2), "0.13");  // an exact half rounds away from zero
     EXPECT_EQ(FormatPattern(-0.125, 2), "-0.13");
     EXPECT_EQ(FormatPattern(2.5, 0), "3.");
     EXPECT_EQ(FormatPattern(0.0868F, 4), "0.0868");
@@ -70,18 +67,13 @@ TEST(FormatPattern, RoundsHalfAwayFromZeroOnTheExactValue) {
     EXPECT_EQ(FormatPattern(999.96, 1), "1000.0");
     // 1.005 is stored below the half: the exact value decides.
     EXPECT_EQ(FormatPattern(1.005, 2), "1.00");
-}
-
-TEST(FormatPattern, NegativeThatRoundsToZeroKeepsSignButNegativeZeroDoesNot) {
+    // 25050 lb shown in kips: 25.05 in double lies above the half, as a float below.
+    EXPECT_EQ(FormatPattern(25050.0 / 1000.0, 1), "25.1");
+    // A negative that rounds to zero keeps its sign; negative zero does not.
     EXPECT_EQ(FormatPattern(-0.2, 0), "-0.");
     EXPECT_EQ(FormatPattern(-0.001, 2), "-0.00");
     EXPECT_EQ(FormatPattern(-0.0, 0), "0.");
     EXPECT_EQ(FormatPattern(-0.0, 2), "0.00");
-}
-
-TEST(FormatPattern, DisplayedDoubleIsNotRoundedToFloatFirst) {
-    // 25050 lb shown in kips: 25.05 in double lies above the half, as a float below.
-    EXPECT_EQ(FormatPattern(25050.0 / 1000.0, 1), "25.1");
 }
 
 TEST(ShowRounded, DropsTrailingZerosAfterRounding) {

@@ -4,22 +4,26 @@
 
 #include <string>
 
-#include "model/defaults.h"
-#include "support/scripted_dialogs.h"
+#include "started_up.h"
 
 namespace tarnex {
 namespace {
 
 using testing::ScriptedDialogs;
+using testing::StartedUp;
 
-const std::string kSecondLine = "\rThis will overwrite any parameters you have specified.";
-
-ProgramState StartedUp() {
-    ProgramState state;
-    ScriptedDialogs dialogs;
-    RunStartUp(state, dialogs);
-    return state;
+/// The question a setting change asks: the first line, a carriage return and the warning.
+std::string Question(const std::string& newSetting) {
+    return "Would you like to change to " + newSetting +
+           " default parameters?\rThis will overwrite any parameters you have specified.";
 }
+
+/// The started-up design and the dialogs that record what a handler asks.
+class SettingHandlersTest : public ::testing::Test {
+  protected:
+    ProgramState state = StartedUp();
+    ScriptedDialogs dialogs;
+};
 
 TEST(StartUp, AsksNothingAndRefreshesOnce) {
     ProgramState state;
@@ -35,17 +39,14 @@ TEST(StartUp, AsksNothingAndRefreshesOnce) {
     EXPECT_TRUE(state.data.CriteriaKeyword.empty());
 }
 
-TEST(CriteriaHandler, NoKeepsEveryNumberWhileTheCriterionStaysSelected) {
-    ProgramState state = StartedUp();
+TEST_F(SettingHandlersTest, CriteriaNoKeepsTheNumbersYesLoadsTheDefaultsSameAsksNothing) {
     state.data.CS28 = 5000;
     state.data.ACS2 = 1234;
     const DesignData before = state.data;
-    ScriptedDialogs dialogs;
-    dialogs.yesNoAnswers = {false};
+    dialogs.yesNoAnswers = {false, true};
     SelectDesignCriteria(state, dialogs, DesignCriteria::AREMA);
     ASSERT_EQ(dialogs.questions.size(), 1U);
-    EXPECT_EQ(dialogs.questions[0].text,
-              "Would you like to change to AREMA default parameters?" + kSecondLine);
+    EXPECT_EQ(dialogs.questions[0].text, Question("AREMA"));
     EXPECT_EQ(dialogs.questions[0].title, "Design criteria");
     EXPECT_EQ(state.data.designCriteria, DesignCriteria::AREMA);
     EXPECT_EQ(state.data.CS28, 5000.0F);
@@ -54,59 +55,54 @@ TEST(CriteriaHandler, NoKeepsEveryNumberWhileTheCriterionStaysSelected) {
     EXPECT_EQ(state.data.PSi, before.PSi);
     EXPECT_EQ(dialogs.refreshes, 0);
     EXPECT_TRUE(state.data.CriteriaKeyword.empty());
-}
 
-TEST(CriteriaHandler, YesLoadsTheCriterionDefaultsAndRefreshes) {
-    ProgramState state = StartedUp();
-    ScriptedDialogs dialogs;
-    dialogs.yesNoAnswers = {true};
     SelectDesignCriteria(state, dialogs, DesignCriteria::ACI);
-    EXPECT_EQ(dialogs.questions.at(0).text,
-              "Would you like to change to ACI default parameters?" + kSecondLine);
+    EXPECT_EQ(dialogs.questions.at(1).text, Question("ACI"));
     EXPECT_EQ(state.data.ACS2, 1800.0F);
     EXPECT_EQ(state.data.PSi, 199800.0F);
     EXPECT_EQ(dialogs.refreshes, 1);
 
-    // Selecting the criterion in force is no change: no question.
     SelectDesignCriteria(state, dialogs, DesignCriteria::ACI);
-    EXPECT_EQ(dialogs.questions.size(), 1U);
+    EXPECT_EQ(dialogs.questions.size(), 2U);
 }
 
-TEST(CriteriaHandler, SilentWhileFillingForm) {
-    ProgramState state = StartedUp();
+TEST_F(SettingHandlersTest, SilentWhileFillingForm) {
     state.data.FillingForm = 1;
-    ScriptedDialogs dialogs;
     SelectDesignCriteria(state, dialogs, DesignCriteria::AREMA);
     SelectPrestressing(state, dialogs, Prestressing::PostTensioning);
     SelectUnits(state, dialogs, Units::English);
+    SelectSectionBasis(state, dialogs, SectionBasis::Transformed);
     EXPECT_TRUE(dialogs.questions.empty());
     EXPECT_EQ(state.data.designCriteria, DesignCriteria::AREMA);
     EXPECT_EQ(state.data.prestressing, Prestressing::PostTensioning);
+    EXPECT_EQ(state.data.sectionBasis, SectionBasis::Transformed);
     EXPECT_EQ(state.data.CS28, 4000.0F);
+    EXPECT_TRUE(state.data.SectionKeyword.empty());  // the keyword is set only when not filling
+
+    state.data.FillingForm = 0;
+    SelectSectionBasis(state, dialogs, SectionBasis::Gross);
+    EXPECT_EQ(state.data.SectionKeyword, "gross");
+    SelectSectionBasis(state, dialogs, SectionBasis::Transformed);
+    EXPECT_EQ(state.data.SectionKeyword, "trans");
+    EXPECT_TRUE(dialogs.questions.empty());
 }
 
-TEST(PrestressingHandler, AsksThePrestressingTypeQuestion) {
-    ProgramState state = StartedUp();
-    ScriptedDialogs dialogs;
+TEST_F(SettingHandlersTest, PrestressingAsksItsQuestion) {
     dialogs.yesNoAnswers = {true, false};
     SelectPrestressing(state, dialogs, Prestressing::PostTensioning);
-    EXPECT_EQ(dialogs.questions.at(0).text,
-              "Would you like to change to Post-tensioning default parameters?" + kSecondLine);
+    EXPECT_EQ(dialogs.questions.at(0).text, Question("Post-tensioning"));
     EXPECT_EQ(dialogs.questions.at(0).title, "Prestressing type");
     EXPECT_EQ(state.data.ACS1, 2200.0F);
     EXPECT_EQ(state.data.K, 0.0000167F);
     EXPECT_EQ(state.data.Aset, 0.375F);
 
     SelectPrestressing(state, dialogs, Prestressing::Pretensioning);
-    EXPECT_EQ(dialogs.questions.at(1).text,
-              "Would you like to change to Pretensioning default parameters?" + kSecondLine);
+    EXPECT_EQ(dialogs.questions.at(1).text, Question("Pretensioning"));
     EXPECT_EQ(state.data.prestressing, Prestressing::Pretensioning);
     EXPECT_EQ(state.data.Aset, 0.375F);  // answered No
 }
 
-TEST(UnitsHandler, MetricIsRefusedWithoutQuestionOrTooltips) {
-    ProgramState state = StartedUp();
-    ScriptedDialogs dialogs;
+TEST_F(SettingHandlersTest, MetricIsRefusedWithoutQuestionOrTooltips) {
     SelectUnits(state, dialogs, Units::Metric);
     EXPECT_EQ(dialogs.messages,
               std::vector<std::string>{"The metric units option is not yet available"});
@@ -116,17 +112,14 @@ TEST(UnitsHandler, MetricIsRefusedWithoutQuestionOrTooltips) {
     EXPECT_EQ(state.data.FillingForm, 0);
 }
 
-TEST(UnitsHandler, MetricWhileFillingAsksAndSetsTooltipsWhateverTheAnswer) {
-    ProgramState state = StartedUp();
+TEST_F(SettingHandlersTest, MetricWhileFillingAsksAndSetsTooltipsWhateverTheAnswer) {
     state.data.Ym = 5;
     state.data.D = 54;
     state.data.CS28 = 5000;
     state.data.FillingForm = 1;
-    ScriptedDialogs dialogs;
-    dialogs.yesNoAnswers = {false};
+    dialogs.yesNoAnswers = {false, true};
     SelectUnits(state, dialogs, Units::Metric);
-    EXPECT_EQ(dialogs.questions.at(0).text,
-              "Would you like to change to Metric default parameters?" + kSecondLine);
+    EXPECT_EQ(dialogs.questions.at(0).text, Question("Metric"));
     EXPECT_EQ(dialogs.questions.at(0).title, "Program Units");
     EXPECT_EQ(dialogs.tooltipCalls, 1);
     EXPECT_EQ(state.data.units, Units::Metric);
@@ -134,10 +127,8 @@ TEST(UnitsHandler, MetricWhileFillingAsksAndSetsTooltipsWhateverTheAnswer) {
 
     // Back to English by the user, answered Yes: section and configuration cleared.
     state.data.FillingForm = 0;
-    dialogs.yesNoAnswers = {true};
     SelectUnits(state, dialogs, Units::English);
-    EXPECT_EQ(dialogs.questions.at(1).text,
-              "Would you like to change to English default parameters?" + kSecondLine);
+    EXPECT_EQ(dialogs.questions.at(1).text, Question("English"));
     EXPECT_EQ(dialogs.tooltipCalls, 2);
     EXPECT_EQ(state.data.Ym, 0.0F);
     EXPECT_EQ(state.data.D, 0.0F);
@@ -145,22 +136,7 @@ TEST(UnitsHandler, MetricWhileFillingAsksAndSetsTooltipsWhateverTheAnswer) {
     EXPECT_EQ(dialogs.refreshes, 1);
 }
 
-TEST(SectionBasisHandler, SetsTheKeywordOnlyWhenNotFilling) {
-    ProgramState state = StartedUp();
-    ScriptedDialogs dialogs;
-    SelectSectionBasis(state, dialogs, SectionBasis::Transformed);
-    EXPECT_EQ(state.data.SectionKeyword, "trans");
-    SelectSectionBasis(state, dialogs, SectionBasis::Gross);
-    EXPECT_EQ(state.data.SectionKeyword, "gross");
-    state.data.FillingForm = 1;
-    SelectSectionBasis(state, dialogs, SectionBasis::Transformed);
-    EXPECT_EQ(state.data.SectionKeyword, "gross");
-    EXPECT_TRUE(dialogs.questions.empty());
-}
-
-TEST(CompositeHandler, CheckingLoadsSlabDefaultsClearingZeroes) {
-    ProgramState state = StartedUp();
-    ScriptedDialogs dialogs;
+TEST_F(SettingHandlersTest, CompositeCheckedLoadsSlabDefaultsClearedZeroes) {
     SelectComposite(state, dialogs, true);
     EXPECT_TRUE(state.data.Composite);
     EXPECT_EQ(state.data.SUW, 0.0868F);
@@ -182,15 +158,12 @@ TEST(CompositeHandler, CheckingLoadsSlabDefaultsClearingZeroes) {
     EXPECT_EQ(dialogs.refreshes, 2);
 }
 
-TEST(ResetCommands, ProgramOptionsFromAremaAsksTheAashtoQuestion) {
-    ProgramState state = StartedUp();
+TEST_F(SettingHandlersTest, ResetProgramOptionsFromAremaAsksTheAashtoQuestion) {
     state.data.designCriteria = DesignCriteria::AREMA;
     state.output.UltimateShear = true;
-    ScriptedDialogs dialogs;
     RunResetCommand(state, dialogs, ResetCommand::ProgramOptions);
     ASSERT_EQ(dialogs.questions.size(), 1U);
-    EXPECT_EQ(dialogs.questions[0].text,
-              "Would you like to change to AASHTO default parameters?" + kSecondLine);
+    EXPECT_EQ(dialogs.questions[0].text, Question("AASHTO"));
     EXPECT_EQ(state.data.designCriteria, DesignCriteria::AASHTO);
     EXPECT_FALSE(state.output.UltimateShear);
     EXPECT_EQ(dialogs.refreshes, 0);

@@ -3,44 +3,34 @@
 #include <cmath>
 
 #include "design_fixtures.h"
-#include "model/calc_error.h"
-#include "model/number_text.h"
 #include "prestress/calc_steps.h"
 #include "support/scripted_dialogs.h"
 
 namespace tarnex {
 namespace {
 
-using testing::ScriptedDialogs;
-
-DesignData SlabData() {
-    DesignData d;
-    d.Tslab = 8.0F;
-    d.Btop = 20.0F;
-    d.Bspace = 96.0F;
-    d.Blength = 1200.0F;
-    d.Beff = -1.0F;
-    return d;
-}
+using namespace tarnex::testing;  // NOLINT(google-build-using-namespace)
 
 TEST(EffectiveSlabWidth, LeastOfTwelveSlabsSpacingAndQuarterSpan) {
-    ScriptedDialogs dialogs;
-    DesignData d = SlabData();
-    // 12 x 8 + 20 = 116 > spacing 96; 1200 / 4 = 300 does not govern.
-    ASSERT_TRUE(CalcEffectiveSlabWidth(d, dialogs));
-    EXPECT_EQ(d.Beff, 96.0F);
-    EXPECT_EQ(FormatPattern(d.Beff, 1), "96.0");
-
-    d.Blength = 300.0F;  // a quarter of the length governs
-    ASSERT_TRUE(CalcEffectiveSlabWidth(d, dialogs));
-    EXPECT_EQ(d.Beff, 75.0F);
-
-    d.Blength = 1200.0F;
-    d.Bspace = 116.0F;  // equal to 12 Tslab + Btop: stays at the computed value
-    ASSERT_TRUE(CalcEffectiveSlabWidth(d, dialogs));
-    EXPECT_EQ(d.Beff, 116.0F);
-
-    EXPECT_TRUE(dialogs.messages.empty());
+    // Tslab 8, Btop 20: 12 x 8 + 20 = 116.
+    const struct {
+        float length, spacing, beff;
+    } kCases[] = {
+        {1200, 96, 96},    // the spacing governs; 1200 / 4 = 300 does not
+        {300, 96, 75},     // a quarter of the length governs
+        {1200, 116, 116},  // spacing equal to 12 Tslab + Btop: stays at the computed value
+    };
+    for (const auto& c : kCases) {
+        ScriptedDialogs dialogs;
+        DesignData d;
+        d.Tslab = 8.0F;
+        d.Btop = 20.0F;
+        d.Bspace = c.spacing;
+        d.Blength = c.length;
+        ASSERT_TRUE(CalcEffectiveSlabWidth(d, dialogs));
+        EXPECT_EQ(d.Beff, c.beff) << c.length << " " << c.spacing;
+        EXPECT_TRUE(dialogs.messages.empty());
+    }
 }
 
 TEST(EffectiveSlabWidth, ChecksStopAtTheFirstMissingInput) {
@@ -85,10 +75,7 @@ TEST(CompositeProperties, FlatSlabWithoutHaunch) {
     EXPECT_NEAR(d.CompYbot, ybot, 1e-5);
     EXPECT_NEAR(d.CompYtop, 36.0 - ybot, 1e-5);  // total height less the centroid height
     EXPECT_NEAR(d.CompMoI, moi, 0.02);
-    EXPECT_EQ(d.GCompArea, d.CompArea);
-    EXPECT_EQ(d.GCompMoI, d.CompMoI);
-    EXPECT_EQ(d.GCompYtop, d.CompYtop);
-    EXPECT_EQ(d.GCompYbot, d.CompYbot);
+    EXPECT_EQ(GrossComposite(d), CompositeInUse(d));
 }
 
 TEST(CompositeProperties, HaunchModularRatioAndCrossSlope) {
@@ -118,32 +105,21 @@ TEST(CompositeProperties, HaunchModularRatioAndCrossSlope) {
     EXPECT_NEAR(d.CompMoI, moi, 0.05);
 }
 
-TEST(CompositeProperties, WithoutCompositeSlabTheBeamIsTheSection) {
+TEST(CompositeProperties, WithoutCompositeSlabTheBeamIsTheSectionAndZeroModulusStops) {
     DesignData d = CompositeGirder();
     d.Composite = false;
     d.Haunch = 3.0F;
     CalcCompositeProperties(d);
-    EXPECT_EQ(d.GCompArea, 369.0F);
-    EXPECT_EQ(d.CompArea, 369.0F);
-    EXPECT_EQ(d.GCompMoI, 50979.0F);
-    EXPECT_EQ(d.CompMoI, 50979.0F);
-    EXPECT_EQ(d.GCompYtop, 15.41F);
-    EXPECT_EQ(d.CompYtop, 15.41F);
-    EXPECT_EQ(d.GCompYbot, 12.59F);
-    EXPECT_EQ(d.CompYbot, 12.59F);
-}
+    const Quad beam = {369.0F, 50979.0F, 15.41F, 12.59F};
+    EXPECT_EQ(GrossComposite(d), beam);
+    EXPECT_EQ(CompositeInUse(d), beam);
 
-TEST(CompositeProperties, ZeroBeamModulusIsReported) {
-    DesignData d = CompositeGirder();
-    d.M28 = 0.0F;
-    d.CompArea = 7.0F;
-    try {
-        CalcCompositeProperties(d);
-        FAIL() << "no error";
-    } catch (const CalcError& e) {
-        EXPECT_STREQ(e.what(), "the beam modulus of elasticity at 28 days is 0");
-    }
-    EXPECT_EQ(d.CompArea, 7.0F);
+    DesignData z = CompositeGirder();
+    z.M28 = 0.0F;
+    z.CompArea = 7.0F;
+    ExpectCalcError([&] { CalcCompositeProperties(z); },
+                    "the beam modulus of elasticity at 28 days is 0");
+    EXPECT_EQ(z.CompArea, 7.0F);
 }
 
 }  // namespace

@@ -1,8 +1,39 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/calc_error.h"
 #include "model/design_data.h"
+#include "section/section_fixtures.h"
 
 namespace tarnex::testing {
+
+/// A required force above the transfer ceiling: two parts joined by a carriage return.
+inline const char* const kNoConvergence =
+    "The solution will not converge using the specified\rprestress path due to excessive tension.";
+
+/// CompArea, CompMoI, CompYtop, CompYbot: the composite section in use.
+inline Quad CompositeInUse(const DesignData& d) {
+    return {d.CompArea, d.CompMoI, d.CompYtop, d.CompYbot};
+}
+
+/// GCompArea, GCompMoI, GCompYtop, GCompYbot: the gross composite section.
+inline Quad GrossComposite(const DesignData& d) {
+    return {d.GCompArea, d.GCompMoI, d.GCompYtop, d.GCompYbot};
+}
+
+/// Runs the calculation and expects it to stop with the given reason.
+template <typename Calculation>
+void ExpectCalcError(Calculation&& calculation, const std::string& reason) {
+    try {
+        calculation();
+        ADD_FAILURE() << "no error, expected: " << reason;
+    } catch (const CalcError& e) {
+        EXPECT_EQ(std::string(e.what()), reason);
+    }
+}
 
 /// Adds a location at distance x with a beam dead load moment (lb-in).
 inline void AddLocation(DesignData& d, float x, float dm) {

@@ -1,6 +1,5 @@
-// A pretensioned girder with a composite slab, worked from the section through the losses,
-// the required force and the stresses at two locations by a short independent calculation,
-// compared at the digits the window and the report print.
+// A pretensioned girder with a composite slab, worked through the losses and the required
+// force by a short independent calculation, compared at the digits the window prints.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,15 +7,18 @@
 #include "design_fixtures.h"
 #include "model/number_text.h"
 #include "prestress/buttons.h"
-#include "prestress/calc_steps.h"
 #include "support/scripted_dialogs.h"
 
 namespace tarnex {
 namespace {
 
-using testing::AddLocation;
-using testing::PlainBeam;
-using testing::ScriptedDialogs;
+using namespace tarnex::testing;  // NOLINT(google-build-using-namespace)
+
+struct LocationLoads {
+    float x, dm, cdm, adm, lm;
+};
+const LocationLoads kLoads[2] = {{300.0F, 9750000.0F, 2000000.0F, 1000000.0F, 4000000.0F},
+                                 {600.0F, 13000000.0F, 3000000.0F, 2000000.0F, 6000000.0F}};
 
 ProgramState Girder() {
     ProgramState state;
@@ -29,14 +31,12 @@ ProgramState Girder() {
     d.Beff = 96.0F;
     d.SM28 = 4000000.0F;  // slab and beam concrete alike: n = 1
     d.Pjack = 1000000.0F;
-    AddLocation(d, 300.0F, 9750000.0F);
-    d.locations(1).CDM = 2000000.0F;
-    d.locations(1).ADM = 1000000.0F;
-    d.locations(1).LM = 4000000.0F;
-    AddLocation(d, 600.0F, 13000000.0F);
-    d.locations(2).CDM = 3000000.0F;
-    d.locations(2).ADM = 2000000.0F;
-    d.locations(2).LM = 6000000.0F;
+    for (const LocationLoads& l : kLoads) {
+        AddLocation(d, l.x, l.dm);
+        d.locations(d.nll).CDM = l.cdm;
+        d.locations(d.nll).ADM = l.adm;
+        d.locations(d.nll).LM = l.lm;
+    }
     return state;
 }
 
@@ -46,8 +46,6 @@ struct Hand {
     double compYbot = (20.0 * 2000.0 + 768.0 * 44.0) / compArea;
     double compMoI = std::pow(compYbot - 20.0, 2) * 2000.0 + 200000.0 + 96.0 * 512.0 / 12.0 +
                      std::pow(44.0 - compYbot, 2) * 768.0;
-    double yTopBeam = 40.0 - compYbot;  // composite cases act at the beam top
-
     // Losses at the critical location (x = 600): Pi = 0.9 Pjack.
     double pi = 900000.0;
     double fcir = 225.0 * pi / 200000.0 + pi / 2000.0 - 15.0 * 13000000.0 / 200000.0;
@@ -60,13 +58,7 @@ struct Hand {
     double pstrans = crs / 2.0 + es;
 };
 
-struct LocationLoads {
-    double dm, cdm, adm, lm;
-};
-const LocationLoads kLoads[2] = {{9750000.0, 2000000.0, 1000000.0, 4000000.0},
-                                 {13000000.0, 3000000.0, 2000000.0, 6000000.0}};
-
-TEST(PretensionedCompositeGirder, LossesForceAndStressesAtTwoLocations) {
+TEST(PretensionedCompositeGirder, LossesAndRequiredForce) {
     const Hand h;
     ProgramState state = Girder();
     ScriptedDialogs dialogs;
@@ -90,8 +82,8 @@ TEST(PretensionedCompositeGirder, LossesForceAndStressesAtTwoLocations) {
     const double bottomFactor = 1.0 / 2000.0 + 20.0 * 15.0 / 200000.0;
     double pf = 0.0;
     for (const LocationLoads& l : kLoads) {
-        const double fbs =
-            -20.0 * (l.dm + l.cdm) / 200000.0 - h.compYbot * (l.adm + l.lm) / h.compMoI;
+        const double fbs = -20.0 * (static_cast<double>(l.dm) + l.cdm) / 200000.0 -
+                           h.compYbot * (static_cast<double>(l.adm) + l.lm) / h.compMoI;
         pf = std::max(pf, -fbs / bottomFactor);
     }
     const double ceiling = (200.0 + 975.0) / 0.001;
@@ -106,32 +98,6 @@ TEST(PretensionedCompositeGirder, LossesForceAndStressesAtTwoLocations) {
     EXPECT_NE(message.find("after all losses = " + FormatPattern(pf / 1000.0, 1)),
               std::string::npos);
     EXPECT_NE(message.find(" = " + FormatPattern(steelArea, 2)), std::string::npos);
-
-    // Stresses as the report computes them, with the total loss at every location.
-    DesignData& d = state.data;
-    for (int i = 1; i <= 2; ++i) d.PSlossAt(i) = d.PSloss;
-    CalcPrestressEffects(d);
-    CalcLoadStresses(d);
-    CalcCriticalStresses(d);
-    const double pjackStored = d.Pjack;
-    const double ptransfer = (202500.0 - d.PStrans) * pjackStored / 202500.0;
-    const double pfinal = (202500.0 - d.PSloss) * pjackStored / 202500.0;
-    double minFinalAll = 1e30;
-    for (int i = 1; i <= 2; ++i) {
-        const LocationLoads& l = kLoads[i - 1];
-        const double topPSi = ptransfer / 2000.0 - ptransfer * 15.0 * 20.0 / 200000.0;
-        const double botPSi = ptransfer * bottomFactor;
-        EXPECT_EQ(FormatPattern(d.StopPSi(i), 0), FormatPattern(topPSi, 0)) << i;
-        EXPECT_EQ(FormatPattern(d.SbotPSi(i), 0), FormatPattern(botPSi, 0)) << i;
-        EXPECT_EQ(FormatPattern(d.StopAD(i), 0), FormatPattern(h.yTopBeam * l.adm / h.compMoI, 0));
-        const double fbs = pfinal * bottomFactor - 20.0 * (l.dm + l.cdm) / 200000.0 -
-                           h.compYbot * (l.adm + l.lm) / h.compMoI;
-        minFinalAll = std::min(minFinalAll, fbs);
-    }
-    EXPECT_EQ(FormatPattern(d.MinFinalAll, 0), FormatPattern(minFinalAll, 0));
-    // At transfer the bottom of the support-side location carries the most compression.
-    EXPECT_EQ(FormatPattern(d.MaxInitComp, 0),
-              FormatPattern(ptransfer * bottomFactor - 20.0 * 9750000.0 / 200000.0, 0));
 }
 
 }  // namespace

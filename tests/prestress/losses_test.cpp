@@ -1,16 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "design_fixtures.h"
-#include "model/calc_error.h"
 #include "prestress/calc_steps.h"
 #include "support/scripted_dialogs.h"
 
 namespace tarnex {
 namespace {
 
-using testing::AddLocation;
-using testing::PlainBeam;
-using testing::ScriptedDialogs;
+using namespace tarnex::testing;  // NOLINT(google-build-using-namespace)
 
 /// Pi = Pjack = 1200 kips on e = -15 in with DM = 6000 kip-in:
 /// fcir = 225 x 1.2e6 / 2e5 + 1.2e6 / 2000 - 15 x 6e6 / 2e5 = 1350 + 600 - 450 = 1500 psi;
@@ -123,12 +120,8 @@ TEST(Losses, ZeroDivisorsAreReported) {
     ScriptedDialogs dialogs;
     ProgramState state = LossDesign(Prestressing::Pretensioning);
     state.data.Mps = 0.0F;
-    try {
-        CalcLosses(state, dialogs);
-        FAIL() << "no error";
-    } catch (const CalcError& e) {
-        EXPECT_STREQ(e.what(), "the beam modulus of elasticity at prestressing is 0");
-    }
+    ExpectCalcError([&] { CalcLosses(state, dialogs); },
+                    "the beam modulus of elasticity at prestressing is 0");
     ProgramState noPsi = LossDesign(Prestressing::Pretensioning);
     noPsi.data.PSi = 0.0F;
     EXPECT_THROW(CalcLosses(noPsi, dialogs), CalcError);

@@ -3,14 +3,12 @@
 #include <cmath>
 
 #include "design_fixtures.h"
-#include "model/calc_error.h"
 #include "prestress/calc_steps.h"
 
 namespace tarnex {
 namespace {
 
-using testing::AddLocation;
-using testing::PlainBeam;
+using namespace tarnex::testing;  // NOLINT(google-build-using-namespace)
 
 DesignData PathBeam(PathKind kind, std::initializer_list<float> xs) {
     DesignData d = PlainBeam();
@@ -26,116 +24,86 @@ DesignData PathBeam(PathKind kind, std::initializer_list<float> xs) {
     return d;
 }
 
-TEST(PathHeights, StraightPathIsLevelAtYm) {
-    DesignData d = PathBeam(PathKind::Straight, {0.0F, 450.0F, 1200.0F});
-    CalcTransformedProperties(d);
-    CalcOffsetsAndAngles(d);
-    for (int i = 1; i <= 3; ++i) {
-        EXPECT_EQ(d.Ypath(i), 5.0F);
-        EXPECT_EQ(d.Theta(i), 0.0F);
-        EXPECT_EQ(d.Ecc(i), 5.0F - d.TYbot(i));
+TEST(PathHeights, HeightsAndSlopesOfEachPath) {
+    // Key points Yl = 30 at Xl = 240, Ym = 5 at Xm = 600, Yr at Xr = 960, L = 1200. A harped
+    // path is flat between both key points. Fixed ends: Yd = 5 + 25 x 360 / 600 = 20 at Xl and
+    // Yc = 20 at Xr, both with slope 2 (Yl - Ym) / Xm; the ends are reached with zero slope.
+    const struct {
+        PathKind kind;
+        float yr, x, ypath;
+        double theta;
+    } kPoints[] = {
+        {PathKind::Straight, 30, 0, 5, 0},
+        {PathKind::Straight, 30, 450, 5, 0},
+        {PathKind::Straight, 30, 1200, 5, 0},
+        {PathKind::Harped, 20, 120, 17.5F, std::atan(25.0 / 240.0)},
+        {PathKind::Harped, 20, 240, 5, 0},
+        {PathKind::Harped, 20, 960, 5, 0},
+        {PathKind::Harped, 20, 1080, 12.5F, std::atan(15.0 / 240.0)},
+        {PathKind::SimpleSimple, 30, 300, 11.25F, std::atan(1.0 / 24.0)},
+        {PathKind::SimpleSimple, 30, 900, 11.25F, std::atan(1.0 / 24.0)},
+        {PathKind::SimpleSimple, 30, 600, 5, 0},
+        {PathKind::SimpleSimple, 30, 0, 30, std::atan(1.0 / 12.0)},
+        {PathKind::FixedFixed, 30, 240, 20, std::atan(50.0 / 600.0)},
+        {PathKind::FixedFixed, 30, 960, 20, std::atan(50.0 / 600.0)},
+        {PathKind::FixedFixed, 30, 1200, 30, 0},
+        {PathKind::FixedFixed, 30, 0, 30, 0},
+    };
+    for (const auto& p : kPoints) {
+        SCOPED_TRACE(::testing::Message() << "path " << static_cast<int>(p.kind) << " x " << p.x);
+        DesignData d = PathBeam(p.kind, {p.x});
+        d.Yr = p.yr;
+        CalcTransformedProperties(d);
+        CalcOffsetsAndAngles(d);
+        EXPECT_FLOAT_EQ(d.Ypath(1), p.ypath);
+        EXPECT_FLOAT_EQ(d.Theta(1), static_cast<float>(p.theta));
+        // The offsets evaluate the path on their own; they must agree with the heights.
+        EXPECT_FLOAT_EQ(d.Ecc(1), d.Ypath(1) - d.TYbot(1));
     }
 }
 
-TEST(PathHeights, HarpedFlatPartIncludesBothKeyPoints) {
-    DesignData d = PathBeam(PathKind::Harped, {120.0F, 240.0F, 960.0F, 1080.0F});
-    d.Yr = 20.0F;
-    CalcTransformedProperties(d);
-    CalcOffsetsAndAngles(d);
-    EXPECT_FLOAT_EQ(d.Ypath(1), 17.5F);  // halfway down from 30 to 5
-    EXPECT_FLOAT_EQ(d.Theta(1), static_cast<float>(std::atan(25.0 / 240.0)));
-    EXPECT_EQ(d.Ypath(2), 5.0F);
-    EXPECT_EQ(d.Theta(2), 0.0F);
-    EXPECT_EQ(d.Ypath(3), 5.0F);
-    EXPECT_EQ(d.Theta(3), 0.0F);
-    EXPECT_FLOAT_EQ(d.Ypath(4), 12.5F);  // halfway up from 5 to 20
-    EXPECT_FLOAT_EQ(d.Theta(4), static_cast<float>(std::atan(15.0 / 240.0)));
-}
-
-TEST(PathHeights, SimpleSimpleParabola) {
-    DesignData d = PathBeam(PathKind::SimpleSimple, {300.0F, 900.0F, 600.0F, 0.0F});
-    CalcTransformedProperties(d);
-    CalcOffsetsAndAngles(d);
-    EXPECT_EQ(d.Ypath(1), 11.25F);
-    EXPECT_EQ(d.Ypath(2), 11.25F);
-    EXPECT_EQ(d.Ypath(3), 5.0F);
-    EXPECT_EQ(d.Theta(3), 0.0F);
-    EXPECT_EQ(d.Ypath(4), 30.0F);
-    EXPECT_EQ(d.Theta(4), static_cast<float>(std::atan(1.0 / 12.0)));
-    EXPECT_EQ(d.Theta(1), static_cast<float>(std::atan(1.0 / 24.0)));
-}
-
-/// Height and slope on either side of a reverse-curvature point must agree.
-void ExpectSmoothAt(PathKind kind, float at) {
-    DesignData d = PathBeam(kind, {std::nextafter(at, 0.0F), at, std::nextafter(at, 2000.0F)});
-    CalcTransformedProperties(d);
-    CalcOffsetsAndAngles(d);
-    EXPECT_NEAR(d.Ypath(1), d.Ypath(2), 1e-4);
-    EXPECT_NEAR(d.Ypath(3), d.Ypath(2), 1e-4);
-    EXPECT_NEAR(d.Theta(1), d.Theta(2), 1e-5);
-    EXPECT_NEAR(d.Theta(3), d.Theta(2), 1e-5);
-}
-
-TEST(PathHeights, FixedEndsReverseCurvatureSmoothly) {
-    // Yd = 5 + 25 x 360 / 600 = 20 at Xl; Yc = 20 at Xr.
-    DesignData d = PathBeam(PathKind::FixedFixed, {240.0F, 960.0F, 1200.0F, 0.0F});
-    CalcTransformedProperties(d);
-    CalcOffsetsAndAngles(d);
-    EXPECT_FLOAT_EQ(d.Ypath(1), 20.0F);
-    EXPECT_FLOAT_EQ(d.Ypath(2), 20.0F);
-    EXPECT_FLOAT_EQ(d.Ypath(3), 30.0F);  // the ends are reached with zero slope
-    EXPECT_EQ(d.Theta(3), 0.0F);
-    EXPECT_EQ(d.Theta(4), 0.0F);
-    // Both branches have slope 2 (Yl - Ym) / Xm at Xl.
-    EXPECT_FLOAT_EQ(d.Theta(1), static_cast<float>(std::atan(50.0 / 600.0)));
-    ExpectSmoothAt(PathKind::FixedFixed, 240.0F);
-    ExpectSmoothAt(PathKind::FixedFixed, 960.0F);
-    ExpectSmoothAt(PathKind::FixedSimple, 240.0F);
-    ExpectSmoothAt(PathKind::SimpleFixed, 960.0F);
-}
-
-TEST(PathHeights, ZeroKeyPointDistanceIsReported) {
-    DesignData d = PathBeam(PathKind::SimpleSimple, {300.0F});
-    d.Xm = 600.0F;
-    d.Blength = 600.0F;  // L - Xm = 0, met by a location right of Xm
-    d.locations(1).x = 700.0F;
-    EXPECT_THROW(CalcTransformedProperties(d), CalcError);
-    DesignData f = PathBeam(PathKind::FixedSimple, {100.0F});
-    f.Xm = 0.0F;  // x = 100 < Xl needs Yd, which divides by Xm
-    try {
-        CalcPathHeights(f);
-        FAIL() << "no error";
-    } catch (const CalcError& e) {
-        EXPECT_STREQ(e.what(), "the distance Xm of the middle key point is 0");
+TEST(PathHeights, ReverseCurvatureIsSmooth) {
+    // Height and slope on either side of a reverse-curvature point must agree.
+    for (const auto& [kind, at] :
+         {std::pair{PathKind::FixedFixed, 240.0F}, std::pair{PathKind::FixedFixed, 960.0F},
+          std::pair{PathKind::FixedSimple, 240.0F}, std::pair{PathKind::SimpleFixed, 960.0F}}) {
+        SCOPED_TRACE(::testing::Message() << static_cast<int>(kind) << " at " << at);
+        DesignData d = PathBeam(kind, {std::nextafter(at, 0.0F), at, std::nextafter(at, 2000.0F)});
+        CalcTransformedProperties(d);
+        CalcOffsetsAndAngles(d);
+        for (int i : {1, 3}) {
+            EXPECT_NEAR(d.Ypath(i), d.Ypath(2), 1e-4);
+            EXPECT_NEAR(d.Theta(i), d.Theta(2), 1e-5);
+        }
     }
 }
 
-TEST(TransformedProperties, GrossBasisEqualsGrossValues) {
+TEST(TransformedProperties, GrossBasisEqualsGrossValuesAlsoWithoutLocations) {
     DesignData d = PathBeam(PathKind::SimpleSimple, {0.0F, 300.0F, 600.0F});
     d.Pjack = 800000.0F;
     d.Tslab = 8.0F;  // a slab without Composite adds nothing to the section
     d.Haunch = 2.0F;
-    d.Area = d.MoI = d.Ytop = d.Ybot = 1.0F;
+    SetProperties(d, {1, 1, 1, 1});
     d.CompArea = 77.0F;
-    d.GCompArea = 2000.0F;
-    d.GCompMoI = 200000.0F;
-    d.GCompYtop = d.GCompYbot = 20.0F;
+    const Quad gross = {2000.0F, 200000.0F, 20.0F, 20.0F};
+    ASSERT_EQ(GrossComposite(d), gross);
     CalcTransformedProperties(d);
     for (int i = 1; i <= 3; ++i) {
-        EXPECT_EQ(d.TArea(i), 2000.0F);
-        EXPECT_EQ(d.TMoI(i), 200000.0F);
-        EXPECT_EQ(d.TYtop(i), 20.0F);
-        EXPECT_EQ(d.TYbot(i), 20.0F);
-        EXPECT_EQ(d.TCompArea(i), 2000.0F);
-        EXPECT_EQ(d.TCompMoI(i), 200000.0F);
-        EXPECT_EQ(d.TCompYbot(i), 20.0F);
-        EXPECT_EQ(d.TCompYtop(i), 20.0F);
+        EXPECT_EQ((Quad{d.TArea(i), d.TMoI(i), d.TYtop(i), d.TYbot(i)}), gross) << i;
+        EXPECT_EQ((Quad{d.TCompArea(i), d.TCompMoI(i), d.TCompYtop(i), d.TCompYbot(i)}), gross)
+            << i;
     }
-    EXPECT_EQ(d.Area, 2000.0F);
-    EXPECT_EQ(d.MoI, 200000.0F);
-    EXPECT_EQ(d.Ytop, 20.0F);
-    EXPECT_EQ(d.Ybot, 20.0F);
+    EXPECT_EQ(Properties(d), gross);
     EXPECT_EQ(d.CompArea, 77.0F);  // gross basis keeps the composite section in use
+
+    DesignData none = PathBeam(PathKind::Straight, {});
+    none.Area = 1.0F;
+    CalcTransformedProperties(none);
+    CalcOffsetsAndAngles(none);
+    EXPECT_TRUE(none.Ypath.empty());
+    EXPECT_TRUE(none.TArea.empty());
+    EXPECT_TRUE(none.Ecc.empty());
+    EXPECT_EQ(none.Area, 2000.0F);  // the section in use is still set
 }
 
 TEST(TransformedProperties, SteelTransformedAtEachLocationAndAtMidspan) {
@@ -169,15 +137,16 @@ TEST(TransformedProperties, SteelTransformedAtEachLocationAndAtMidspan) {
     EXPECT_NEAR(d.CompYbot, (24.0 * 5.0 + 90000.0) / 3024.0, 1e-5);
 }
 
-TEST(TransformedProperties, ZeroBeamAreaAndZeroPSiAreReported) {
-    DesignData d = PathBeam(PathKind::Straight, {300.0F});
-    d.BeamArea = 0.0F;
-    try {
-        CalcTransformedProperties(d);
-        FAIL() << "no error";
-    } catch (const CalcError& e) {
-        EXPECT_STREQ(e.what(), "the beam area is 0");
-    }
+TEST(PathAndTransformedProperties, ZeroDivisorsAreReported) {
+    DesignData d = PathBeam(PathKind::SimpleSimple, {700.0F});
+    d.Blength = 600.0F;  // L - Xm = 0, met by a location right of Xm
+    EXPECT_THROW(CalcTransformedProperties(d), CalcError);
+    DesignData f = PathBeam(PathKind::FixedSimple, {100.0F});
+    f.Xm = 0.0F;  // x = 100 < Xl needs Yd, which divides by Xm
+    ExpectCalcError([&] { CalcPathHeights(f); }, "the distance Xm of the middle key point is 0");
+    DesignData a = PathBeam(PathKind::Straight, {300.0F});
+    a.BeamArea = 0.0F;
+    ExpectCalcError([&] { CalcTransformedProperties(a); }, "the beam area is 0");
     DesignData t = PathBeam(PathKind::Straight, {300.0F});
     t.sectionBasis = SectionBasis::Transformed;
     t.Pjack = 1000.0F;
@@ -185,17 +154,6 @@ TEST(TransformedProperties, ZeroBeamAreaAndZeroPSiAreReported) {
     t.Area = 5.0F;
     EXPECT_THROW(CalcTransformedProperties(t), CalcError);
     EXPECT_EQ(t.Area, 5.0F);
-}
-
-TEST(TransformedProperties, NoLocationsStillSetsTheSectionInUse) {
-    DesignData d = PathBeam(PathKind::Straight, {});
-    d.Area = 1.0F;
-    CalcTransformedProperties(d);
-    CalcOffsetsAndAngles(d);
-    EXPECT_TRUE(d.Ypath.empty());
-    EXPECT_TRUE(d.TArea.empty());
-    EXPECT_TRUE(d.Ecc.empty());
-    EXPECT_EQ(d.Area, 2000.0F);
 }
 
 }  // namespace

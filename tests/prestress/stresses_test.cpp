@@ -7,8 +7,7 @@
 namespace tarnex {
 namespace {
 
-using testing::AddLocation;
-using testing::PlainBeam;
+using namespace tarnex::testing;  // NOLINT(google-build-using-namespace)
 
 /// PlainBeam with its transformed arrays (gross basis) at the given locations.
 DesignData StressDesign(std::initializer_list<float> xs) {
@@ -36,7 +35,7 @@ TEST(LoadStresses, BeamAndCompositeCases) {
     EXPECT_EQ(d.SbotM(1), 0.0F);
 }
 
-TEST(LoadStresses, CompositeCasesActAtTheBeamTopOnTheCompositeSection) {
+TEST(LoadStresses, CompositeCasesActAtTheBeamTopAndZeroInertiaIsReported) {
     DesignData d = StressDesign({600.0F});
     d.Composite = true;
     d.TCompArea(1) = 3000.0F;
@@ -49,10 +48,7 @@ TEST(LoadStresses, CompositeCasesActAtTheBeamTopOnTheCompositeSection) {
     EXPECT_EQ(d.SbotL(1), -300.0F);  // 30 x 5e6 / 5e5
     EXPECT_EQ(d.StopAD(1), 10.0F);
     EXPECT_EQ(d.SbotAD(1), 10.0F);
-}
 
-TEST(LoadStresses, ZeroInertiaIsReported) {
-    DesignData d = StressDesign({600.0F});
     d.TMoI(1) = 0.0F;
     d.locations(1).DM = 1.0F;
     EXPECT_THROW(CalcLoadStresses(d), CalcError);
@@ -76,7 +72,7 @@ TEST(PrestressEffects, PretensionedForceAtTransferAndFinalCase) {
     EXPECT_EQ(d.locations(2).PSP, 810000.0F);  // no loss at the location: Pjack itself
 }
 
-TEST(PrestressEffects, PostTensionedTransferForceFollowsFrictionAndSet) {
+TEST(PrestressEffects, PostTensionedTransferForceFollowsFrictionAndSetZeroPSiIsReported) {
     DesignData d = StressDesign({0.0F, 600.0F});
     d.prestressing = Prestressing::PostTensioning;
     d.Pjack = 1000000.0F;
@@ -87,27 +83,27 @@ TEST(PrestressEffects, PostTensionedTransferForceFollowsFrictionAndSet) {
     CalcPrestressEffects(d);
     EXPECT_FLOAT_EQ(d.PforceT(1), 950000.0F);
     EXPECT_FLOAT_EQ(d.PforceT(2), 900000.0F);
-}
 
-TEST(PrestressEffects, ZeroPSiIsReportedAndKeepsTheLoadCase) {
-    DesignData d = StressDesign({600.0F});
-    d.PSi = 0.0F;
+    d.PSi = 0.0F;  // reported, and the load case is kept
     d.locations(1).PSP = 7.0F;
     EXPECT_THROW(CalcPrestressEffects(d), CalcError);
     EXPECT_EQ(d.locations(1).PSP, 7.0F);
 }
 
 /// Fills the per-location stress arrays of the critical-stress combinations.
-void SetStresses(DesignData& d, int i, float topD, float botD, float topPSi, float botPSi,
-                 float topPS, float botPS, float topL, float botL) {
-    d.StopD(i) = topD;
-    d.SbotD(i) = botD;
-    d.StopPSi(i) = topPSi;
-    d.SbotPSi(i) = botPSi;
-    d.StopPS(i) = topPS;
-    d.SbotPS(i) = botPS;
-    d.StopL(i) = topL;
-    d.SbotL(i) = botL;
+struct Fibers {
+    float topD, botD, topPSi, botPSi, topPS, botPS, topL, botL;
+};
+
+void SetStresses(DesignData& d, int i, const Fibers& f) {
+    d.StopD(i) = f.topD;
+    d.SbotD(i) = f.botD;
+    d.StopPSi(i) = f.topPSi;
+    d.SbotPSi(i) = f.botPSi;
+    d.StopPS(i) = f.topPS;
+    d.SbotPS(i) = f.botPS;
+    d.StopL(i) = f.topL;
+    d.SbotL(i) = f.botL;
 }
 
 DesignData CriticalDesign(int n) {
@@ -121,9 +117,9 @@ DesignData CriticalDesign(int n) {
     return d;
 }
 
-TEST(CriticalStresses, OneLocationGivesItsOwnStates) {
+TEST(CriticalStresses, OneLocationGivesItsOwnStatesExtremesOverLocationsNoneKeepsThem) {
     DesignData d = CriticalDesign(1);
-    SetStresses(d, 1, 500, -600, -300, 1800, -200, 1500, 400, -700);
+    SetStresses(d, 1, {500, -600, -300, 1800, -200, 1500, 400, -700});
     d.StopAD(1) = 50.0F;
     CalcCriticalStresses(d);
     EXPECT_EQ(d.MaxInitComp, 1200.0F);            // bottom at transfer: -600 + 1800
@@ -132,17 +128,15 @@ TEST(CriticalStresses, OneLocationGivesItsOwnStates) {
     EXPECT_EQ(d.MaxFinalComp, 750.0F);            // top 500 - 200 + 50 + 400 beats 200
     EXPECT_EQ(d.MaxCompLL, 350.0F / 2 + 400.0F);  // half the sustained top plus live
     EXPECT_EQ(d.MinTop, 200.0F);                  // transfer top 500 - 300
-}
 
-TEST(CriticalStresses, ExtremesOverLocationsAndNoLocations) {
-    DesignData d = CriticalDesign(2);
-    SetStresses(d, 1, 500, -600, -300, 1800, -200, 1500, 400, -700);
-    SetStresses(d, 2, -100, 100, -50, 500, -100, 800, -50, 100);
-    CalcCriticalStresses(d);
-    EXPECT_EQ(d.MaxInitComp, 1200.0F);
-    EXPECT_EQ(d.MinTop, -250.0F);  // service top at location 2: -100 - 100 - 50
-    EXPECT_EQ(d.MinFinalAll, 200.0F);
-    EXPECT_EQ(d.MinFinalDL, 900.0F);
+    DesignData two = CriticalDesign(2);
+    SetStresses(two, 1, {500, -600, -300, 1800, -200, 1500, 400, -700});
+    SetStresses(two, 2, {-100, 100, -50, 500, -100, 800, -50, 100});
+    CalcCriticalStresses(two);
+    EXPECT_EQ(two.MaxInitComp, 1200.0F);
+    EXPECT_EQ(two.MinTop, -250.0F);  // service top at location 2: -100 - 100 - 50
+    EXPECT_EQ(two.MinFinalAll, 200.0F);
+    EXPECT_EQ(two.MinFinalDL, 900.0F);
 
     DesignData none = CriticalDesign(0);
     none.MinTop = 12.0F;

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <ctime>
 #include <limits>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "model/calc_error.h"
 #include "report/report_file.h"
@@ -14,6 +14,7 @@ namespace tarnex {
 namespace {
 
 using testing::ReportLinesOf;
+using testing::ReportTime;
 
 TEST(ReportLine, ZoneStepsGoToTheNextFourteenColumnZone) {
     // Zones start at columns 1, 15, 29, 43, ...: c characters step to (c div 14 + 1) * 14.
@@ -36,14 +37,14 @@ TEST(ReportLine, IndentAndColumn) {
     EXPECT_EQ(ReportLine().Text("abcdef").Column(3).Text("g").str(), "abcdefg");
 }
 
-TEST(ReportLine, StrFormHasABlankOrTheSignAndNoLeadingZero) {
+TEST(ReportLine, StrFormHasABlankOrTheSignAndNoLeadingZeroPlainAddsABlank) {
     EXPECT_EQ(ReportLine().Text("=").Str(3, "n").str(), "= 3");
     EXPECT_EQ(ReportLine().Str(0.5, "x").str(), " .5");
     EXPECT_EQ(ReportLine().Str(-0.25, "x").str(), "-.25");
     EXPECT_EQ(ReportLine().Str(120.5, "x").str(), " 120.5");
-}
-
-TEST(ReportLine, PlainNumberOfTheXColumn) {
+    EXPECT_EQ(ReportLine().Str(1199.25, "x").str(), " 1199.25");
+    EXPECT_EQ(ReportLine().Str(0, "x").str(), " 0");
+    // The X column of the capacity tables.
     EXPECT_EQ(ReportLine().Plain(0.5, "x").str(), " .5 ");
     EXPECT_EQ(ReportLine().Plain(-12, "x").str(), "-12 ");
 }
@@ -74,37 +75,23 @@ TEST(ReportLine, NonFiniteValueIsACalculationErrorNamingTheValue) {
     EXPECT_THROW(ReportLine().Plain(nan, "v"), CalcError);
 }
 
-TEST(ReportFile, EveryLineEndsWithCarriageReturnLineFeed) {
+TEST(ReportFile, EveryLineEndsWithCarriageReturnLineFeedAndAFailedWriteIsAnError) {
     std::ostringstream out;
     ReportFile report(out);
     report.Write(5, "A");
     report.Empty();
     report.Write(ReportLine().Text("B").Zone().Text("C"));
     EXPECT_EQ(out.str(), "     A\r\n\r\nB             C\r\n");
-}
 
-TEST(ReportFile, FailedWriteIsACalculationError) {
-    std::ostringstream out;
     out.setstate(std::ios::badbit);
-    ReportFile report(out);
     EXPECT_THROW(report.Write(5, "A"), CalcError);
 }
 
-std::tm MakeTime(int year, int month, int day, int hour, int minute) {
-    std::tm t{};
-    t.tm_year = year - 1900;
-    t.tm_mon = month - 1;
-    t.tm_mday = day;
-    t.tm_hour = hour;
-    t.tm_min = minute;
-    return t;
-}
-
 TEST(ReportDate, MonthWithoutZeroTwoDigitDayAndYearTwelveHourClock) {
-    EXPECT_EQ(FormatReportDate(MakeTime(2026, 12, 4, 21, 5)), "12/04/26, 9:05 pm");
-    EXPECT_EQ(FormatReportDate(MakeTime(2007, 3, 9, 0, 0)), "3/09/07, 12:00 am");
-    EXPECT_EQ(FormatReportDate(MakeTime(2000, 1, 31, 12, 59)), "1/31/00, 12:59 pm");
-    EXPECT_EQ(FormatReportDate(MakeTime(2031, 7, 15, 11, 30)), "7/15/31, 11:30 am");
+    EXPECT_EQ(FormatReportDate(ReportTime(2026, 12, 4, 21, 5)), "12/04/26, 9:05 pm");
+    EXPECT_EQ(FormatReportDate(ReportTime(2007, 3, 9, 0, 0)), "3/09/07, 12:00 am");
+    EXPECT_EQ(FormatReportDate(ReportTime(2000, 1, 31, 12, 59)), "1/31/00, 12:59 pm");
+    EXPECT_EQ(FormatReportDate(ReportTime(2031, 7, 15, 11, 30)), "7/15/31, 11:30 am");
 }
 
 TEST(ReportHeading, VersionTextJoinsMinorAndRevision) {
@@ -115,10 +102,8 @@ TEST(ReportHeading, VersionTextJoinsMinorAndRevision) {
     EXPECT_EQ(ProgramVersionText(), "1.31");
 }
 
-std::tm FixedClock() { return MakeTime(2026, 12, 4, 21, 5); }
-
 TEST(ReportHeading, TitleBannerVersionDateAndFileNames) {
-    SetReportClock(&FixedClock);
+    SetReportClock(&testing::FixedReportClock);
     DesignData d;
     d.OutputTitle = "Bridge 12 girder B";
     d.InputFileTitle = "girder.in";
@@ -131,20 +116,16 @@ TEST(ReportHeading, TitleBannerVersionDateAndFileNames) {
     EXPECT_EQ(lines[0], "     Bridge 12 girder B");
     EXPECT_EQ(lines[1], "");
     EXPECT_EQ(lines[2], "     * * * * * * * * * * * * * * * * * * * * * * * * * * *");
-    EXPECT_EQ(lines[3], "     *                                                   *");
-    EXPECT_EQ(lines[4], "     *           P R O G R A M   T A R N E X             *");
+    // The banner lines themselves are compared in the golden reports.
     EXPECT_EQ(lines[6], "     *                 INPUT DATA ECHO                   *");
-    EXPECT_EQ(lines[8], lines[2]);
     const std::string version = "(Version " + ProgramVersionText() + ")";
     EXPECT_EQ(lines[9],
               "     " + version + std::string(34 - version.size(), ' ') + "12/04/26, 9:05 pm");
     EXPECT_EQ(lines[9].find("12/04/26"), 39U);  // column 40
     EXPECT_EQ(d.VersionText, ProgramVersionText());
-    EXPECT_EQ(lines[10], "");
-    EXPECT_EQ(lines[11], "     Input file  = girder.in");
-    EXPECT_EQ(lines[12], "     Output file = girder.out");
-    EXPECT_EQ(lines[13], "");
-    for (int i = 2; i <= 8; ++i) EXPECT_EQ(lines[static_cast<std::size_t>(i)].size(), 58U);
+    EXPECT_EQ(testing::LinesFrom(lines, 10, 4),
+              std::vector<std::string>(
+                  {"", "     Input file  = girder.in", "     Output file = girder.out", ""}));
 }
 
 TEST(ReportHeading, NoTitleNoTitleLinesAndNamesWithoutFolder) {
@@ -156,15 +137,6 @@ TEST(ReportHeading, NoTitleNoTitleLinesAndNamesWithoutFolder) {
     EXPECT_EQ(lines[0], "     * * * * * * * * * * * * * * * * * * * * * * * * * * *");
     EXPECT_EQ(lines[9], "     Input file  = girder.in");
     EXPECT_EQ(lines[10], "     Output file = girder.out");
-}
-
-TEST(ReportHeading, OutputDataBanner) {
-    const auto lines = ReportLinesOf([](ReportFile& r) {
-        WriteBanner(r, "*                   OUTPUT DATA                     *");
-    });
-    ASSERT_EQ(lines.size(), 7U);
-    EXPECT_EQ(lines[4], "     *                   OUTPUT DATA                     *");
-    EXPECT_EQ(lines[4].size(), 58U);
 }
 
 }  // namespace

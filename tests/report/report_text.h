@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ctime>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -45,14 +46,6 @@ inline int FindLine(const std::vector<std::string>& lines, const std::string& li
     return -1;
 }
 
-/// Index of the first line that begins with `prefix`, or -1.
-inline int FindLineStarting(const std::vector<std::string>& lines, const std::string& prefix) {
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].rfind(prefix, 0) == 0) return static_cast<int>(i);
-    }
-    return -1;
-}
-
 /// A line with each text starting at its absolute 0-based position, independent of the zone
 /// arithmetic under test.
 inline std::string TextAt(const std::vector<std::pair<std::size_t, std::string>>& parts) {
@@ -71,5 +64,37 @@ inline bool AnyLineContains(const std::vector<std::string>& lines, const std::st
     }
     return false;
 }
+
+/// The blank-delimited item of `line` that begins at 0-based `position`.
+inline std::string ItemAt(const std::string& line, std::size_t position) {
+    if (position >= line.size()) return "<line too short>";
+    const std::string rest = line.substr(position);
+    return rest.substr(0, rest.find(' '));
+}
+
+/// The `count` lines from index `first` on; past the end, marker lines make a comparison fail.
+inline std::vector<std::string> LinesFrom(const std::vector<std::string>& lines, int first,
+                                          std::size_t count) {
+    std::vector<std::string> part;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t at = static_cast<std::size_t>(first) + i;
+        part.push_back(first >= 0 && at < lines.size() ? lines[at] : "<no line>");
+    }
+    return part;
+}
+
+/// A calendar time for the report date line.
+inline std::tm ReportTime(int year, int month, int day, int hour, int minute) {
+    std::tm t{};
+    t.tm_year = year - 1900;
+    t.tm_mon = month - 1;
+    t.tm_mday = day;
+    t.tm_hour = hour;
+    t.tm_min = minute;
+    return t;
+}
+
+/// The clock of the dated report tests: 4 December 2026, 21:05.
+inline std::tm FixedReportClock() { return ReportTime(2026, 12, 4, 21, 5); }
 
 }  // namespace tarnex::testing

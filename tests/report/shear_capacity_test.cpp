@@ -1,44 +1,22 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/calc_error.h"
 #include "report/capacity_sections.h"
-#include "support/scripted_dialogs.h"
+#include "report/report_designs.h"
 
 namespace tarnex {
 namespace {
 
-using testing::ScriptedDialogs;
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find("\r\n", start);
-        EXPECT_NE(end, std::string::npos) << "line without CR LF";
-        if (end == std::string::npos) break;
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
-/// A line with each text placed at its absolute column (counted from 1).
-std::string At(std::initializer_list<std::pair<int, std::string>> items) {
-    std::string line;
-    for (const auto& [column, text] : items) {
-        line.append(static_cast<std::size_t>(column - 1) - line.size(), ' ');
-        line += text;
-    }
-    return line;
-}
+using testing::TextAt;
 
 std::string Row(const std::string& x, const std::string& vu, const std::string& phiVc,
                 const std::string& last) {
-    return At({{6, x}, {15, vu}, {29, phiVc}, {43, last}});
+    return TextAt({{5, x}, {14, vu}, {28, phiVc}, {42, last}});
 }
 
 const std::vector<std::string> kHeading = {
@@ -55,39 +33,23 @@ const std::vector<std::string> kHeading = {
 /// strands 5 up (d = 35), TArea 500 (fpc 600), bottom stresses -300 dead and 1500 prestress,
 /// gross composite I / Ybot = 150000 / 20.
 ProgramState Girder(const std::vector<float>& liveShear) {
-    ProgramState state;
-    DesignData& d = state.data;
     const int n = static_cast<int>(liveShear.size());
-    d.ForceFactor = 1000;
-    d.MomentFactor = 12000;
-    d.BeamShape = 1;
+    ProgramState state = testing::CapacityDesign(1, n);
+    DesignData& d = state.data;
     d.Bweb = 8;
     d.prestressing = Prestressing::PostTensioning;
-    d.CS28 = 5000;
     d.BUW = 0.0868F;
-    d.RS = 60000;
     d.Blength = 1200;
     d.PSdia = 0.5F;
-    d.CompYtop = 25;
-    d.CompYbot = 15;
-    d.Ytop = 25;
-    d.Ybot = 15;
+    d.CompYtop = d.Ytop = 25;
+    d.CompYbot = d.Ybot = 15;
     d.GCompYtop = 30;
     d.GCompYbot = 20;
     d.GCompMoI = 150000;
-    d.nll = n;
-    d.RecreateLocations(n);
-    for (FloatArray* a :
-         {&d.Ypath, &d.TArea, &d.TMoI, &d.TYtop, &d.TYbot, &d.TCompYbot, &d.Ecc, &d.Theta, &d.StopD,
-          &d.SbotD, &d.StopCD, &d.SbotCD, &d.StopAD, &d.SbotAD, &d.StopPS, &d.SbotPS}) {
-        a->Recreate(n);
-    }
     for (int i = 1; i <= n; ++i) {
         LoadLocation& loc = d.locations(i);
-        loc.x = static_cast<float>(120 * i);
         loc.DV = 20000;
         loc.DM = 1.2e6F;
-        loc.DF = 1;
         loc.LV = liveShear[static_cast<std::size_t>(i - 1)];
         loc.LM = 2.4e6F;
         loc.LF = 1;
@@ -95,19 +57,18 @@ ProgramState Girder(const std::vector<float>& liveShear) {
         d.Ypath(i) = 5;
         d.TArea(i) = 500;
         d.Theta(i) = 0.05F;
-        d.SbotD(i) = -300;
-        d.SbotPS(i) = 1500;
-        d.StopD(i) = -300;
-        d.StopPS(i) = 1500;
+        d.SbotD(i) = d.StopD(i) = -300;
+        d.SbotPS(i) = d.StopPS(i) = 1500;
     }
     return state;
 }
 
-std::vector<std::string> WriteSection(ProgramState& state, ScriptedDialogs& dialogs) {
-    std::ostringstream out;
-    ReportFile report(out);
-    WriteShearCapacity(report, state, dialogs);
-    return Lines(out.str());
+/// The table rows of a section that must show no message.
+std::vector<std::string> Rows(ProgramState& state) {
+    const auto out = testing::RunSection(WriteShearCapacity, state);
+    EXPECT_TRUE(out.messages.empty());
+    if (out.lines.size() < kHeading.size()) return {"<no heading>"};
+    return {out.lines.begin() + static_cast<long>(kHeading.size()), out.lines.end()};
 }
 
 // Hand calculation at a location: Vcw = (3.5 sqrt f'c + 0.3 * 600) * 8 * 35 + 300000 tan 0.05
@@ -115,27 +76,26 @@ std::vector<std::string> WriteSection(ProgramState& state, ScriptedDialogs& dial
 // Mcr = (6 sqrt f'c + 1500 - 300) * 7500 = 12.18e6 and Mmax = 2.4e6: Vci > Vcw for every Vi
 // here, so phiVc = 0.9 * 134709 = 121.2 k. Av/S = (Vu - phiVc) / (60000 * 0.9 * 35) with the
 // minimum 50 * 8 / 60000 = 0.0067; the web is too thin when Vs >= 8 sqrt f'c * 280 = 158.4 k.
+// A support without moments uses the web shear strength alone.
 TEST(ShearCapacity, RowsWithMinimumStirrupsStirrupsAndTooThinAWeb) {
-    ProgramState state = Girder({30000, 180000, 380000, 30000});
-    ScriptedDialogs dialogs;
+    ProgramState state = Girder({30000, 180000, 380000, 30000, 30000});
+    LoadLocation& support = state.data.locations(5);
+    support.DM = support.LM = 0;
+    support.x = 0.5F;
     std::vector<std::string> expected = kHeading;
     expected.push_back(Row(" 120 ", "50.0", "121.2", "0.007"));
     expected.push_back(Row(" 240 ", "200.0", "121.2", "0.042"));
     expected.push_back(Row(" 360 ", "400.0", "121.2", "Need to increase web width"));
     expected.push_back(Row(" 480 ", "50.0", "121.2", "0.007"));
-    EXPECT_EQ(WriteSection(state, dialogs), expected);
-    EXPECT_TRUE(dialogs.messages.empty());
-}
+    expected.push_back(Row(" .5 ", "50.0", "121.2", "0.007"));
+    const auto out = testing::RunSection(WriteShearCapacity, state);
+    EXPECT_EQ(out.lines, expected);
+    EXPECT_TRUE(out.messages.empty());
 
-TEST(ShearCapacity, SupportWithoutMomentsUsesWebShear) {
-    ProgramState state = Girder({30000});
-    state.data.locations(1).DM = 0;
-    state.data.locations(1).LM = 0;
-    state.data.locations(1).x = 0.5F;
-    ScriptedDialogs dialogs;
-    const auto lines = WriteSection(state, dialogs);
-    ASSERT_EQ(lines.size(), kHeading.size() + 1);
-    EXPECT_EQ(lines.back(), Row(" .5 ", "50.0", "121.2", "0.007"));
+    // Metric omits the units line and nothing else.
+    state.data.units = Units::Metric;
+    expected.erase(expected.begin() + 2);
+    EXPECT_EQ(testing::RunSection(WriteShearCapacity, state).lines, expected);
 }
 
 TEST(ShearCapacity, TransferLengthOfPretensionedStrands) {
@@ -147,13 +107,10 @@ TEST(ShearCapacity, TransferLengthOfPretensionedStrands) {
     state.data.locations(2).x = 12.5F;
     state.data.locations(3).x = 1187.5F;
     state.data.locations(4).x = 600;
-    ScriptedDialogs dialogs;
-    const auto lines = WriteSection(state, dialogs);
-    ASSERT_EQ(lines.size(), kHeading.size() + 4);
-    EXPECT_EQ(lines[6], Row(" 0 ", "50.0", "62.4", "0.007"));
-    EXPECT_EQ(lines[7], Row(" 12.5 ", "50.0", "91.8", "0.007"));
-    EXPECT_EQ(lines[8], Row(" 1187.5 ", "50.0", "91.8", "0.007"));
-    EXPECT_EQ(lines[9], Row(" 600 ", "50.0", "121.2", "0.007"));
+    EXPECT_EQ(Rows(state), std::vector<std::string>({Row(" 0 ", "50.0", "62.4", "0.007"),
+                                                     Row(" 12.5 ", "50.0", "91.8", "0.007"),
+                                                     Row(" 1187.5 ", "50.0", "91.8", "0.007"),
+                                                     Row(" 600 ", "50.0", "121.2", "0.007")}));
 }
 
 TEST(ShearCapacity, DensityFactorFromUnitWeight) {
@@ -172,10 +129,8 @@ TEST(ShearCapacity, DensityFactorFromUnitWeight) {
         loc.DV = 1000;
         loc.DF = 1;
         state.data.BUW = c.unitWeight;
-        ScriptedDialogs dialogs;
-        const auto lines = WriteSection(state, dialogs);
-        ASSERT_EQ(lines.size(), kHeading.size() + 1);
-        EXPECT_EQ(lines.back(), Row(" 120 ", "1.0", c.phiVc, "0.007")) << c.unitWeight;
+        EXPECT_EQ(Rows(state), std::vector<std::string>{Row(" 120 ", "1.0", c.phiVc, "0.007")})
+            << c.unitWeight;
     }
 }
 
@@ -192,10 +147,7 @@ TEST(ShearCapacity, CompositeCentroidStress) {
         d.TYtop(1) = tytop;
         d.TMoI(1) = 70000;
         d.Ecc(1) = -10;
-        ScriptedDialogs dialogs;
-        const auto lines = WriteSection(state, dialogs);
-        ASSERT_EQ(lines.size(), kHeading.size() + 1);
-        EXPECT_EQ(lines.back(), Row(" 120 ", "50.0", phiVc, "0.007"));
+        EXPECT_EQ(Rows(state), std::vector<std::string>{Row(" 120 ", "50.0", phiVc, "0.007")});
     }
 }
 
@@ -211,42 +163,25 @@ TEST(ShearCapacity, NegativeMoment) {
     d.Ypath(1) = 30;
     d.SbotD(1) = 0;
     d.SbotPS(1) = 0;
-    ScriptedDialogs dialogs;
-    const auto lines = WriteSection(state, dialogs);
-    ASSERT_EQ(lines.size(), kHeading.size() + 1);
-    EXPECT_EQ(lines.back(), Row(" 120 ", "10.0", "73.5", "0.007"));
+    EXPECT_EQ(Rows(state), std::vector<std::string>{Row(" 120 ", "10.0", "73.5", "0.007")});
 }
 
-TEST(ShearCapacity, GeneralSectionIsRefusedWithoutWriting) {
+TEST(ShearCapacity, RefusalAndNumericFailures) {
     ProgramState state = Girder({30000});
     state.data.BeamShape = 0;
-    ScriptedDialogs dialogs;
-    EXPECT_TRUE(WriteSection(state, dialogs).empty());
-    EXPECT_EQ(dialogs.messages,
+    const auto out = testing::RunSection(WriteShearCapacity, state);
+    EXPECT_TRUE(out.lines.empty());
+    EXPECT_EQ(out.messages,
               std::vector<std::string>{"Shear capacity of general section not available"});
-}
 
-TEST(ShearCapacity, MetricAndNumericFailures) {
-    ProgramState state = Girder({30000});
-    state.data.units = Units::Metric;
-    ScriptedDialogs dialogs;
-    const auto lines = WriteSection(state, dialogs);
-    ASSERT_GE(lines.size(), 4U);
-    EXPECT_EQ(lines[2], "");
-    EXPECT_EQ(lines[3], kHeading[4]);
-
-    state = Girder({30000});
-    state.data.TArea(1) = 0;
-    EXPECT_THROW(WriteSection(state, dialogs), CalcError);
-    state = Girder({30000});
-    state.data.GCompYbot = 0;
-    EXPECT_THROW(WriteSection(state, dialogs), CalcError);
-    state = Girder({30000});
-    state.data.RS = 0;
-    EXPECT_THROW(WriteSection(state, dialogs), CalcError);
-    state = Girder({30000});
-    state.data.CS28 = -5000;
-    EXPECT_THROW(WriteSection(state, dialogs), CalcError);
+    for (const std::function<void(DesignData&)>& spoil :
+         std::vector<std::function<void(DesignData&)>>{
+             [](DesignData& d) { d.TArea(1) = 0; }, [](DesignData& d) { d.GCompYbot = 0; },
+             [](DesignData& d) { d.RS = 0; }, [](DesignData& d) { d.CS28 = -5000; }}) {
+        state = Girder({30000});
+        spoil(state.data);
+        EXPECT_THROW(testing::RunSection(WriteShearCapacity, state), CalcError);
+    }
 }
 
 }  // namespace

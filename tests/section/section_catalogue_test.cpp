@@ -3,33 +3,25 @@
 #include <gtest/gtest.h>
 
 #include "section/section_selection.h"
+#include "section_fixtures.h"
 
 namespace tarnex {
 namespace {
 
-constexpr int kGeneral = 0, kIGirder = 1, kBox = 2, kVoided = 3, kSolid = 4, kTrapezoid = 5;
+using namespace tarnex::testing;  // NOLINT(google-build-using-namespace)
+
+const Dims kNines = {9, 9, 9, 9, 9, 9, 9, 9};
+const Quad kOldProperties = {100, 200, 3, 4};
+const Quad kOldBeam = {11, 22, 33, 44};
 
 /// A record with every section field set to a non-zero value, to see what a pick clears.
 DesignData FilledRecord(int shape) {
     DesignData data;
     data.BeamShape = shape;
-    for (DimensionField field : kDimensionFields) DimensionValue(data, field) = 9;
-    data.Area = 100;
-    data.MoI = 200;
-    data.Ytop = 3;
-    data.Ybot = 4;
-    data.BeamArea = 11;
-    data.BeamMoI = 22;
-    data.BeamYtop = 33;
-    data.BeamYbot = 44;
+    SetDimensions(data, kNines);
+    SetProperties(data, kOldProperties);
+    SetBeamProperties(data, kOldBeam);
     return data;
-}
-
-void ExpectBeamPropertiesInUse(const DesignData& data) {
-    EXPECT_EQ(data.BeamArea, data.Area);
-    EXPECT_EQ(data.BeamMoI, data.MoI);
-    EXPECT_EQ(data.BeamYtop, data.Ytop);
-    EXPECT_EQ(data.BeamYbot, data.Ybot);
 }
 
 TEST(ShapeTexts, ListAndCaptions) {
@@ -55,10 +47,10 @@ TEST(ShapeTexts, ListAndCaptions) {
 }
 
 TEST(SectionLists, UserDefinedFirstThenCatalogueOrder) {
-    const std::vector<std::size_t> sizes = {1, 10, 15, 13, 1, 6};
+    const std::size_t sizes[] = {1, 10, 15, 13, 1, 6};
     for (int shape = 0; shape <= 5; ++shape) {
         const auto texts = SectionListTexts(shape);
-        ASSERT_EQ(texts.size(), sizes[static_cast<std::size_t>(shape)]) << shape;
+        ASSERT_EQ(texts.size(), sizes[shape]) << shape;
         EXPECT_EQ(texts[0], "User defined");
     }
     EXPECT_TRUE(SectionListTexts(6).empty());
@@ -75,167 +67,102 @@ TEST(SectionLists, UserDefinedFirstThenCatalogueOrder) {
     EXPECT_EQ(SectionListText(kIGirder, -1), "");
 }
 
-TEST(SelectStandardSection, EveryPickCopiesItsRow) {
-    for (int shape : {kIGirder, kBox, kVoided, kTrapezoid}) {
-        const auto& entries = SectionCatalogue(shape);
-        for (std::size_t k = 0; k < entries.size(); ++k) {
-            DesignData data = FilledRecord(shape);
-            SelectStandardSection(data, static_cast<int>(k + 1));
-            EXPECT_EQ(data.SectionNo, static_cast<int>(k + 1));
-            for (std::size_t f = 0; f < kDimensionFields.size(); ++f) {
-                EXPECT_EQ(DimensionValue(data, kDimensionFields[f]), entries[k].dimensions[f])
-                    << entries[k].text;
-            }
-            EXPECT_EQ(data.Area, entries[k].Area);
-            EXPECT_EQ(data.MoI, entries[k].MoI);
-            EXPECT_EQ(data.Ytop, entries[k].Ytop);
-            EXPECT_EQ(data.Ybot, entries[k].Ybot);
-            ExpectBeamPropertiesInUse(data);
-        }
+TEST(SelectStandardSection, PicksCopyThePublishedRowFromItsDecimalTextIntoUseAndTheBeam) {
+    const struct {
+        int shape, no;
+        Dims dims;
+        Quad properties;
+    } kRows[] = {
+        {kIGirder, 1, {36, 19, 3, 7, 19, 6, 6, 6}, {432, 63300, 18.9F, 17.1F}},
+        {kIGirder, 8, {45, 16, 7, 7, 22, 7, 4.5F, 7.5F}, {560, 125390, 24.73F, 20.27F}},
+        {kIGirder, 9, {54, 20, 8, 8, 26, 8, 6, 9}, {789, 260730, 29.27F, 24.73F}},
+        {kBox, 1, {27, 36, 5, 5, 36, 5, 3, 3}, {0, 0, 0, 0}},  // California: no properties
+        {kBox, 13, {39, 48, 5.5F, 5, 48, 5.5F, 3, 3}, {813, 168367, 19.71F, 19.29F}},
+        {kBox, 14, {42, 48, 5.5F, 5, 48, 5.5F, 3, 3}, {843, 203088, 21.22F, 20.78F}},
+        {kVoided, 9, {21, 36, 2, 12, 0, 0, 0, 0}, {0, 0, 0, 0}},
+        {kVoided, 12, {21, 48, 3, 12, 0, 0, 0, 0}, {0, 0, 0, 0}},
+        {kTrapezoid, 4, {84, 84, 5, 7, 42, 7, 6, 0}, {1765, 1541929, 38.64F, 45.36F}},
+        {kTrapezoid, 5, {96, 96, 5, 7, 48, 7, 6, 0}, {2040, 2371784, 44.28F, 51.72F}},
+    };
+    for (const auto& r : kRows) {
+        SCOPED_TRACE(SectionListText(r.shape, r.no));
+        DesignData data = FilledRecord(r.shape);
+        SelectStandardSection(data, r.no);
+        EXPECT_EQ(data.SectionNo, r.no);
+        EXPECT_EQ(Dimensions(data), r.dims);
+        EXPECT_EQ(Properties(data), r.properties);
+        EXPECT_EQ(BeamProperties(data), r.properties);
     }
-}
-
-TEST(SelectStandardSection, PublishedValuesFromTheirDecimalText) {
-    DesignData data = FilledRecord(kIGirder);
-    SelectStandardSection(data, 8);  // AASHTO d = 45
-    EXPECT_EQ(data.D, 45.0F);
-    EXPECT_EQ(data.Btop, 16.0F);
-    EXPECT_EQ(data.Ftop, 4.5F);
-    EXPECT_EQ(data.Fbot, 7.5F);
-    EXPECT_EQ(data.Area, 560.0F);
-    EXPECT_EQ(data.MoI, 125390.0F);
-    EXPECT_EQ(data.Ytop, 24.73F);
-    EXPECT_EQ(data.BeamYbot, 20.27F);
-
-    data = FilledRecord(kIGirder);
-    SelectStandardSection(data, 1);
-    EXPECT_EQ(data.Ytop, 18.9F);
-    EXPECT_EQ(data.Ybot, 17.1F);
-    EXPECT_EQ(data.MoI, 63300.0F);
-
-    data = FilledRecord(kTrapezoid);
-    SelectStandardSection(data, 4);  // California d = 84
-    EXPECT_EQ(data.Bbot, 42.0F);
-    EXPECT_EQ(data.Fbot, 0.0F);
-    EXPECT_EQ(data.MoI, 1541929.0F);
-    EXPECT_EQ(data.Ybot, 45.36F);
-
-    data = FilledRecord(kBox);
-    SelectStandardSection(data, 13);  // AASHTO 48x39
-    EXPECT_EQ(data.Htop, 5.5F);
-    EXPECT_EQ(data.Area, 813.0F);
-    EXPECT_EQ(data.Ytop, 19.71F);
-}
-
-TEST(SelectStandardSection, CaliforniaBoxesCarryNoProperties) {
-    for (int no = 1; no <= 6; ++no) {
+    for (int no = 1; no <= 6; ++no) {  // every California box clears the old properties
         DesignData data = FilledRecord(kBox);
         SelectStandardSection(data, no);
-        EXPECT_EQ(data.Area, 0.0F);
-        EXPECT_EQ(data.MoI, 0.0F);
-        EXPECT_EQ(data.Ytop, 0.0F);
-        EXPECT_EQ(data.Ybot, 0.0F);
-        EXPECT_EQ(data.BeamArea, 0.0F);
-        EXPECT_EQ(data.BeamYbot, 0.0F);
-        EXPECT_EQ(data.Htop, 5.0F);
-        EXPECT_EQ(data.Fbot, 3.0F);
+        EXPECT_EQ(Properties(data), Quad{}) << no;
+        EXPECT_EQ(BeamProperties(data), Quad{}) << no;
+        EXPECT_EQ(data.Htop, 5.0F) << no;
+        EXPECT_EQ(data.Fbot, 3.0F) << no;
     }
-    DesignData data = FilledRecord(kBox);
-    SelectStandardSection(data, 1);
-    EXPECT_EQ(data.D, 27.0F);
-    EXPECT_EQ(data.Btop, 36.0F);
 }
 
-TEST(SelectStandardSection, VoidedSlabsClearTheUnusedFields) {
+TEST(SelectStandardSection, SlabsClearTheirUnusedFieldsForAnyNumber) {
     DesignData a = FilledRecord(kVoided);
     SelectStandardSection(a, 9);  // AASHTO 36x21
     DesignData b = FilledRecord(kVoided);
     SelectStandardSection(b, 3);  // California 36x21
-    for (DimensionField field : kDimensionFields) {
-        EXPECT_EQ(DimensionValue(a, field), DimensionValue(b, field));
-    }
-    EXPECT_EQ(a.D, 21.0F);
-    EXPECT_EQ(a.Btop, 36.0F);
-    EXPECT_EQ(a.Htop, 2.0F);
-    EXPECT_EQ(a.Bweb, 12.0F);
-    EXPECT_EQ(a.Bbot, 0.0F);
-    EXPECT_EQ(a.Fbot, 0.0F);
-    EXPECT_EQ(a.Area, 0.0F);
-    ExpectBeamPropertiesInUse(a);
+    EXPECT_EQ(Dimensions(a), Dimensions(b));
 
-    // A number outside the list still clears the four unused fields and nothing else.
+    // Outside the list: the four unused fields are cleared and nothing else changes.
     DesignData c = FilledRecord(kVoided);
     SelectStandardSection(c, 13);
-    EXPECT_EQ(c.D, 9.0F);
-    EXPECT_EQ(c.Bweb, 9.0F);
-    EXPECT_EQ(c.Hbot, 0.0F);
-    EXPECT_EQ(c.Area, 100.0F);
-    ExpectBeamPropertiesInUse(c);
+    EXPECT_EQ(Dimensions(c), (Dims{9, 9, 9, 9, 0, 0, 0, 0}));
+    EXPECT_EQ(Properties(c), kOldProperties);
+    EXPECT_EQ(BeamProperties(c), kOldProperties);
+
+    // A solid slab keeps D and W and its properties for a non-zero number.
+    DesignData s = FilledRecord(kSolid);
+    SelectStandardSection(s, 2);
+    EXPECT_EQ(Dimensions(s), (Dims{9, 9, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(Properties(s), kOldProperties);
+    EXPECT_EQ(BeamProperties(s), kOldProperties);
 }
 
-TEST(SelectStandardSection, UserDefinedAndOutOfRange) {
+TEST(SelectStandardSection, UserDefinedClearsAndOutOfRangeOnlyCopies) {
     for (int shape : {kGeneral, kIGirder, kBox, kVoided, kSolid, kTrapezoid}) {
         DesignData data = FilledRecord(shape);
         SelectStandardSection(data, 0);
-        for (DimensionField field : kDimensionFields) {
-            EXPECT_EQ(DimensionValue(data, field), 0.0F) << shape;
-        }
-        EXPECT_EQ(data.Area, 0.0F);
-        EXPECT_EQ(data.Ybot, 0.0F);
-        ExpectBeamPropertiesInUse(data);
+        EXPECT_EQ(Dimensions(data), Dims{}) << shape;
+        EXPECT_EQ(Properties(data), Quad{}) << shape;
+        EXPECT_EQ(BeamProperties(data), Quad{}) << shape;
     }
-    // I girder number 10 does not exist: nothing changes but the copy into BeamArea..
-    DesignData data = FilledRecord(kIGirder);
-    SelectStandardSection(data, 10);
-    EXPECT_EQ(data.D, 9.0F);
-    EXPECT_EQ(data.Area, 100.0F);
-    ExpectBeamPropertiesInUse(data);
-
-    // A solid slab keeps D and W (and its properties) for a non-zero number.
-    data = FilledRecord(kSolid);
-    SelectStandardSection(data, 2);
-    EXPECT_EQ(data.D, 9.0F);
-    EXPECT_EQ(data.Btop, 9.0F);
-    EXPECT_EQ(data.Htop, 0.0F);
-    EXPECT_EQ(data.Fbot, 0.0F);
-    EXPECT_EQ(data.MoI, 200.0F);
-
-    // A shape outside the list: only the copy.
-    data = FilledRecord(8);
-    SelectStandardSection(data, 0);
-    EXPECT_EQ(data.D, 9.0F);
-    ExpectBeamPropertiesInUse(data);
+    // I girder number 10 and a shape outside the list: nothing but the copy into BeamArea..
+    for (const auto& [shape, no] : {std::pair{kIGirder, 10}, std::pair{8, 0}}) {
+        DesignData data = FilledRecord(shape);
+        SelectStandardSection(data, no);
+        EXPECT_EQ(Dimensions(data), kNines) << shape;
+        EXPECT_EQ(Properties(data), kOldProperties) << shape;
+        EXPECT_EQ(BeamProperties(data), kOldProperties) << shape;
+    }
 }
 
-TEST(SelectBeamShape, ClearsSectionButKeepsBeamProperties) {
+TEST(SelectBeamShape, ClearsTheSectionButKeepsTheBeamAndIsIdleWhileTheFormIsFilled) {
     DesignData data = FilledRecord(kIGirder);
     data.SectionNo = 4;
     SelectBeamShape(data, kBox);
     EXPECT_EQ(data.BeamShape, kBox);
     EXPECT_EQ(data.SectionNo, 0);
-    for (DimensionField field : kDimensionFields) EXPECT_EQ(DimensionValue(data, field), 0.0F);
-    EXPECT_EQ(data.Area, 0.0F);
-    EXPECT_EQ(data.MoI, 0.0F);
-    EXPECT_EQ(data.Ytop, 0.0F);
-    EXPECT_EQ(data.Ybot, 0.0F);
-    EXPECT_EQ(data.BeamArea, 11.0F);
-    EXPECT_EQ(data.BeamMoI, 22.0F);
-    EXPECT_EQ(data.BeamYtop, 33.0F);
-    EXPECT_EQ(data.BeamYbot, 44.0F);
-}
+    EXPECT_EQ(Dimensions(data), Dims{});
+    EXPECT_EQ(Properties(data), Quad{});
+    EXPECT_EQ(BeamProperties(data), kOldBeam);
 
-TEST(SelectBeamShape, ListsDoNothingWhileTheFormIsFilled) {
-    DesignData data = FilledRecord(kIGirder);
-    data.SectionNo = 4;
-    data.FillingForm = 1;
-    const DesignData before = data;
-    SelectBeamShape(data, kBox);
-    SelectStandardSection(data, 2);
-    EXPECT_EQ(data.BeamShape, before.BeamShape);
-    EXPECT_EQ(data.SectionNo, 4);
-    EXPECT_EQ(data.D, 9.0F);
-    EXPECT_EQ(data.Area, 100.0F);
-    EXPECT_EQ(data.BeamArea, 11.0F);
+    DesignData filling = FilledRecord(kIGirder);
+    filling.SectionNo = 4;
+    filling.FillingForm = 1;
+    SelectBeamShape(filling, kBox);
+    SelectStandardSection(filling, 2);
+    EXPECT_EQ(filling.BeamShape, kIGirder);
+    EXPECT_EQ(filling.SectionNo, 4);
+    EXPECT_EQ(Dimensions(filling), kNines);
+    EXPECT_EQ(Properties(filling), kOldProperties);
+    EXPECT_EQ(BeamProperties(filling), kOldBeam);
 }
 
 }  // namespace

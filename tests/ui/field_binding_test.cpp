@@ -1,4 +1,4 @@
-#include <cmath>
+#include <utility>
 
 #include "presenter_fixture.h"
 
@@ -7,7 +7,7 @@ namespace {
 
 using FieldBindingTest = PresenterTest;
 
-TEST_F(FieldBindingTest, FinalStrengthDerivesModulusAndFinalAllowables) {
+TEST_F(FieldBindingTest, FinalStrengthDerivesModulusAndTheCriteriaAllowables) {
     Type("txtCS28", "5000");
     EXPECT_EQ(data.CS28, 5000.0F);
     EXPECT_NEAR(data.M28, 4286414.5F, 0.5F);
@@ -16,9 +16,7 @@ TEST_F(FieldBindingTest, FinalStrengthDerivesModulusAndFinalAllowables) {
     EXPECT_EQ(Text("txtACS2"), " 2000");
     EXPECT_NEAR(data.ATS2, 424.26F, 0.01F);  // stored unrounded, shown whole
     EXPECT_EQ(Text("txtATS2"), " 424");
-}
 
-TEST_F(FieldBindingTest, FinalAllowablesFollowTheCriteria) {
     data.designCriteria = DesignCriteria::ACI;
     Type("txtCS28", "5000");
     EXPECT_EQ(data.ACS2, 2250.0F);
@@ -49,9 +47,8 @@ TEST_F(FieldBindingTest, InitialAllowablesFollowPrestressingAndCriteria) {
 TEST_F(FieldBindingTest, UnitWeightDerivesBothModuli) {
     Type("txtBUW", "0.08");
     EXPECT_EQ(data.BUW, 0.08F);
-    const double w = 1728.0 * static_cast<double>(0.08F);
-    EXPECT_FLOAT_EQ(data.M28, 33.0 * std::pow(w, 1.5) * std::sqrt(4000.0));
-    EXPECT_EQ(data.Mps, data.M28);  // CS28 and CSps are both 4000 at start
+    EXPECT_NEAR(data.M28, 3392302.0F, 0.5F);  // 33 (0.08 x 1728)^1.5 sqrt(4000)
+    EXPECT_EQ(data.Mps, data.M28);            // CS28 and CSps are both 4000 at start
     Type("txtSS28", "5000");
     Type("txtSUW", "0.0868");
     EXPECT_NEAR(data.SM28, 4286414.5F, 0.5F);
@@ -59,8 +56,7 @@ TEST_F(FieldBindingTest, UnitWeightDerivesBothModuli) {
 
 TEST_F(FieldBindingTest, MetricTypingChangesOnlyTheField) {
     data.units = Units::Metric;
-    const float m28 = data.M28, mps = data.Mps, acs1 = data.ACS1, ats1 = data.ATS1;
-    const float acs2 = data.ACS2, ats2 = data.ATS2, sm28 = data.SM28;
+    const DesignData before = data;
     const std::string shownM28 = Text("txtM28");
     Type("txtBUW", "0.05");
     Type("txtCS28", "30");
@@ -72,13 +68,11 @@ TEST_F(FieldBindingTest, MetricTypingChangesOnlyTheField) {
     EXPECT_EQ(data.CSps, 25.0F);
     EXPECT_EQ(data.SUW, 0.02F);
     EXPECT_EQ(data.SS28, 28.0F);
-    EXPECT_EQ(data.M28, m28);
-    EXPECT_EQ(data.Mps, mps);
-    EXPECT_EQ(data.ACS1, acs1);
-    EXPECT_EQ(data.ATS1, ats1);
-    EXPECT_EQ(data.ACS2, acs2);
-    EXPECT_EQ(data.ATS2, ats2);
-    EXPECT_EQ(data.SM28, sm28);
+    const std::pair<float, float> derived[] = {{data.M28, before.M28},   {data.Mps, before.Mps},
+                                               {data.ACS1, before.ACS1}, {data.ATS1, before.ATS1},
+                                               {data.ACS2, before.ACS2}, {data.ATS2, before.ATS2},
+                                               {data.SM28, before.SM28}};
+    for (const auto& [now, was] : derived) EXPECT_EQ(now, was);
     EXPECT_EQ(Text("txtM28"), shownM28);
 }
 
@@ -102,7 +96,7 @@ TEST_F(FieldBindingTest, UltimateStrengthDerivesYieldInEitherUnitSystem) {
     EXPECT_EQ(data.PSys, 1674.0F);
 }
 
-TEST_F(FieldBindingTest, JackingForceIgnoresZeroAndEmpty) {
+TEST_F(FieldBindingTest, JackingForceIgnoresZeroAndEmptyPlainBoxesReadTheLeadingNumber) {
     Type("txtPjack", "250.5");
     EXPECT_EQ(data.Pjack, 250500.0F);
     Type("txtPjack", "");
@@ -111,9 +105,7 @@ TEST_F(FieldBindingTest, JackingForceIgnoresZeroAndEmpty) {
     EXPECT_EQ(data.Pjack, 250500.0F);
     Type("txtPjack", "12 kips");
     EXPECT_EQ(data.Pjack, 12000.0F);
-}
 
-TEST_F(FieldBindingTest, PlainBoxesReadTheLeadingNumber) {
     Type("txtBlength", "12.5 in");
     EXPECT_EQ(data.Blength, 12.5F);
     Type("txtBlength", "abc");
@@ -122,14 +114,12 @@ TEST_F(FieldBindingTest, PlainBoxesReadTheLeadingNumber) {
     EXPECT_EQ(data.Ym, 12.0F);
 }
 
-TEST_F(FieldBindingTest, TypedTotalLossDiscardsLossesPerLocation) {
+TEST_F(FieldBindingTest, TypedLossAndPropertiesOverrideTheCalculatedOnes) {
     data.PSlossAt(1) = 31000;
     Type("txtPSloss", "30000");
     EXPECT_EQ(data.PSloss, 30000.0F);
-    EXPECT_EQ(data.PSlossAt(1), 0.0F);
-}
+    EXPECT_EQ(data.PSlossAt(1), 0.0F);  // the losses per location are discarded
 
-TEST_F(FieldBindingTest, TypedPropertyOverridesTheBeamProperty) {
     presenter.SelectRow("cboBeam", 1);
     presenter.SelectRow("cboSection", 1);
     EXPECT_EQ(data.BeamArea, 432.0F);
@@ -141,7 +131,8 @@ TEST_F(FieldBindingTest, TypedPropertyOverridesTheBeamProperty) {
     EXPECT_EQ(data.SectionNo, 1);
 }
 
-TEST_F(FieldBindingTest, SteelTypeGivesDefaultLossesAndInitialPrestress) {
+TEST_F(FieldBindingTest, SteelTypeGivesDefaultLossesAndInitialPrestressButNotYield) {
+    const float yield = data.PSys;
     presenter.SelectRow("cboPStype", 1);
     EXPECT_EQ(data.PSloss, 35000.0F);
     EXPECT_EQ(data.PSi, 202500.0F);
@@ -154,18 +145,13 @@ TEST_F(FieldBindingTest, SteelTypeGivesDefaultLossesAndInitialPrestress) {
     data.prestressing = Prestressing::PostTensioning;
     presenter.SelectRow("cboPStype", 1);
     EXPECT_EQ(data.PSloss, 32000.0F);  // low relaxation larger when post-tensioned
-    EXPECT_EQ(data.PSi, 189000.0F);
+    EXPECT_EQ(data.PSi, 189000.0F);    // 0.70 fpu, where the defaults take 0.75 fpu
     presenter.SelectRow("cboPStype", 0);
     EXPECT_EQ(data.PSloss, 24000.0F);
     data.prestressing = Prestressing::Pretensioning;
     data.designCriteria = DesignCriteria::ACI;
     presenter.SelectRow("cboPStype", 1);
     EXPECT_EQ(data.PSi, 199800.0F);
-}
-
-TEST_F(FieldBindingTest, SteelTypeChangeDoesNotRecomputeYield) {
-    const float yield = data.PSys;
-    presenter.SelectRow("cboPStype", 0);
     EXPECT_EQ(data.PSys, yield);
 }
 
@@ -208,19 +194,8 @@ TEST_F(FieldBindingTest, PathConfigurationShowsItsPicture) {
     EXPECT_EQ(data.PathConfig, 3);
 }
 
-TEST_F(FieldBindingTest, MetricClickIsRefusedAndEnglishStays) {
-    const std::string tip = presenter["txtPjack"].tooltip;
-    presenter.Click("optMetric");
-    ASSERT_EQ(dialogs.messages.size(), 1U);
-    EXPECT_EQ(dialogs.messages[0], "The metric units option is not yet available");
-    EXPECT_TRUE(dialogs.questions.empty());
-    EXPECT_EQ(data.units, Units::English);
-    EXPECT_TRUE(presenter["optEnglish"].checked);
-    EXPECT_FALSE(presenter["optMetric"].checked);
-    EXPECT_EQ(presenter["txtPjack"].tooltip, tip);
-}
-
-TEST_F(FieldBindingTest, CriteriaQuestionAnsweredNoKeepsNumbers) {
+TEST_F(FieldBindingTest, CriteriaAnsweredNoIsSelectedAndItsButtonChecked) {
+    // The refused Metric click is checked on the real window; the numbers in the model tests.
     const float acs2 = data.ACS2;
     presenter.Click("optACI");
     ASSERT_EQ(dialogs.questions.size(), 1U);

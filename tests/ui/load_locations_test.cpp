@@ -34,22 +34,19 @@ TEST_F(LoadLocationsTest, RaisingTheCountKeepsEveryLocation) {
     EXPECT_EQ(Text("txtx"), " 10");
 }
 
-TEST_F(LoadLocationsTest, LoweringTheCountDropsOnlyLocationsBeyond) {
+TEST_F(LoadLocationsTest, LoweringTheCountDropsOnlyLocationsBeyondTheSameCountNothing) {
     FillThree();
+    data.CurrentLocation = 2;
+    presenter.Confirm("txtnll", "3");
+    EXPECT_EQ(data.locations(3).DM, 36000.0F);
+    EXPECT_EQ(data.CurrentLocation, 2);
+
     presenter.Confirm("txtnll", "2");
     EXPECT_EQ(data.nll, 2);
     ASSERT_EQ(data.locations.size(), 2);
     EXPECT_EQ(data.locations(2).DM, 24000.0F);
     EXPECT_EQ(data.PSlossAt(2), 2000.0F);
     EXPECT_EQ(data.FRloss(2), 200.0F);
-}
-
-TEST_F(LoadLocationsTest, SameCountChangesNothing) {
-    FillThree();
-    data.CurrentLocation = 2;
-    presenter.Confirm("txtnll", "3");
-    EXPECT_EQ(data.locations(3).DM, 36000.0F);
-    EXPECT_EQ(data.CurrentLocation, 2);
 }
 
 TEST_F(LoadLocationsTest, CountActsOnlyWhenConfirmed) {
@@ -62,33 +59,29 @@ TEST_F(LoadLocationsTest, CountActsOnlyWhenConfirmed) {
     EXPECT_EQ(data.locations(3).DM, 36000.0F);
 }
 
-TEST_F(LoadLocationsTest, CountRoundsHalvesToEven) {
-    presenter.Confirm("txtnll", "1.5");
-    EXPECT_EQ(data.nll, 2);
-    presenter.Confirm("txtnll", "2.5");
-    EXPECT_EQ(data.nll, 2);
-    presenter.Confirm("txtnll", "3.5");
-    EXPECT_EQ(data.nll, 4);
-}
-
-TEST_F(LoadLocationsTest, InvalidCountKeepsCountAndArrays) {
-    FillThree();
-    for (const char* text : {"-2", "0.4", "100001"}) {
+TEST_F(LoadLocationsTest, CountRoundsHalvesToEvenAndInvalidCountsKeepTheLocations) {
+    const struct {
+        const char* text;
+        int nll;
+        bool refused;
+    } cases[] = {
+        {"1.5", 2, false},         {"2.5", 2, false}, {"3.5", 4, false},
+        {"-2", 3, true},           {"0.4", 3, true},  {"100001", 3, true},
+        {"100000", 100000, false}, {"", 3, false},  // no number: nothing applied, nothing shown
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        FillThree();
         dialogs.messages.clear();
-        presenter.Confirm("txtnll", text);
-        ASSERT_EQ(dialogs.messages.size(), 1U) << text;
-        EXPECT_EQ(dialogs.messages[0], "Invalid Entry");
-        EXPECT_EQ(data.nll, 3);
+        presenter.Confirm("txtnll", c.text);
+        EXPECT_EQ(data.nll, c.nll);
+        EXPECT_EQ(dialogs.messages, c.refused ? std::vector<std::string>{"Invalid Entry"}
+                                              : std::vector<std::string>{});
+        if (c.nll != 3) continue;
         EXPECT_EQ(data.locations.size(), 3);
         EXPECT_EQ(data.locations(3).DM, 36000.0F);
         EXPECT_EQ(Text("txtnll"), " 3");
     }
-    dialogs.messages.clear();
-    presenter.Confirm("txtnll", "");  // no number: nothing applied, nothing shown
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(data.nll, 3);
-    presenter.Confirm("txtnll", "100000");
-    EXPECT_EQ(data.nll, 100000);
 }
 
 TEST_F(LoadLocationsTest, StepButtonsStopAtTheEnds) {
@@ -120,7 +113,7 @@ TEST_F(LoadLocationsTest, EntriesWriteTheCurrentLocationInStoredUnits) {
     EXPECT_EQ(data.locations(2).x, 120.5F);
 }
 
-TEST_F(LoadLocationsTest, ZeroOrIncompleteForceTextKeepsTheEntry) {
+TEST_F(LoadLocationsTest, ZeroOrIncompleteForceTextKeepsTheEntryFactorsStoreZero) {
     Type("txtDM", "2.5");
     for (const char* text : {"0", "", "5a", "1e", "-", "2.5e+"}) {
         Type("txtDM", text);
@@ -130,9 +123,7 @@ TEST_F(LoadLocationsTest, ZeroOrIncompleteForceTextKeepsTheEntry) {
     EXPECT_EQ(data.locations(1).CDV, 10000.0F);
     Type("txtCDV", " 2 ");
     EXPECT_EQ(data.locations(1).CDV, 2000.0F);
-}
 
-TEST_F(LoadLocationsTest, FactorsStoreZero) {
     Type("txtDF", "1.3");
     EXPECT_EQ(data.locations(1).DF, 1.3F);
     Type("txtDF", "0");

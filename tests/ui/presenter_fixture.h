@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <optional>
 #include <string>
 
 #include "scripted_shell.h"
