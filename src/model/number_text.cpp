@@ -276,6 +276,18 @@ std::string RoundedMagnitude(double magnitude, int decimals) {
     return s;
 }
 
+/// A file item without its surrounding blanks and tabs when it is one number and nothing else.
+std::optional<std::string> WholeFileNumber(std::string_view item) {
+    std::size_t first = 0;
+    std::size_t last = item.size();
+    while (first < last && (item[first] == ' ' || item[first] == '\t')) ++first;
+    while (last > first && (item[last - 1] == ' ' || item[last - 1] == '\t')) --last;
+    std::string s(item.substr(first, last - first));
+    const std::size_t n = LeadingNumberLength(s);
+    if (n == 0 || n != s.size()) return std::nullopt;
+    return s;
+}
+
 }  // namespace
 
 double ReadLeadingNumber(std::string_view text) {
@@ -400,13 +412,9 @@ std::string FormatPattern(double value, int decimals) {
 }
 
 std::optional<float> ParseFileReal(std::string_view item) {
-    std::size_t first = 0;
-    std::size_t last = item.size();
-    while (first < last && (item[first] == ' ' || item[first] == '\t')) ++first;
-    while (last > first && (item[last - 1] == ' ' || item[last - 1] == '\t')) --last;
-    const std::string s(item.substr(first, last - first));
-    const std::size_t n = LeadingNumberLength(s);
-    if (n == 0 || n != s.size()) return std::nullopt;
+    const std::optional<std::string> number = WholeFileNumber(item);
+    if (!number) return std::nullopt;
+    const std::string& s = *number;
     // The float nearest the decimal value (a magnitude below the smallest float reads as the
     // nearest float); it is infinite exactly when the magnitude is beyond the largest float
     // by more than half a unit of its last place.
@@ -416,13 +424,9 @@ std::optional<float> ParseFileReal(std::string_view item) {
 }
 
 std::optional<int> ParseFileInteger(std::string_view item) {
-    std::size_t first = 0;
-    std::size_t last = item.size();
-    while (first < last && (item[first] == ' ' || item[first] == '\t')) ++first;
-    while (last > first && (item[last - 1] == ' ' || item[last - 1] == '\t')) --last;
-    const std::string s(item.substr(first, last - first));
-    const std::size_t n = LeadingNumberLength(s);
-    if (n == 0 || n != s.size()) return std::nullopt;
+    const std::optional<std::string> number = WholeFileNumber(item);
+    if (!number) return std::nullopt;
+    const std::string& s = *number;
     const double v = ToDouble(s);
     if (v != std::floor(v) || v < static_cast<double>(std::numeric_limits<int>::min()) ||
         v > static_cast<double>(std::numeric_limits<int>::max())) {

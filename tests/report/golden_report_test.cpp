@@ -231,7 +231,7 @@ TEST(IndependentCheck, TransformedPropertiesPerLocation) {
         }
         ++checked;
     }
-    if (checked == 0) GTEST_SKIP() << "no example uses the transformed section";
+    EXPECT_GT(checked, 0) << "no example uses the transformed section";
 }
 
 TEST(IndependentCheck, PrestressForcesFromPathAndLosses) {
