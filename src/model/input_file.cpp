@@ -42,16 +42,84 @@ class LineWriter {
     bool lineStarted_ = false;
 };
 
-void WriteLoadCase(LineWriter& out, const LoadLocation& loc, LoadCase loadCase) {
-    const ConstLoadValues values = ValuesOf(loc, loadCase);
-    out.Real(*values.P);
-    out.Real(*values.V);
-    out.Real(*values.M);
-    out.Real(*values.F);
-    out.EndLine();
+/// One number of an input file line: a real or an integer field of the design.
+struct FileField {
+    FileField(float DesignData::*r) : real(r) {}   // NOLINT(google-explicit-constructor)
+    FileField(int DesignData::*i) : integer(i) {}  // NOLINT(google-explicit-constructor)
+    float DesignData::*real = nullptr;
+    int DesignData::*integer = nullptr;
+};
+
+/// Which designs have a line: slab lines only with a composite slab, the friction line only
+/// with post-tensioning.
+enum class LineFor { All, Composite, PostTensioning };
+
+struct FileLine {
+    LineFor lineFor;
+    std::vector<FileField> fields;
+};
+
+/// The lines after the five keywords and before the location count. The section line holds the
+/// beam's own gross properties.
+const std::vector<FileLine>& LinesBeforeLoads() {
+    using D = DesignData;
+    static const std::vector<FileLine> lines = {
+        {LineFor::All, {&D::BUW, &D::CS28, &D::CSps, &D::M28, &D::Mps}},
+        {LineFor::Composite, {&D::SUW, &D::SS28, &D::SM28}},
+        {LineFor::All, {&D::RS, &D::RM}},
+        {LineFor::All, {&D::PStype, &D::PSdia, &D::PSus, &D::PSys, &D::PSmod}},
+        {LineFor::PostTensioning, {&D::K, &D::MU}},
+        {LineFor::All, {&D::BeamShape}},
+        {LineFor::All, {&D::SectionNo}},
+        {LineFor::All,
+         {&D::D, &D::Btop, &D::Htop, &D::Bweb, &D::Bbot, &D::Hbot, &D::Ftop, &D::Fbot}},
+        {LineFor::All, {&D::BeamArea, &D::BeamMoI, &D::BeamYtop, &D::BeamYbot}},
+    };
+    return lines;
 }
 
-/// The whole input file of the design, lines 1 to 22.
+/// The lines after the loads: allowables, losses, path and configuration.
+const std::vector<FileLine>& LinesAfterLoads() {
+    using D = DesignData;
+    static const std::vector<FileLine> lines = {
+        {LineFor::All, {&D::ACS1, &D::ATS1, &D::ACS2, &D::ATS2, &D::PSi}},
+        {LineFor::All, {&D::PSloss, &D::PStrans, &D::Aset}},
+        {LineFor::All, {&D::PathConfig}},
+        {LineFor::All, {&D::Xl, &D::Yl, &D::Xm, &D::Ym, &D::Xr, &D::Yr}},
+        {LineFor::All, {&D::Blength, &D::Bspace}},
+        {LineFor::Composite, {&D::Tslab, &D::Beff, &D::Slope, &D::Haunch}},
+    };
+    return lines;
+}
+
+bool HasLine(const FileLine& line, bool composite, bool postTensioned) {
+    switch (line.lineFor) {
+        case LineFor::All:
+            return true;
+        case LineFor::Composite:
+            return composite;
+        case LineFor::PostTensioning:
+            return postTensioned;
+    }
+    return true;
+}
+
+void WriteLines(LineWriter& out, const DesignData& d, const std::vector<FileLine>& lines) {
+    const bool post = d.prestressing == Prestressing::PostTensioning;
+    for (const FileLine& line : lines) {
+        if (!HasLine(line, d.Composite, post)) continue;
+        for (const FileField& f : line.fields) {
+            if (f.real != nullptr) {
+                out.Real(d.*f.real);
+            } else {
+                out.Integer(d.*f.integer);
+            }
+        }
+        out.EndLine();
+    }
+}
+
+/// The whole input file of the design.
 std::string FormatInputFile(const DesignData& d) {
     LineWriter out;
     out.Keyword(d.units == Units::English ? "english" : "metric");
@@ -68,31 +136,7 @@ std::string FormatInputFile(const DesignData& d) {
     out.Keyword(d.sectionBasis == SectionBasis::Gross ? "gross" : "trans");
     out.EndLine();
 
-    for (float v : {d.BUW, d.CS28, d.CSps, d.M28, d.Mps}) out.Real(v);
-    out.EndLine();
-    if (d.Composite) {
-        for (float v : {d.SUW, d.SS28, d.SM28}) out.Real(v);
-        out.EndLine();
-    }
-    out.Real(d.RS);
-    out.Real(d.RM);
-    out.EndLine();
-    out.Integer(d.PStype);
-    for (float v : {d.PSdia, d.PSus, d.PSys, d.PSmod}) out.Real(v);
-    out.EndLine();
-    if (d.prestressing == Prestressing::PostTensioning) {
-        out.Real(d.K);
-        out.Real(d.MU);
-        out.EndLine();
-    }
-    out.Integer(d.BeamShape);
-    out.EndLine();
-    out.Integer(d.SectionNo);
-    out.EndLine();
-    for (float v : {d.D, d.Btop, d.Htop, d.Bweb, d.Bbot, d.Hbot, d.Ftop, d.Fbot}) out.Real(v);
-    out.EndLine();
-    for (float v : {d.BeamArea, d.BeamMoI, d.BeamYtop, d.BeamYbot}) out.Real(v);
-    out.EndLine();
+    WriteLines(out, d, LinesBeforeLoads());
     out.Integer(d.nll);
     out.Real(d.Pjack);
     out.EndLine();
@@ -100,23 +144,13 @@ std::string FormatInputFile(const DesignData& d) {
         const LoadLocation& loc = d.locations(i);
         out.Real(loc.x);
         out.EndLine();
-        for (LoadCase loadCase : kLoadCases) WriteLoadCase(out, loc, loadCase);
+        for (LoadCase loadCase : kLoadCases) {
+            const ConstLoadValues values = ValuesOf(loc, loadCase);
+            for (const float* v : {values.P, values.V, values.M, values.F}) out.Real(*v);
+            out.EndLine();
+        }
     }
-    for (float v : {d.ACS1, d.ATS1, d.ACS2, d.ATS2, d.PSi}) out.Real(v);
-    out.EndLine();
-    for (float v : {d.PSloss, d.PStrans, d.Aset}) out.Real(v);
-    out.EndLine();
-    out.Integer(d.PathConfig);
-    out.EndLine();
-    for (float v : {d.Xl, d.Yl, d.Xm, d.Ym, d.Xr, d.Yr}) out.Real(v);
-    out.EndLine();
-    out.Real(d.Blength);
-    out.Real(d.Bspace);
-    out.EndLine();
-    if (d.Composite) {
-        for (float v : {d.Tslab, d.Beff, d.Slope, d.Haunch}) out.Real(v);
-        out.EndLine();
-    }
+    WriteLines(out, d, LinesAfterLoads());
     return out.Text();
 }
 
@@ -177,8 +211,18 @@ struct InputFileContents {
     DesignData numbers;  // only the fields of the file's lines are meaningful
 };
 
-void ReadReals(InputItems& in, std::initializer_list<float*> fields) {
-    for (float* field : fields) *field = in.Real();
+void ReadLines(InputItems& in, DesignData& d, const std::vector<FileLine>& lines, bool composite,
+               bool postTensioned) {
+    for (const FileLine& line : lines) {
+        if (!HasLine(line, composite, postTensioned)) continue;
+        for (const FileField& f : line.fields) {
+            if (f.real != nullptr) {
+                d.*f.real = in.Real();
+            } else {
+                d.*f.integer = in.Integer();
+            }
+        }
+    }
 }
 
 /// Parses the whole file; throws InputFileError on any fault.
@@ -194,16 +238,7 @@ InputFileContents ParseInputFile(const std::string& text) {
     const bool post = PrestressingOf(c.prestressingKeyword) == Prestressing::PostTensioning;
 
     DesignData& d = c.numbers;
-    ReadReals(in, {&d.BUW, &d.CS28, &d.CSps, &d.M28, &d.Mps});
-    if (composite) ReadReals(in, {&d.SUW, &d.SS28, &d.SM28});
-    ReadReals(in, {&d.RS, &d.RM});
-    d.PStype = in.Integer();
-    ReadReals(in, {&d.PSdia, &d.PSus, &d.PSys, &d.PSmod});
-    if (post) ReadReals(in, {&d.K, &d.MU});
-    d.BeamShape = in.Integer();
-    d.SectionNo = in.Integer();
-    ReadReals(in, {&d.D, &d.Btop, &d.Htop, &d.Bweb, &d.Bbot, &d.Hbot, &d.Ftop, &d.Fbot});
-    ReadReals(in, {&d.Area, &d.MoI, &d.Ytop, &d.Ybot});
+    ReadLines(in, d, LinesBeforeLoads(), composite, post);
     d.nll = in.Integer();
     if (d.nll < 1 || d.nll > kMaxLocations) {
         throw InputFileError("the number of load locations is out of range");
@@ -215,15 +250,10 @@ InputFileContents ParseInputFile(const std::string& text) {
         loc.x = in.Real();
         for (LoadCase loadCase : kLoadCases) {
             const LoadValues values = ValuesOf(loc, loadCase);
-            ReadReals(in, {values.P, values.V, values.M, values.F});
+            for (float* v : {values.P, values.V, values.M, values.F}) *v = in.Real();
         }
     }
-    ReadReals(in, {&d.ACS1, &d.ATS1, &d.ACS2, &d.ATS2, &d.PSi});
-    ReadReals(in, {&d.PSloss, &d.PStrans, &d.Aset});
-    d.PathConfig = in.Integer();
-    ReadReals(in, {&d.Xl, &d.Yl, &d.Xm, &d.Ym, &d.Xr, &d.Yr});
-    ReadReals(in, {&d.Blength, &d.Bspace});
-    if (composite) ReadReals(in, {&d.Tslab, &d.Beff, &d.Slope, &d.Haunch});
+    ReadLines(in, d, LinesAfterLoads(), composite, post);
     return c;
 }
 
@@ -244,71 +274,34 @@ void SelectFileSettings(ProgramState& state, Dialogs& dialogs, const InputFileCo
     data.FillingForm = 0;
 }
 
-/// Takes the numbers of the file's lines 6 to 22 into the design.
+void TakeLines(DesignData& data, const DesignData& f, const std::vector<FileLine>& lines) {
+    const bool post = data.prestressing == Prestressing::PostTensioning;
+    for (const FileLine& line : lines) {
+        if (!HasLine(line, data.Composite, post)) continue;
+        for (const FileField& field : line.fields) {
+            if (field.real != nullptr) {
+                data.*field.real = f.*field.real;
+            } else {
+                data.*field.integer = f.*field.integer;
+            }
+        }
+    }
+}
+
+/// Takes the file's numbers into the design, by the settings the handlers have selected. The
+/// beam's gross properties are the properties in use too.
 void TakeFileNumbers(DesignData& data, const InputFileContents& c) {
     const DesignData& f = c.numbers;
-    data.BUW = f.BUW;
-    data.CS28 = f.CS28;
-    data.CSps = f.CSps;
-    data.M28 = f.M28;
-    data.Mps = f.Mps;
-    if (data.Composite) {
-        data.SUW = f.SUW;
-        data.SS28 = f.SS28;
-        data.SM28 = f.SM28;
-    }
-    data.RS = f.RS;
-    data.RM = f.RM;
-    data.PStype = f.PStype;
-    data.PSdia = f.PSdia;
-    data.PSus = f.PSus;
-    data.PSys = f.PSys;
-    data.PSmod = f.PSmod;
-    if (data.prestressing == Prestressing::PostTensioning) {
-        data.K = f.K;
-        data.MU = f.MU;
-    }
-    data.BeamShape = f.BeamShape;
-    data.SectionNo = f.SectionNo;
-    data.D = f.D;
-    data.Btop = f.Btop;
-    data.Htop = f.Htop;
-    data.Bweb = f.Bweb;
-    data.Bbot = f.Bbot;
-    data.Hbot = f.Hbot;
-    data.Ftop = f.Ftop;
-    data.Fbot = f.Fbot;
-    data.Area = data.BeamArea = f.Area;
-    data.MoI = data.BeamMoI = f.MoI;
-    data.Ytop = data.BeamYtop = f.Ytop;
-    data.Ybot = data.BeamYbot = f.Ybot;
+    TakeLines(data, f, LinesBeforeLoads());
+    data.Area = data.BeamArea;
+    data.MoI = data.BeamMoI;
+    data.Ytop = data.BeamYtop;
+    data.Ybot = data.BeamYbot;
     data.nll = f.nll;
     data.Pjack = f.Pjack;
     data.RecreateLocations(f.nll);
     data.locations = f.locations;
-    data.ACS1 = f.ACS1;
-    data.ATS1 = f.ATS1;
-    data.ACS2 = f.ACS2;
-    data.ATS2 = f.ATS2;
-    data.PSi = f.PSi;
-    data.PSloss = f.PSloss;
-    data.PStrans = f.PStrans;
-    data.Aset = f.Aset;
-    data.PathConfig = f.PathConfig;
-    data.Xl = f.Xl;
-    data.Yl = f.Yl;
-    data.Xm = f.Xm;
-    data.Ym = f.Ym;
-    data.Xr = f.Xr;
-    data.Yr = f.Yr;
-    data.Blength = f.Blength;
-    data.Bspace = f.Bspace;
-    if (data.CompositeKeyword == "composite") {
-        data.Tslab = f.Tslab;
-        data.Beff = f.Beff;
-        data.Slope = f.Slope;
-        data.Haunch = f.Haunch;
-    }
+    TakeLines(data, f, LinesAfterLoads());
 }
 
 /// The whole contents of a file; nothing when it cannot be opened or read.

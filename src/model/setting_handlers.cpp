@@ -10,9 +10,11 @@ namespace {
 
 constexpr const char* kOverwriteLine = "This will overwrite any parameters you have specified.";
 
-/// The two-line confirmation question of a setting change.
-bool AskToOverwrite(Dialogs& dialogs, const std::string& firstLine, const std::string& title) {
-    return dialogs.AskYesNo(firstLine + kMessageLineBreak + kOverwriteLine, title);
+/// The two-line confirmation question of a setting change to `name`.
+bool AskForDefaults(Dialogs& dialogs, const std::string& name, const std::string& title) {
+    return dialogs.AskYesNo("Would you like to change to " + name + " default parameters?" +
+                                kMessageLineBreak + kOverwriteLine,
+                            title);
 }
 
 /// Shows the record in the window; the refresh always ends with FillingForm at 0.
@@ -35,6 +37,27 @@ void ApplyUnitDefaults(ProgramState& state, Dialogs& dialogs) {
     ApplyAllowableDefaults(state);
     ResetConfiguration(state.data);
     Refresh(state.data, dialogs);
+}
+
+/// Every group back to its defaults, program options first.
+void ResetAllGroups(ProgramState& state, Dialogs& dialogs) {
+    ApplyProgramOptionDefaults(state, dialogs);
+    ApplyMaterialDefaults(state.data);
+    ResetSection(state.data);
+    ResetLoads(state.data);
+    ApplyAllowableDefaults(state);
+    ResetConfiguration(state.data);
+}
+
+/// A criteria or prestressing change outside form filling offers the code defaults.
+void OfferCodeDefaults(ProgramState& state, Dialogs& dialogs, const std::string& name,
+                       const std::string& title) {
+    if (state.data.FillingForm == 1) {
+        return;
+    }
+    if (AskForDefaults(dialogs, name, title)) {
+        ApplyCodeDefaults(state, dialogs);
+    }
 }
 
 const char* CriteriaName(DesignCriteria criteria) {
@@ -69,10 +92,7 @@ void SelectUnits(ProgramState& state, Dialogs& dialogs, Units units) {
     if (metric != (data.FillingForm == 1)) {
         return;
     }
-    const bool yes = AskToOverwrite(dialogs,
-                                    std::string("Would you like to change to ") +
-                                        (metric ? "Metric" : "English") + " default parameters?",
-                                    "Program Units");
+    const bool yes = AskForDefaults(dialogs, metric ? "Metric" : "English", "Program Units");
     dialogs.SetTooltips();
     if (yes) {
         ApplyUnitDefaults(state, dialogs);
@@ -85,15 +105,7 @@ void SelectDesignCriteria(ProgramState& state, Dialogs& dialogs, DesignCriteria 
         return;
     }
     data.designCriteria = criteria;
-    if (data.FillingForm == 1) {
-        return;
-    }
-    if (AskToOverwrite(dialogs,
-                       std::string("Would you like to change to ") + CriteriaName(criteria) +
-                           " default parameters?",
-                       "Design criteria")) {
-        ApplyCodeDefaults(state, dialogs);
-    }
+    OfferCodeDefaults(state, dialogs, CriteriaName(criteria), "Design criteria");
 }
 
 void SelectPrestressing(ProgramState& state, Dialogs& dialogs, Prestressing prestressing) {
@@ -102,16 +114,10 @@ void SelectPrestressing(ProgramState& state, Dialogs& dialogs, Prestressing pres
         return;
     }
     data.prestressing = prestressing;
-    if (data.FillingForm == 1) {
-        return;
-    }
-    const char* name =
-        prestressing == Prestressing::Pretensioning ? "Pretensioning" : "Post-tensioning";
-    if (AskToOverwrite(dialogs,
-                       std::string("Would you like to change to ") + name + " default parameters?",
-                       "Prestressing type")) {
-        ApplyCodeDefaults(state, dialogs);
-    }
+    OfferCodeDefaults(
+        state, dialogs,
+        prestressing == Prestressing::Pretensioning ? "Pretensioning" : "Post-tensioning",
+        "Prestressing type");
 }
 
 void SelectSectionBasis(ProgramState& state, Dialogs& /*dialogs*/, SectionBasis basis) {
@@ -149,12 +155,7 @@ void RunStartUp(ProgramState& state, Dialogs& dialogs) {
         data.MomentFactor = kMomentFactor;
     }
     dialogs.SetTooltips();
-    ApplyProgramOptionDefaults(state, dialogs);
-    ApplyMaterialDefaults(data);
-    ResetSection(data);
-    ResetLoads(data);
-    ApplyAllowableDefaults(state);
-    ResetConfiguration(data);
+    ResetAllGroups(state, dialogs);
     Refresh(data, dialogs);
     data.InputIncomplete = 0;
 }
@@ -181,12 +182,7 @@ void RunResetCommand(ProgramState& state, Dialogs& dialogs, ResetCommand command
             ResetConfiguration(data);
             break;
         case ResetCommand::All:
-            ApplyProgramOptionDefaults(state, dialogs);
-            ApplyMaterialDefaults(data);
-            ResetSection(data);
-            ResetLoads(data);
-            ApplyAllowableDefaults(state);
-            ResetConfiguration(data);
+            ResetAllGroups(state, dialogs);
             break;
     }
     Refresh(data, dialogs);
