@@ -7,22 +7,9 @@
 #include <iostream>
 #include <string>
 
+#include "batch/batch_dialogs.h"
 #include "generated_design.h"
 #include "model/input_file.h"
-
-namespace {
-
-class PrintingDialogs : public tarnex::Dialogs {
-  public:
-    void ShowMessage(const std::string& text) override { std::cerr << text << '\n'; }
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    std::string InputBox(const std::string&, const std::string&, const std::string&) override {
-        return "";
-    }
-    void Beep() override {}
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 3) {
@@ -37,6 +24,6 @@ int main(int argc, char** argv) {
     tarnex::ProgramState state = tarnex::bench::MakeGeneratedDesign(count, "generated.out");
     state.data.InputFileName = argv[2];
     state.data.InputFileTitle = std::filesystem::path(argv[2]).filename().string();
-    PrintingDialogs dialogs;
+    tarnex::BatchDialogs dialogs(std::cerr);
     return tarnex::WriteInputFile(state, dialogs) ? 0 : 1;
 }

@@ -34,11 +34,7 @@ void ApplyMaterialDefaults(DesignData& data) {
     data.CSps = 4000.0F;
     data.M28 = ConcreteModulus(data.BUW, static_cast<double>(data.CS28));
     data.Mps = ConcreteModulus(data.BUW, static_cast<double>(data.CSps));
-    if (data.Composite) {
-        ApplySlabConcreteDefaults(data);
-    } else {
-        ClearSlabConcrete(data);
-    }
+    ApplySlabConcreteDefaults(data);
     data.PSys = 243000.0F;
     data.RS = 60000.0F;
     data.RM = 29000000.0F;
@@ -56,15 +52,13 @@ void ApplyMaterialDefaults(DesignData& data) {
 }
 
 void ApplySlabConcreteDefaults(DesignData& data) {
+    if (!data.Composite) {
+        data.SUW = data.SS28 = data.SM28 = 0.0F;
+        return;
+    }
     data.SUW = 0.0868F;
     data.SS28 = 4000.0F;
     data.SM28 = ConcreteModulus(data.SUW, 4000.0);
-}
-
-void ClearSlabConcrete(DesignData& data) {
-    data.SUW = 0.0F;
-    data.SS28 = 0.0F;
-    data.SM28 = 0.0F;
 }
 
 void ResetSection(DesignData& data) {

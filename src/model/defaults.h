@@ -10,10 +10,9 @@ namespace tarnex {
 void ApplyProgramOptionDefaults(ProgramState& state, Dialogs& dialogs);
 /// Material property defaults for the settings in force (English only).
 void ApplyMaterialDefaults(DesignData& data);
-/// Slab concrete defaults of the composite slab: 0.0868 lb/in^3, 4000 psi and its modulus.
+/// Slab concrete defaults: with a composite slab 0.0868 lb/in^3, 4000 psi and its modulus;
+/// without one, zero.
 void ApplySlabConcreteDefaults(DesignData& data);
-/// Slab concrete unit weight, strength and modulus to zero.
-void ClearSlabConcrete(DesignData& data);
 /// Beam shape, section number, dimensions and properties in use to zero.
 void ResetSection(DesignData& data);
 /// One empty load location; Pjack 0.

@@ -140,11 +140,7 @@ void SelectComposite(ProgramState& state, Dialogs& dialogs, bool composite) {
     if (data.FillingForm == 1) {
         return;
     }
-    if (composite) {
-        ApplySlabConcreteDefaults(data);
-    } else {
-        ClearSlabConcrete(data);
-    }
+    ApplySlabConcreteDefaults(data);
     Refresh(data, dialogs);
 }
 
