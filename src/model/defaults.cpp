@@ -1,20 +1,20 @@
 #include "model/defaults.h"
 
 #include <cmath>
+#include <optional>
 
 #include "model/setting_handlers.h"
 
 namespace tarnex {
 
-namespace {
-
-/// ACI 8.5.1: modulus of elasticity 33 w^1.5 sqrt(f'c), with w in lb/ft^3 from lb/in^3.
-float ConcreteModulus(float unitWeight, double strength) {
-    const double weightPcf = static_cast<double>(unitWeight) * 1728.0;
-    return static_cast<float>(33.0 * std::pow(weightPcf, 1.5) * std::sqrt(strength));
+std::optional<float> ConcreteModulus(float unitWeight, float strength) {
+    const double w = 1728.0 * static_cast<double>(unitWeight);
+    const double f = static_cast<double>(strength);
+    if (w < 0.0 || f < 0.0) return std::nullopt;
+    const double e = 33.0 * std::pow(w, 1.5) * std::sqrt(f);
+    if (!std::isfinite(e)) return std::nullopt;
+    return static_cast<float>(e);
 }
-
-}  // namespace
 
 void ApplyProgramOptionDefaults(ProgramState& state, Dialogs& dialogs) {
     SelectUnits(state, dialogs, Units::English);
@@ -32,8 +32,8 @@ void ApplyMaterialDefaults(DesignData& data) {
     data.BUW = 0.0868F;
     data.CS28 = data.designCriteria == DesignCriteria::AREMA ? 4500.0F : 4000.0F;
     data.CSps = 4000.0F;
-    data.M28 = ConcreteModulus(data.BUW, static_cast<double>(data.CS28));
-    data.Mps = ConcreteModulus(data.BUW, static_cast<double>(data.CSps));
+    data.M28 = ConcreteModulus(data.BUW, data.CS28).value_or(0.0F);
+    data.Mps = ConcreteModulus(data.BUW, data.CSps).value_or(0.0F);
     ApplySlabConcreteDefaults(data);
     data.PSys = 243000.0F;
     data.RS = 60000.0F;
@@ -58,7 +58,7 @@ void ApplySlabConcreteDefaults(DesignData& data) {
     }
     data.SUW = 0.0868F;
     data.SS28 = 4000.0F;
-    data.SM28 = ConcreteModulus(data.SUW, 4000.0);
+    data.SM28 = ConcreteModulus(data.SUW, data.SS28).value_or(0.0F);
 }
 
 void ResetSection(DesignData& data) {

@@ -1,9 +1,16 @@
 #pragma once
 
+#include <optional>
+
 #include "model/design_data.h"
 #include "model/dialogs.h"
 
 namespace tarnex {
+
+/// ACI 318 8.5.1: modulus of elasticity of concrete E = 33 w^1.5 sqrt(f'c), w in lb/ft^3 from
+/// the unit weight in lb/in^3; nothing for a negative unit weight or strength, which has no
+/// real modulus.
+std::optional<float> ConcreteModulus(float unitWeight, float strength);
 
 /// English, AASHTO, pretensioning, no slab, gross section; Stresses output only.
 /// Each changed setting runs its handler (with its question).

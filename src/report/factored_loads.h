@@ -4,24 +4,25 @@
 
 namespace tarnex {
 
-/// Sum of moment x load factor over the seven load cases at a location (lb-in).
-inline double FactoredMoment(const LoadLocation& loc) {
+/// Sum of load x load factor over the seven load cases at a location, for the load that
+/// `which` picks (the shear V or the moment M).
+inline double FactoredSum(const LoadLocation& loc, const float* ConstLoadValues::*which) {
     double sum = 0;
     for (LoadCase c : kLoadCases) {
         const ConstLoadValues v = ValuesOf(loc, c);
-        sum += static_cast<double>(*v.M) * *v.F;
+        sum += static_cast<double>(*(v.*which)) * *v.F;
     }
     return sum;
 }
 
-/// Sum of shear x load factor over the seven load cases at a location (lb).
+/// Factored moment Mult at a location (lb-in).
+inline double FactoredMoment(const LoadLocation& loc) {
+    return FactoredSum(loc, &ConstLoadValues::M);
+}
+
+/// Factored shear Vult at a location (lb).
 inline double FactoredShear(const LoadLocation& loc) {
-    double sum = 0;
-    for (LoadCase c : kLoadCases) {
-        const ConstLoadValues v = ValuesOf(loc, c);
-        sum += static_cast<double>(*v.V) * *v.F;
-    }
-    return sum;
+    return FactoredSum(loc, &ConstLoadValues::V);
 }
 
 }  // namespace tarnex

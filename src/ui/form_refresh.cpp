@@ -16,6 +16,11 @@ std::vector<std::string> ToItems(const std::array<std::string, N>& texts) {
     return {texts.begin(), texts.end()};
 }
 
+/// Selects entry `index` of a list box, or nothing when the index is not one of its entries.
+void SelectEntry(ControlState& list, int index) {
+    list.selection = index >= 0 && index < static_cast<int>(list.items.size()) ? index : -1;
+}
+
 }  // namespace
 
 void InputPresenter::ShowSectionInputs() {
@@ -40,10 +45,7 @@ void InputPresenter::ShowSectionInputs() {
             }
         }
     }
-    ControlState& sections = window_.Get("cboSection");
-    sections.selection = d.SectionNo >= 0 && d.SectionNo < static_cast<int>(sections.items.size())
-                             ? d.SectionNo
-                             : -1;
+    SelectEntry(window_.Get("cboSection"), d.SectionNo);
     SetBox("txtArea", ShowRounded(static_cast<double>(d.Area), 0));
     SetBox("txtMoI", ShowRounded(static_cast<double>(d.MoI), 0));
     SetBox("txtYtop", ShowRounded(static_cast<double>(d.Ytop), 2));
@@ -92,7 +94,7 @@ void InputPresenter::RefreshForm() {
     ShowValue("txtRS", d.RS);
     ShowValue("txtRM", d.RM);
     window_.Get("cboPStype").items = ToItems(kSteelTypeTexts);
-    window_.Get("cboPStype").selection = d.PStype >= 0 && d.PStype < 2 ? d.PStype : -1;
+    SelectEntry(window_.Get("cboPStype"), d.PStype);
     ShowValue("txtPSdia", d.PSdia);
     ShowValue("txtPSus", d.PSus);
     ShowWhole("txtPSys", d.PSys);
@@ -103,7 +105,7 @@ void InputPresenter::RefreshForm() {
 
     ControlState& beam = window_.Get("cboBeam");
     beam.items = BeamShapeTexts();
-    beam.selection = d.BeamShape >= 0 && d.BeamShape <= 5 ? d.BeamShape : -1;
+    SelectEntry(beam, d.BeamShape);
     ShowPicture("imgSect", d.BeamShape);
     ShowSectionInputs();
     d.FillingForm = 1;
@@ -124,7 +126,7 @@ void InputPresenter::RefreshForm() {
 
     ControlState& path = window_.Get("cboConfig");
     path.items = ToItems(kPathConfigTexts);
-    path.selection = d.PathConfig >= 0 && d.PathConfig <= 5 ? d.PathConfig : -1;
+    SelectEntry(path, d.PathConfig);
     ShowPicture("imgPath", d.PathConfig);
 
     ShowValue("txtYl", d.Yl);

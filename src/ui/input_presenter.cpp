@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "model/defaults.h"
 #include "model/number_text.h"
 #include "prestress/buttons.h"
 #include "section/section_catalogue.h"
@@ -12,17 +13,6 @@
 namespace tarnex::ui {
 
 namespace {
-
-/// ACI 318 / AASHTO: modulus of elasticity of concrete E = 33 w^1.5 sqrt(f'c), w in lb/ft^3;
-/// nothing for a negative unit weight or strength, which has no real modulus.
-std::optional<float> ConcreteModulus(float unitWeight, float strength) {
-    const double w = 1728.0 * static_cast<double>(unitWeight);
-    const double f = static_cast<double>(strength);
-    if (w < 0.0 || f < 0.0) return std::nullopt;
-    const double e = 33.0 * std::pow(w, 1.5) * std::sqrt(f);
-    if (!std::isfinite(e)) return std::nullopt;
-    return static_cast<float>(e);
-}
 
 /// Square root of a strength for the tensile allowables; nothing for a negative strength.
 std::optional<double> RootOf(float strength) {
