@@ -527,24 +527,25 @@ void MainWindow::LoadInputFile(const std::string& path) {
     Run([&] { presenter_.LoadInputFile(path); });
 }
 
-std::optional<std::string> MainWindow::ChooseOpenFile(const std::string& filters, int selected) {
+std::optional<std::string> MainWindow::ChooseFile(bool save, const std::string& filters,
+                                                  int selected) {
     const QStringList list = QtFilters(filters);
     QString chosenFilter = list.value(selected - 1);
-    const QString path =
-        QFileDialog::getOpenFileName(this, "Open", Q(lastFile_), list.join(";;"), &chosenFilter);
+    const QString path = save ? QFileDialog::getSaveFileName(this, "Save As", Q(lastFile_),
+                                                             list.join(";;"), &chosenFilter)
+                              : QFileDialog::getOpenFileName(this, "Open", Q(lastFile_),
+                                                             list.join(";;"), &chosenFilter);
     if (path.isEmpty()) return std::nullopt;
     lastFile_ = path.toStdString();
     return lastFile_;
 }
 
+std::optional<std::string> MainWindow::ChooseOpenFile(const std::string& filters, int selected) {
+    return ChooseFile(false, filters, selected);
+}
+
 std::optional<std::string> MainWindow::ChooseSaveFile(const std::string& filters, int selected) {
-    const QStringList list = QtFilters(filters);
-    QString chosenFilter = list.value(selected - 1);
-    const QString path =
-        QFileDialog::getSaveFileName(this, "Save As", Q(lastFile_), list.join(";;"), &chosenFilter);
-    if (path.isEmpty()) return std::nullopt;
-    lastFile_ = path.toStdString();
-    return lastFile_;
+    return ChooseFile(true, filters, selected);
 }
 
 void MainWindow::SetBusy(bool busy) {

@@ -72,6 +72,8 @@ class MainWindow : public QMainWindow, private ShellPort {
     template <typename W>
     W* Named(W* widget, const std::string& name);
     void Run(const std::function<void()>& action);
+    /// The file dialog of Open or Save As; remembers the chosen file for the next one.
+    std::optional<std::string> ChooseFile(bool save, const std::string& filters, int selected);
 
     ProgramState& state_;
     ShellPort* shell_;
