@@ -47,9 +47,11 @@ void CalcCompositeProperties(DesignData& data) {
     const double beamArea = data.BeamArea;
     const double beamHeight = static_cast<double>(data.BeamYtop) + data.BeamYbot;
 
-    const double n = Divide(data.SM28, data.M28, "the beam modulus of elasticity at 28 days");
-    const double bt = static_cast<double>(data.Beff) * n;
-    const double slabArea = tslab * bt;
+    // The modular ratio, the transformed slab width and the slab area are each stored.
+    const double n = Store(Divide(data.SM28, data.M28, "the beam modulus of elasticity at 28 days"),
+                           "the modular ratio of slab to beam");
+    const double bt = Store(static_cast<double>(data.Beff) * n, "the transformed slab width");
+    const double slabArea = Store(tslab * bt, "the transformed slab area");
     const double theta = detail::SlopeAngle(data);
     const double s = std::sin(theta);
     const double c = std::cos(theta);

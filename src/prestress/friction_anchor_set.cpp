@@ -21,12 +21,12 @@ struct PathSegment {
 
 /// AASHTO 9.16.1: friction over one parabolic segment of length Ls and rise r, angle change
 /// 2 r / Ls (the end slope of the parabola).
-PathSegment MakeSegment(const DesignData& d, float start, float end, float rise, int number) {
+PathSegment MakeSegment(const DesignData& d, float start, float end, double rise, int number) {
     PathSegment seg;
     seg.start = start;
     seg.end = end;
     seg.length = Store(static_cast<double>(end) - start, "the path segment length");
-    const double angle = Divide(2.0 * std::fabs(static_cast<double>(rise)), seg.length,
+    const double angle = Divide(2.0 * std::fabs(rise), seg.length,
                                 "the length of path segment " + std::to_string(number));
     seg.friction = Store(1.0 - std::exp(-(static_cast<double>(d.MU) * angle +
                                           static_cast<double>(d.K) * seg.length)),
@@ -38,35 +38,37 @@ PathSegment MakeSegment(const DesignData& d, float start, float end, float rise,
 std::vector<PathSegment> ParabolicSegments(const DesignData& d) {
     const float L = d.Blength;
     std::vector<PathSegment> segs;
-    const auto add = [&](float start, float end, float rise) {
-        segs.push_back(MakeSegment(d, start, end, rise, static_cast<int>(segs.size()) + 1));
+    // The rise of each segment is a difference of stored heights carried in double.
+    const auto rise = [](float high, float low) { return static_cast<double>(high) - low; };
+    const auto add = [&](float start, float end, double r) {
+        segs.push_back(MakeSegment(d, start, end, r, static_cast<int>(segs.size()) + 1));
     };
     switch (static_cast<PathKind>(d.PathConfig)) {
         case PathKind::SimpleSimple:
-            add(0.0F, d.Xm, d.Yl - d.Ym);
-            add(d.Xm, L, d.Yr - d.Ym);
+            add(0.0F, d.Xm, rise(d.Yl, d.Ym));
+            add(d.Xm, L, rise(d.Yr, d.Ym));
             break;
         case PathKind::SimpleFixed: {
             const float yc = RightInflectionHeight(d);
-            add(0.0F, d.Xm, d.Yl - d.Ym);
-            add(d.Xm, d.Xr, yc - d.Ym);
-            add(d.Xr, L, d.Yr - yc);
+            add(0.0F, d.Xm, rise(d.Yl, d.Ym));
+            add(d.Xm, d.Xr, rise(yc, d.Ym));
+            add(d.Xr, L, rise(d.Yr, yc));
             break;
         }
         case PathKind::FixedSimple: {
             const float yd = LeftInflectionHeight(d);
-            add(0.0F, d.Xl, d.Yl - yd);
-            add(d.Xl, d.Xm, yd - d.Ym);
-            add(d.Xm, L, d.Yr - d.Ym);
+            add(0.0F, d.Xl, rise(d.Yl, yd));
+            add(d.Xl, d.Xm, rise(yd, d.Ym));
+            add(d.Xm, L, rise(d.Yr, d.Ym));
             break;
         }
         case PathKind::FixedFixed: {
             const float yc = RightInflectionHeight(d);
             const float yd = LeftInflectionHeight(d);
-            add(0.0F, d.Xl, d.Yl - yd);
-            add(d.Xl, d.Xm, yd - d.Ym);
-            add(d.Xm, d.Xr, yc - d.Ym);
-            add(d.Xr, L, d.Yr - yc);
+            add(0.0F, d.Xl, rise(d.Yl, yd));
+            add(d.Xl, d.Xm, rise(yd, d.Ym));
+            add(d.Xm, d.Xr, rise(yc, d.Ym));
+            add(d.Xr, L, rise(d.Yr, yc));
             break;
         }
         default:

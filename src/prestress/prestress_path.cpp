@@ -13,8 +13,12 @@ namespace {
 
 using detail::Squared;
 
-/// Difference of two stored values in single precision, as the path formulas square it.
+/// Difference of two stored values formed in single precision: the term that a path formula
+/// squares.
 double Gap(float a, float b) { return static_cast<double>(a - b); }
+
+/// Difference of two stored values carried in double: rises, runs and the slope terms.
+double Diff(float a, float b) { return static_cast<double>(a) - b; }
 
 PathPoint MakePoint(double y, double slope) {
     return {Store(y, "the steel centroid height"), Store(std::atan(slope), "the path inclination")};
@@ -22,28 +26,26 @@ PathPoint MakePoint(double y, double slope) {
 
 /// Parabola with its vertex at the middle key point, rising to the left end.
 PathPoint LeftSimpleBranch(const DesignData& d, float x) {
-    const double run = Gap(d.Xm, x);
     const double span2 = Squared(d.Xm);
-    const double rise = Gap(d.Yl, d.Ym);
+    const double rise = Diff(d.Yl, d.Ym);
     const char* what = "the distance Xm of the middle key point";
-    return MakePoint(Divide(Squared(run) * rise, span2, what) + d.Ym,
-                     Divide(2.0 * run * rise, span2, what));
+    return MakePoint(Divide(Squared(Gap(d.Xm, x)) * rise, span2, what) + d.Ym,
+                     Divide(2.0 * Diff(d.Xm, x) * rise, span2, what));
 }
 
 /// Parabola with its vertex at the middle key point, rising to the right end.
 PathPoint RightSimpleBranch(const DesignData& d, float x) {
-    const double run = Gap(x, d.Xm);
     const double span2 = Squared(Gap(d.Blength, d.Xm));
-    const double rise = Gap(d.Yr, d.Ym);
+    const double rise = Diff(d.Yr, d.Ym);
     const char* what = "the distance from the middle key point to the right end";
-    return MakePoint(Divide(Squared(run) * rise, span2, what) + d.Ym,
-                     Divide(2.0 * run * rise, span2, what));
+    return MakePoint(Divide(Squared(Gap(x, d.Xm)) * rise, span2, what) + d.Ym,
+                     Divide(2.0 * Diff(x, d.Xm) * rise, span2, what));
 }
 
 /// Left end with zero slope at x = 0, reversing its curvature at Xl.
 PathPoint LeftFixedEnd(const DesignData& d, float x) {
     const double span2 = Squared(d.Xl);
-    const double rise = Gap(d.Yl, LeftInflectionHeight(d));
+    const double rise = Diff(d.Yl, LeftInflectionHeight(d));
     const char* what = "the distance Xl of the left key point";
     return MakePoint(d.Yl - Divide(Squared(x) * rise, span2, what),
                      Divide(2.0 * x * rise, span2, what));
@@ -51,57 +53,54 @@ PathPoint LeftFixedEnd(const DesignData& d, float x) {
 
 /// Middle parabola between Xl and Xm of a fixed left end.
 PathPoint LeftFixedMiddle(const DesignData& d, float x) {
-    const double run = Gap(d.Xm, x);
     const double span2 = Squared(Gap(d.Xm, d.Xl));
-    const double rise = Gap(LeftInflectionHeight(d), d.Ym);
+    const double rise = Diff(LeftInflectionHeight(d), d.Ym);
     const char* what = "the distance from the left to the middle key point";
-    return MakePoint(Divide(Squared(run) * rise, span2, what) + d.Ym,
-                     Divide(2.0 * run * rise, span2, what));
+    return MakePoint(Divide(Squared(Gap(d.Xm, x)) * rise, span2, what) + d.Ym,
+                     Divide(2.0 * Diff(d.Xm, x) * rise, span2, what));
 }
 
 /// Middle parabola between Xm and Xr of a fixed right end.
 PathPoint RightFixedMiddle(const DesignData& d, float x) {
-    const double run = Gap(x, d.Xm);
     const double span2 = Squared(Gap(d.Xr, d.Xm));
-    const double rise = Gap(RightInflectionHeight(d), d.Ym);
+    const double rise = Diff(RightInflectionHeight(d), d.Ym);
     const char* what = "the distance from the middle to the right key point";
-    return MakePoint(Divide(Squared(run) * rise, span2, what) + d.Ym,
-                     Divide(2.0 * run * rise, span2, what));
+    return MakePoint(Divide(Squared(Gap(x, d.Xm)) * rise, span2, what) + d.Ym,
+                     Divide(2.0 * Diff(x, d.Xm) * rise, span2, what));
 }
 
 /// Right end with zero slope at x = L, reversing its curvature at Xr.
 PathPoint RightFixedEnd(const DesignData& d, float x) {
-    const double run = Gap(d.Blength, x);
     const double span2 = Squared(Gap(d.Blength, d.Xr));
-    const double rise = Gap(d.Yr, RightInflectionHeight(d));
+    const double rise = Diff(d.Yr, RightInflectionHeight(d));
     const char* what = "the distance from the right key point to the right end";
-    return MakePoint(d.Yr - Divide(Squared(run) * rise, span2, what),
-                     Divide(2.0 * run * rise, span2, what));
+    return MakePoint(d.Yr - Divide(Squared(Gap(d.Blength, x)) * rise, span2, what),
+                     Divide(2.0 * Diff(d.Blength, x) * rise, span2, what));
 }
 
 PathPoint HarpedPath(const DesignData& d, float x) {
     if (x < d.Xl) {
         const char* what = "the distance Xl of the left key point";
-        const double rise = Gap(d.Yl, d.Ym);
+        const double rise = Diff(d.Yl, d.Ym);
         return MakePoint(d.Yl - Divide(rise * x, d.Xl, what), Divide(rise, d.Xl, what));
     }
     if (x <= d.Xr) return {d.Ym, 0.0F};
     const char* what = "the distance from the right key point to the right end";
-    const double rise = Gap(d.Yr, d.Ym);
-    const double run = Gap(d.Blength, d.Xr);
-    return MakePoint(Divide(Gap(x, d.Xr) * rise, run, what) + d.Ym, Divide(rise, run, what));
+    const double rise = Diff(d.Yr, d.Ym);
+    const double run = Diff(d.Blength, d.Xr);
+    return MakePoint(Divide(Diff(x, d.Xr) * rise, run, what) + d.Ym, Divide(rise, run, what));
 }
 
 }  // namespace
 
 float RightInflectionHeight(const DesignData& d) {
-    return Store(d.Ym + Divide(Gap(d.Yr, d.Ym) * Gap(d.Xr, d.Xm), Gap(d.Blength, d.Xm),
+    return Store(d.Ym + Divide(Diff(d.Yr, d.Ym) * Diff(d.Xr, d.Xm), Diff(d.Blength, d.Xm),
                                "the distance from the middle key point to the right end"),
                  "the right inflection height");
 }
 
 float LeftInflectionHeight(const DesignData& d) {
-    return Store(d.Ym + Divide(Gap(d.Yl, d.Ym) * Gap(d.Xm, d.Xl), d.Xm,
+    return Store(d.Ym + Divide(Diff(d.Yl, d.Ym) * Diff(d.Xm, d.Xl), d.Xm,
                                "the distance Xm of the middle key point"),
                  "the left inflection height");
 }

@@ -130,24 +130,26 @@ bool CalcRequiredPrestressForce(DesignData& d, Dialogs& dialogs) {
     const double forceFactor = d.ForceFactor;
     const char* factorName = "the force unit factor";
     if (d.prestressing == Prestressing::Pretensioning) {
-        const double steelArea = Divide(pf, psi - d.PSloss, "the initial prestress less the loss");
-        const double transferForce = (static_cast<double>(d.PSloss) - d.PStrans) * steelArea + pf;
-        const float pjack = Store(steelArea * psi, "the jacking force");
+        // The steel area is stored before it forms the jacking force and the force at transfer.
+        const float steelArea = Store(
+            Divide(pf, psi - d.PSloss, "the initial prestress less the loss"), "the steel area");
+        const float transferForce = Store(
+            (static_cast<double>(d.PSloss) - d.PStrans) * steelArea + pf, "the force at transfer");
+        const float pjack = Store(static_cast<double>(steelArea) * psi, "the jacking force");
         const std::string br(1, kMessageLineBreak);
-        dialogs.ShowMessage(
-            Line("The initial prestress (jacking) force", 19,
-                 Divide(pjack, forceFactor, factorName), 1) +
-            br +
-            Line("The effective prestress force at transfer", 10,
-                 Finite(Divide(transferForce, forceFactor, factorName), "the force at transfer"),
-                 1) +
-            br +
-            Line("The effective prestress force after all losses", 1,
-                 Divide(pf, forceFactor, factorName), 1) +
-            br + Line("The required prestressing steel area", 15, steelArea, 2));
+        dialogs.ShowMessage(Line("The initial prestress (jacking) force", 19,
+                                 Divide(pjack, forceFactor, factorName), 1) +
+                            br +
+                            Line("The effective prestress force at transfer", 10,
+                                 Divide(transferForce, forceFactor, factorName), 1) +
+                            br +
+                            Line("The effective prestress force after all losses", 1,
+                                 Divide(pf, forceFactor, factorName), 1) +
+                            br + Line("The required prestressing steel area", 15, steelArea, 2));
         d.Pjack = pjack;
     } else {
-        const double steelArea = Divide(pf, psi, "the initial prestress PSi");
+        const float steelArea =
+            Store(Divide(pf, psi, "the initial prestress PSi"), "the steel area");
         const float pjack = s.required;
         dialogs.ShowMessage(
             Line("The minimum jacking force", 12, Divide(pjack, forceFactor, factorName), 1) +

@@ -1,7 +1,6 @@
 #include <string>
 
 #include "model/calc_error.h"
-#include "model/number_text.h"
 #include "report/capacity_sections.h"
 
 namespace tarnex {
@@ -88,11 +87,18 @@ void WriteDeflections(ReportFile& report, ProgramState& state, Dialogs& dialogs)
     report.Write(5, "B E A M   D E F L E C T I O N S");
     report.Write(5, "=====================================================");
     report.Empty();
-    report.Write(5, "Initial prestress deflection     = " +
-                        FormatPattern(Finite(initial, "the initial prestress deflection"), 3));
-    report.Write(5, "Final prestress deflection       = " +
-                        FormatPattern(Finite(final, "the final prestress deflection"), 3));
-    report.Write(5, "Simple beam dead load deflection = " + FormatPattern(dead, 3));
+    report.Write(ReportLine()
+                     .Indent(5)
+                     .Text("Initial prestress deflection     = ")
+                     .Pattern(initial, 3, "the initial prestress deflection"));
+    report.Write(ReportLine()
+                     .Indent(5)
+                     .Text("Final prestress deflection       = ")
+                     .Pattern(final, 3, "the final prestress deflection"));
+    report.Write(ReportLine()
+                     .Indent(5)
+                     .Text("Simple beam dead load deflection = ")
+                     .Pattern(dead, 3, "the dead load deflection"));
     report.Empty();
 }
 

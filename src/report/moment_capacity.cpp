@@ -2,7 +2,6 @@
 #include <string>
 
 #include "model/calc_error.h"
-#include "model/number_text.h"
 #include "report/capacity_sections.h"
 #include "report/factored_loads.h"
 
@@ -182,17 +181,22 @@ void WriteMomentCapacity(ReportFile& report, ProgramState& state, Dialogs& dialo
             verdict = "* NG *";
             As = MildSteelForFailedCheck(d, Mult, phi, Aps, fc, s);
         }
-        report.Write(ReportLine()
-                         .Indent(5)
-                         .Text(PlainNumber(loc.x))
-                         .Zone()
-                         .Text(FormatPattern(Divide(Mult, momentFactor, "the moment factor"), 0))
-                         .Zone()
-                         .Text(FormatPattern(mcr12 / momentFactor, 0))
-                         .Zone()
-                         .Text(FormatPattern(phiMn / momentFactor, 0))
-                         .Zone()
-                         .Text(As > 0 ? "Mild steel = " + FormatPattern(As, 3) : verdict));
+        ReportLine row;
+        row.Indent(5)
+            .Plain(loc.x, "the location")
+            .Zone()
+            .Pattern(Divide(Mult, momentFactor, "the moment factor"), 0, "the factored moment")
+            .Zone()
+            .Pattern(mcr12 / momentFactor, 0, "the cracking moment")
+            .Zone()
+            .Pattern(phiMn / momentFactor, 0, "the moment capacity")
+            .Zone();
+        if (As > 0) {
+            row.Text("Mild steel = ").Pattern(As, 3, "the mild steel area");
+        } else {
+            row.Text(verdict);
+        }
+        report.Write(row);
     }
     report.Empty();
 }

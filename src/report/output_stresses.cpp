@@ -33,6 +33,19 @@ void WriteCheckRow(ReportFile& report, const char* label, double actual,
                      .Text(holds ? "< OK >" : "* NG *"));
 }
 
+/// Round-off that a stress check forgives: the required force puts a stress exactly on its
+/// allowable, and the stored single-precision steps then land within about 1e-4 psi of it.
+constexpr double kStressCheckTolerance = 0.01;  // psi
+
+/// A tension check holds when the stress is not below the allowable (negative) less the
+/// round-off; a compression check when it is not above the allowable plus the round-off.
+bool TensionHolds(double actual, double allowable) {
+    return actual >= allowable - kStressCheckTolerance;
+}
+bool CompressionHolds(double actual, double allowable) {
+    return actual <= allowable + kStressCheckTolerance;
+}
+
 std::string AllowableText(double allowable) {
     return ReportLine().Pattern(allowable, 0, "an allowable stress").str();
 }
@@ -107,24 +120,25 @@ void WriteStressChecks(ReportFile& report, DesignData& d) {
     report.Write(10, std::string(58, '-'));
 
     const bool aashto = d.designCriteria == DesignCriteria::AASHTO;
-    // Allowable tensions are entered as magnitudes and compared negated; equality passes.
+    // Allowable tensions are entered as magnitudes and compared negated.
     const double tension1 = -static_cast<double>(d.ATS1);
     const double tension2 = -static_cast<double>(d.ATS2);
     WriteCheckRow(report, "TENSION (TOP FIBER)    ", d.MinTop, AllowableText(tension1),
-                  d.MinTop >= tension1);
+                  TensionHolds(d.MinTop, tension1));
     WriteCheckRow(report, "INITIAL COMPRESSION    ", d.MaxInitComp, AllowableText(d.ACS1),
-                  d.MaxInitComp <= d.ACS1);
-    WriteCheckRow(report, "FINAL TENSION (DL ONLY)", d.MinFinalDL, "0.", d.MinFinalDL >= 0);
+                  CompressionHolds(d.MaxInitComp, d.ACS1));
+    WriteCheckRow(report, "FINAL TENSION (DL ONLY)", d.MinFinalDL, "0.",
+                  TensionHolds(d.MinFinalDL, 0.0));
     if (aashto) {
         WriteCheckRow(report, "COMP @ (LL + [PS+DL]/2)", d.MaxCompLL, AllowableText(d.ACS2),
-                      d.MaxCompLL <= d.ACS2);
+                      CompressionHolds(d.MaxCompLL, d.ACS2));
     }
     WriteCheckRow(report, "FINAL TENSION          ", d.MinFinalAll, AllowableText(tension2),
-                  d.MinFinalAll >= tension2);
+                  TensionHolds(d.MinFinalAll, tension2));
     // AASHTO: the final compression governs as the larger of the service and live load states.
     if (aashto && d.MaxCompLL > d.MaxFinalComp) d.MaxFinalComp = d.MaxCompLL;
     WriteCheckRow(report, "FINAL COMPRESSION      ", d.MaxFinalComp, AllowableText(d.ACS2),
-                  d.MaxFinalComp <= d.ACS2);
+                  CompressionHolds(d.MaxFinalComp, d.ACS2));
     report.Empty();
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <ios>
+#include <limits>
 #include <streambuf>
 #include <string>
 
@@ -12,9 +13,14 @@ namespace tarnex {
 
 namespace {
 
-/// Nothing in a report is inf or nan: such a value stops the run with its cause.
+/// Nothing in a report is inf or nan, nor beyond the range of a stored number (a numeric
+/// overflow, whose last digits would only reflect the order of the arithmetic): such a value
+/// stops the run with its cause.
 double CheckFinite(double value, const char* what) {
     if (!std::isfinite(value)) throw CalcError(std::string(what) + " is not a finite number");
+    if (std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max())) {
+        throw CalcError(std::string(what) + " is beyond the range of a stored number");
+    }
     return value;
 }
 

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "model/calc_error.h"
-#include "model/number_text.h"
 #include "report/capacity_sections.h"
 #include "report/factored_loads.h"
 
@@ -50,10 +49,12 @@ double TransferFactor(const DesignData& d, double x) {
     return 1.0;
 }
 
-/// The row's last column: the stirrups needed, or the request to widen the web.
+/// One row: the factored shear, the design concrete strength and the stirrups needed, or
+/// the request to widen the web.
 struct ShearResult {
     double Vu = 0, phiVc = 0;
-    std::string lastColumn;
+    bool widenWeb = false;
+    double AvS = 0;
 };
 
 /// ACI 11.4.3: concrete shear strength, the smaller of flexure-shear Vci and web-shear Vcw,
@@ -64,8 +65,14 @@ ShearResult ShearAtLocation(const DesignData& d, int i, double phi, double lambd
     const double fy = d.RS;
 
     const double Mu = FactoredMoment(loc);
-    const double Vu = FactoredShear(loc);
-    const double Vd = static_cast<double>(loc.DV) + loc.CDV + loc.ADV;
+    double Vu = FactoredShear(loc);
+    double Vd = static_cast<double>(loc.DV) + loc.CDV + loc.ADV;
+    // Shears typed negative (the right half of a span) are checked as the mirror image: the
+    // path inclination is already measured toward the nearer end.
+    if (Vu < 0) {
+        Vu = -Vu;
+        Vd = -Vd;
+    }
     const double Vi = Vu - Vd;
     const double Md = static_cast<double>(loc.DM) + loc.CDM + loc.ADM;
     const double Mmax = Mu - Md;
@@ -105,14 +112,12 @@ ShearResult ShearAtLocation(const DesignData& d, int i, double phi, double lambd
     const double phiVc = phi * std::min(Vci, Vcw);
     const double Vs = (Vu - phiVc) / phi;
 
-    ShearResult result{Finite(Vu, "the factored shear"), Finite(phiVc, "the shear strength"), {}};
-    if (Vs >= 8 * lambda * rootFc * bw * dShear) {
-        result.lastColumn = "Need to increase web width";
-    } else {
+    ShearResult result{Vu, phiVc, Vs >= 8 * lambda * rootFc * bw * dShear, 0};
+    if (!result.widenWeb) {
         // ACI 11.5.5.3: no less than the minimum shear reinforcement 50 bw / fy.
         const double AvS = Divide(Vu - phiVc, fy * phi * dShear, "the stirrup yield force");
         const double minimum = Divide(50 * bw, fy, "the mild steel yield strength");
-        result.lastColumn = FormatPattern(Finite(std::max(AvS, minimum), "Av/S"), 3);
+        result.AvS = std::max(AvS, minimum);
     }
     return result;
 }
@@ -141,15 +146,20 @@ void WriteShearCapacity(ReportFile& report, ProgramState& state, Dialogs& dialog
     report.Write(5, "-----------------------------------------------------");
     for (int i = 1; i <= d.nll; ++i) {
         const ShearResult r = ShearAtLocation(d, i, phi, lambda, bw);
-        report.Write(ReportLine()
-                         .Indent(5)
-                         .Text(PlainNumber(d.locations(i).x))
-                         .Zone()
-                         .Text(FormatPattern(r.Vu / forceFactor, 1))
-                         .Zone()
-                         .Text(FormatPattern(r.phiVc / forceFactor, 1))
-                         .Zone()
-                         .Text(r.lastColumn));
+        ReportLine row;
+        row.Indent(5)
+            .Plain(d.locations(i).x, "the location")
+            .Zone()
+            .Pattern(r.Vu / forceFactor, 1, "the factored shear")
+            .Zone()
+            .Pattern(r.phiVc / forceFactor, 1, "the shear strength")
+            .Zone();
+        if (r.widenWeb) {
+            row.Text("Need to increase web width");
+        } else {
+            row.Pattern(r.AvS, 3, "Av/S");
+        }
+        report.Write(row);
     }
 }
 

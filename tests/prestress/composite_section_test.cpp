@@ -105,6 +105,19 @@ TEST(CompositeProperties, HaunchModularRatioAndCrossSlope) {
     EXPECT_NEAR(d.CompMoI, moi, 0.05);
 }
 
+TEST(CompositeProperties, ModularRatioSlabWidthAndSlabAreaAreStoredWhenFormed) {
+    DesignData d = CompositeGirder();
+    d.SM28 = 3000000.0F;
+    d.M28 = 3650000.0F;
+    d.Haunch = 2.0F;
+    CalcCompositeProperties(d);
+    // By hand, each stored: n = 0.821917832, bt = 96 n = 78.9041138, As = 8 bt = 631.23291,
+    // Ah = 12 n x 2 = 19.7260284, A = 1019.95892, Ybot = (12.59 x 369 + 34 As + 29 Ah) / A
+    // = 26.1576061. Carried in double, n, bt and As would give 26.1576042.
+    EXPECT_EQ(d.CompArea, 1019.95892F);
+    EXPECT_EQ(d.CompYbot, 26.1576061F);
+}
+
 TEST(CompositeProperties, WithoutCompositeSlabTheBeamIsTheSectionAndZeroModulusStops) {
     DesignData d = CompositeGirder();
     d.Composite = false;

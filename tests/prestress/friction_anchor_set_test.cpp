@@ -4,6 +4,7 @@
 
 #include "design_fixtures.h"
 #include "prestress/calc_steps.h"
+#include "prestress/prestress_path.h"
 #include "support/scripted_dialogs.h"
 
 namespace tarnex {
@@ -70,6 +71,39 @@ TEST(Friction, ParabolicSegmentsAccumulateFromTheJackingEnd) {
     EXPECT_FLOAT_EQ(d.FRloss(4), f1 / 2.0F);
     EXPECT_FLOAT_EQ(d.FRloss(5), f1 + f2 / 2.0F);
     EXPECT_FLOAT_EQ(d.FRloss(2), f1 + f2);
+}
+
+TEST(Friction, RisesAndInflectionHeightsAreCarriedInDouble) {
+    // Fixed-fixed path, Xl = 394, Xm = 600, Xr = 806, Yl = Yr = 28.5, Ym = 4.3. By hand:
+    // Yd = 4.3 + (28.5 - 4.3)(600 - 394) / 600 = 12.6086664 (differences in single precision
+    // would give 12.6086674); segment 1 rises Yl - Yd over 394 in, and with MU = 0.25 and
+    // K = 0.0003 f1 = 1 - exp(-(0.25 x 2 x 15.8913336 / 394 + 0.0003 x 394)) = 0.129220665.
+    ScriptedDialogs dialogs;
+    DesignData d = Tendon(1200.0F, 1200.0F, 0.0F);
+    d.PathConfig = static_cast<int>(PathKind::FixedFixed);
+    d.Xl = 394.0F;
+    d.Xr = 806.0F;
+    d.Yl = d.Yr = 28.5F;
+    d.Ym = 4.3F;
+    d.K = 0.0003F;
+    AddLocation(d, 394.0F, 1000.0F);
+    EXPECT_EQ(LeftInflectionHeight(d), 12.6086664F);
+    EXPECT_EQ(EvaluatePath(d, 394.0F).y, 12.6086664F);
+    ASSERT_TRUE(CalcFrictionAndAnchorSet(d, dialogs));
+    EXPECT_EQ(d.FRloss(3), 0.129220665F);  // at Xl: the whole first segment
+
+    // Xl = 200, Xr = 1000, Yl = Yr = 32.5, K = 0.0002: Yd = 23.1000004; segment 2 rises
+    // Yd - Ym = 18.8000004 over 400 in: f2 = 0.0983239785 (0.098323971 from a single-precision
+    // rise), f1 = 0.0615258776; at x = 500, f1 + f2 x 300 / 400 = 0.135268867.
+    d = Tendon(1200.0F, 1200.0F, 0.0F);
+    d.PathConfig = static_cast<int>(PathKind::FixedFixed);
+    d.Xl = 200.0F;
+    d.Xr = 1000.0F;
+    d.Yl = d.Yr = 32.5F;
+    d.Ym = 4.3F;
+    AddLocation(d, 500.0F, 1000.0F);
+    ASSERT_TRUE(CalcFrictionAndAnchorSet(d, dialogs));
+    EXPECT_EQ(d.FRloss(3), 0.135268867F);
 }
 
 TEST(AnchorSet, ShortZoneSeatsTheSetNearTheJackingEnd) {

@@ -37,6 +37,17 @@ TEST(RequiredForce, PretensionedJackingForceAndSteelArea) {
     EXPECT_EQ(d.PSlossAt(1), 0.0F);  // working storage, left cleared
 }
 
+TEST(RequiredForce, SteelAreaIsStoredBeforeItFormsTheJackingForce) {
+    // PSi = 189000, PSloss = 35000: As = 650000 / 154000 = 4.22077942 stored, Pjack = As x PSi
+    // = 797727.3125; from the unrounded area it would be 797727.25.
+    ScriptedDialogs dialogs;
+    DesignData d = ForceDesign();
+    d.PSi = 189000.0F;
+    d.PSloss = 35000.0F;
+    ASSERT_TRUE(CalcRequiredPrestressForce(d, dialogs));
+    EXPECT_EQ(d.Pjack, 797727.3125F);
+}
+
 TEST(RequiredForce, PostTensionedJackingForceIsTheRequiredForce) {
     DesignData post = ForceDesign();
     post.prestressing = Prestressing::PostTensioning;

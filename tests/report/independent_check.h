@@ -653,7 +653,8 @@ inline ShearRow CheckShearCapacity(const DesignCheck& check, std::size_t i) {
     ShearRow row;
     const double mu = FactoredMoment(l, c.finalMoment);
     row.vu = FactoredShear(l);
-    const double vd = l.beamDead.V + l.nonCompDead.V + l.compDead.V;
+    double vd = l.beamDead.V + l.nonCompDead.V + l.compDead.V;
+    if (row.vu < 0) row.vu = -row.vu, vd = -vd;  // the mirror image of a right-half location
     const double vi = row.vu - vd;
     const double mmax = mu - (l.beamDead.M + l.nonCompDead.M + l.compDead.M);
     const double Hc = check.compInUse.ytop + check.compInUse.ybot;

@@ -240,6 +240,30 @@ TEST(StressChecks, EqualityPasses) {
     EXPECT_EQ(ChecksOf(d)[4], CheckRow("TENSION (TOP FIBER)", "0.", "0.", "< OK >"));
 }
 
+TEST(StressChecks, RoundOffWithinAHundredthPassesAndTwoHundredthsFail) {
+    // The required force puts a stress on its allowable; single-precision round-off of the
+    // stored steps must not decide the verdict, a real shortfall must.
+    DesignData d = MakeCritical();
+    d.MinTop = -200.009F;
+    d.MaxInitComp = 2400.009F;
+    d.MinFinalDL = -0.009F;
+    d.MaxCompLL = 2250.009F;
+    d.MinFinalAll = -424.269F;
+    d.MaxFinalComp = 2250.009F;
+    auto lines = ChecksOf(d);
+    for (std::size_t i = 4; i <= 9; ++i) EXPECT_EQ(lines[i].substr(70), "< OK >") << lines[i];
+    EXPECT_EQ(lines[6], CheckRow("FINAL TENSION (DL ONLY)", "-0.", "0.", "< OK >"));
+
+    d.MinTop = -200.02F;
+    d.MaxInitComp = 2400.02F;
+    d.MinFinalDL = -0.02F;
+    d.MaxCompLL = 2250.02F;
+    d.MinFinalAll = -424.28F;
+    d.MaxFinalComp = 2250.02F;
+    lines = ChecksOf(d);
+    for (std::size_t i = 4; i <= 9; ++i) EXPECT_EQ(lines[i].substr(70), "* NG *") << lines[i];
+}
+
 TEST(StressChecks, FailuresAndTheSignOfASmallTension) {
     DesignData d = MakeCritical();
     d.MinTop = -200.5F;

@@ -148,6 +148,28 @@ TEST_F(ReportRun, FailureMidwayKeepsWhatWasWrittenAndClearsAnyErrorIsShown) {
     EXPECT_GT(again.messages[0].size(), std::string("Error in calculations\r").size());
 }
 
+TEST_F(ReportRun, NumberBeyondTheStoredRangeStopsTheRunWhereItIsFormatted) {
+    // A 3e38 in span: the midspan camber P e L^2 / (8 E I) is finite in double but far
+    // beyond any stored number; its digits would only reflect the order of the products.
+    const std::string path = PathOf("huge.out");
+    ProgramState state = MakeCompleteDesign(path);
+    state.data.Blength = 3e38F;
+    state.data.locations(1).x = 1.5e38F;
+    state.data.Xm = 1.5e38F;
+    state.output.Stresses = false;
+    state.output.Deflections = true;
+    ScriptedDialogs dialogs;
+    EXPECT_FALSE(WriteReport(state, dialogs));
+    ASSERT_EQ(dialogs.messages.size(), 1U);
+    EXPECT_EQ(dialogs.messages[0],
+              "Error in calculations\rthe initial prestress deflection is beyond the range of "
+              "a stored number");
+    // The lines before it stay written; the failing line is not.
+    const auto lines = SplitReportLines(testing::ReadText(path));
+    EXPECT_GT(FindLine(lines, "     B E A M   D E F L E C T I O N S"), 0);
+    EXPECT_FALSE(AnyLineContains(lines, "Initial prestress deflection"));
+}
+
 TEST(LocationLosses, PretensioningTakesTheTotalLossEverywherePostTensioningKeepsEnteredOnes) {
     DesignData d;
     d.nll = 3;

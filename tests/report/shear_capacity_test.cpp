@@ -166,6 +166,18 @@ TEST(ShearCapacity, NegativeMoment) {
     EXPECT_EQ(Rows(state), std::vector<std::string>{Row(" 120 ", "10.0", "73.5", "0.007")});
 }
 
+TEST(ShearCapacity, RightHalfShearsTypedNegativeAreCheckedAsTheMirrorImage) {
+    // Vu = 20 + 10 = 30 k, Vd = 20 k, Vi = 10 k: Vci = 0.6 sqrt f'c * 280 + 20000 + 12.18e6 *
+    // 10000 / 2.4e6 = 82629 < Vcw, phiVc = 74.4 k. The same shears typed negative give the
+    // same row: Vu and Vd both change sign, so Vi stays 10 k.
+    ProgramState left = Girder({10000});
+    const std::vector<std::string> expected = {Row(" 120 ", "30.0", "74.4", "0.007")};
+    EXPECT_EQ(Rows(left), expected);
+    ProgramState right = Girder({-10000});
+    right.data.locations(1).DV = -20000;
+    EXPECT_EQ(Rows(right), expected);
+}
+
 TEST(ShearCapacity, RefusalAndNumericFailures) {
     ProgramState state = Girder({30000});
     state.data.BeamShape = 0;
