@@ -367,6 +367,12 @@ std::string ShowRounded(double value, int decimals) {
 
 std::string FileNumber(double value) { return ShortestForm(value); }
 
+std::string DecimalForm(double value, int decimals) {
+    std::string s = FormatPattern(value, decimals);
+    if (s.back() == '.') s.pop_back();
+    return s;
+}
+
 std::string StrForm(double value) {
     std::string s = ShortestForm(value);
     if (s[0] == '-') {

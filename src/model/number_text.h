@@ -41,6 +41,10 @@ std::string PlainNumber(double value);
 /// A negative value that rounds to zero keeps its minus sign ("-0."); -0 itself has none.
 std::string FormatPattern(double value, int decimals);
 
+/// Spreadsheet form of a report figure: the report pattern with `decimals` decimals, without
+/// the point of a whole number ("12" for "12.", "0.007" for "0.007").
+std::string DecimalForm(double value, int decimals);
+
 /// One real item of the input file: the whole item (blanks and tabs around it ignored) must
 /// be a decimal number; a magnitude beyond the largest float is rejected, one below the
 /// smallest float reads as the nearest float.

@@ -3,7 +3,7 @@
 
 namespace tarnex {
 
-bool RunCalculation(ProgramState& state, Dialogs& dialogs) {
+bool RunCalculation(ProgramState& state, Dialogs& dialogs, DesignResults* results) {
     DesignData& d = state.data;
     if (d.OutputFileName.empty()) {
         dialogs.Beep();
@@ -19,7 +19,7 @@ bool RunCalculation(ProgramState& state, Dialogs& dialogs) {
         dialogs.ShowMessage("Please enter initial prestress force");
         return false;
     }
-    return WriteReport(state, dialogs);
+    return WriteReport(state, dialogs, results);
 }
 
 }  // namespace tarnex

@@ -2,16 +2,21 @@
 
 #include "model/design_data.h"
 #include "model/dialogs.h"
+#include "report/design_results.h"
 #include "report/report_file.h"
 
 namespace tarnex {
 
-/// Ultimate moment capacity section, with its refusals.
-void WriteMomentCapacity(ReportFile& report, ProgramState& state, Dialogs& dialogs);
-/// Deflection section, with its refusals.
-void WriteDeflections(ReportFile& report, ProgramState& state, Dialogs& dialogs);
-/// Ultimate shear capacity section, with its refusals.
-void WriteShearCapacity(ReportFile& report, ProgramState& state, Dialogs& dialogs);
+/// Ultimate moment capacity section, with its refusal; a table that stopped on a failure
+/// raises it after its rows.
+void WriteMomentCapacity(ReportFile& report, const DesignData& data,
+                         const CheckTable<MomentCapacityRow>& table, Dialogs& dialogs);
+/// Deflection section, or the message of its refusal.
+void WriteDeflections(ReportFile& report, const DeflectionResults& deflections, Dialogs& dialogs);
+/// Ultimate shear capacity section, or the message of its refusal; a table that stopped on a
+/// failure raises it after its rows.
+void WriteShearCapacity(ReportFile& report, const DesignData& data,
+                        const CheckTable<ShearCapacityRow>& table, Dialogs& dialogs);
 
 /// AASHTO 9.17 / ACI 18.7: design flexural strength phi*Mn (lb-in, positive) of a prestressed
 /// section with compression flange b x hf, web bw and steel depth dp. Reads Beta1, GammaP, PSus.

@@ -2,6 +2,7 @@
 
 #include "model/calc_error.h"
 #include "report/capacity_sections.h"
+#include "report/design_results.h"
 
 namespace tarnex {
 namespace {
@@ -65,40 +66,47 @@ int GoverningLocation(const DesignData& d) {
 
 }  // namespace
 
-void WriteDeflections(ReportFile& report, ProgramState& state, Dialogs& dialogs) {
-    const DesignData& d = state.data;
+DeflectionResults CalcDeflections(const DesignData& d) {
+    DeflectionResults out;
+    out.computed = true;
     const CamberFactor camber = MidspanCamberFactor(d);
     if (!camber.refusal.empty()) {
-        dialogs.ShowMessage(camber.refusal);
-        return;
+        out.refusal = camber.refusal;
+        return out;
     }
     const int m = GoverningLocation(d);
     const double k = camber.k;
-    const double initial =
+    out.initialPrestress =
         Divide(k * d.PforceT(m) * d.M28, d.Mps, "the modulus of elasticity at prestressing");
-    const double final = k * d.locations(m).PSP;
+    out.finalPrestress = k * d.locations(m).PSP;
     const double L = d.Blength;
     // Simple span under its own weight: 5 w L^4 / (384 E I).
-    const double dead =
-        Divide(5 * static_cast<double>(d.BeamArea) * d.BUW * L * L * L * L,
-               384 * static_cast<double>(d.M28) * d.BeamMoI,
-               "the beam stiffness (modulus at 28 days times the moment of inertia)");
+    out.deadLoad = Divide(5 * static_cast<double>(d.BeamArea) * d.BUW * L * L * L * L,
+                          384 * static_cast<double>(d.M28) * d.BeamMoI,
+                          "the beam stiffness (modulus at 28 days times the moment of inertia)");
+    return out;
+}
 
+void WriteDeflections(ReportFile& report, const DeflectionResults& deflections, Dialogs& dialogs) {
+    if (!deflections.refusal.empty()) {
+        dialogs.ShowMessage(deflections.refusal);
+        return;
+    }
     report.Write(5, "B E A M   D E F L E C T I O N S");
     report.Write(5, "=====================================================");
     report.Empty();
     report.Write(ReportLine()
                      .Indent(5)
                      .Text("Initial prestress deflection     = ")
-                     .Pattern(initial, 3, "the initial prestress deflection"));
+                     .Pattern(deflections.initialPrestress, 3, "the initial prestress deflection"));
     report.Write(ReportLine()
                      .Indent(5)
                      .Text("Final prestress deflection       = ")
-                     .Pattern(final, 3, "the final prestress deflection"));
+                     .Pattern(deflections.finalPrestress, 3, "the final prestress deflection"));
     report.Write(ReportLine()
                      .Indent(5)
                      .Text("Simple beam dead load deflection = ")
-                     .Pattern(dead, 3, "the dead load deflection"));
+                     .Pattern(deflections.deadLoad, 3, "the dead load deflection"));
     report.Empty();
 }
 

@@ -1,8 +1,10 @@
 #include <cmath>
+#include <exception>
 #include <string>
 
 #include "model/calc_error.h"
 #include "report/capacity_sections.h"
+#include "report/design_results.h"
 #include "report/factored_loads.h"
 
 namespace tarnex {
@@ -136,8 +138,50 @@ double MildSteelForFailedCheck(const DesignData& d, double Mult, double phi, dou
 
 }  // namespace
 
-void WriteMomentCapacity(ReportFile& report, ProgramState& state, Dialogs& dialogs) {
-    DesignData& d = state.data;
+CheckTable<MomentCapacityRow> CalcMomentCapacity(DesignData& d) {
+    CheckTable<MomentCapacityRow> table;
+    table.computed = true;
+    d.GammaP = d.PStype == 1 ? 0.28F : 0.40F;
+    const double phi = FlexurePhi(d);
+    try {
+        for (int i = 1; i <= d.nll; ++i) {
+            const LoadLocation& loc = d.locations(i);
+            const double Mult = FactoredMoment(loc);
+            const bool positive = Mult >= 0;  // a zero moment counts as positive
+            const StrengthSection s = ChooseSection(d, positive, d.Ypath(i));
+            if (!s.refusal.empty()) {
+                table.refusal = s.refusal;
+                break;
+            }
+            const double fc = positive && d.Composite ? d.SS28 : d.CS28;
+            d.Beta1 = BlockDepthFactor(fc);
+            // ACI 9.5.2.3: modulus of rupture of the concrete on the tension face.
+            const double ftension = !positive && d.Composite ? d.SS28 : d.CS28;
+            const double fr = 7.5 * SquareRoot(ftension, "the concrete strength in tension");
+            const double yTension = positive ? d.GCompYbot : d.GCompYtop;
+            if (yTension == 0) {
+                throw CalcError(positive ? "the composite centroid height is 0"
+                                         : "the composite centroid depth is 0");
+            }
+            MomentCapacityRow row;
+            row.x = loc.x;
+            row.Mult = Mult;
+            row.Mcr12 = Finite(1.2 * fr * d.GCompMoI / yTension, "the cracking moment");
+            const double Aps = Divide(d.Pjack, d.PSi, "the initial prestress");
+            row.phiMn = s.sign * FlexuralStrength(d, fc, phi, Aps, s.b, s.hf, s.bw, s.dp);
+            row.holds =
+                std::fabs(row.phiMn) >= row.Mcr12 && std::fabs(row.phiMn) >= std::fabs(Mult);
+            if (!row.holds) row.mildSteel = MildSteelForFailedCheck(d, Mult, phi, Aps, fc, s);
+            table.rows.push_back(row);
+        }
+    } catch (const std::exception& error) {
+        table.failure = error.what();
+    }
+    return table;
+}
+
+void WriteMomentCapacity(ReportFile& report, const DesignData& d,
+                         const CheckTable<MomentCapacityRow>& table, Dialogs& dialogs) {
     report.Write(5, "M O M E N T   C A P A C I T Y");
     report.Write(5, kRule);
     if (d.units == Units::English) report.Write(5, "(Units = kip-ft)");
@@ -147,56 +191,29 @@ void WriteMomentCapacity(ReportFile& report, ProgramState& state, Dialogs& dialo
             "phiMn"));
     report.Write(5, kDashes);
 
-    d.GammaP = d.PStype == 1 ? 0.28F : 0.40F;
-    const double phi = FlexurePhi(d);
     const double momentFactor = d.MomentFactor;
-
-    for (int i = 1; i <= d.nll; ++i) {
-        const LoadLocation& loc = d.locations(i);
-        const double Mult = FactoredMoment(loc);
-        const bool positive = Mult >= 0;  // a zero moment counts as positive
-        const StrengthSection s = ChooseSection(d, positive, d.Ypath(i));
-        if (!s.refusal.empty()) {
-            dialogs.ShowMessage(s.refusal);
-            report.Write(5, s.refusal);
-            report.Empty();
-            return;
-        }
-        const double fc = positive && d.Composite ? d.SS28 : d.CS28;
-        d.Beta1 = BlockDepthFactor(fc);
-        // ACI 9.5.2.3: modulus of rupture of the concrete on the tension face.
-        const double ftension = !positive && d.Composite ? d.SS28 : d.CS28;
-        const double fr = 7.5 * SquareRoot(ftension, "the concrete strength in tension");
-        const double yTension = positive ? d.GCompYbot : d.GCompYtop;
-        if (yTension == 0) {
-            throw CalcError(positive ? "the composite centroid height is 0"
-                                     : "the composite centroid depth is 0");
-        }
-        const double mcr12 = Finite(1.2 * fr * d.GCompMoI / yTension, "the cracking moment");
-        const double Aps = Divide(d.Pjack, d.PSi, "the initial prestress");
-        const double phiMn = s.sign * FlexuralStrength(d, fc, phi, Aps, s.b, s.hf, s.bw, s.dp);
-        double As = 0;
-        std::string verdict = "< OK >";
-        if (!(std::fabs(phiMn) >= mcr12 && std::fabs(phiMn) >= std::fabs(Mult))) {
-            verdict = "* NG *";
-            As = MildSteelForFailedCheck(d, Mult, phi, Aps, fc, s);
-        }
+    for (const MomentCapacityRow& r : table.rows) {
         ReportLine row;
         row.Indent(5)
-            .Plain(loc.x, "the location")
+            .Plain(r.x, "the location")
             .Zone()
-            .Pattern(Divide(Mult, momentFactor, "the moment factor"), 0, "the factored moment")
+            .Pattern(Divide(r.Mult, momentFactor, "the moment factor"), 0, "the factored moment")
             .Zone()
-            .Pattern(mcr12 / momentFactor, 0, "the cracking moment")
+            .Pattern(r.Mcr12 / momentFactor, 0, "the cracking moment")
             .Zone()
-            .Pattern(phiMn / momentFactor, 0, "the moment capacity")
+            .Pattern(r.phiMn / momentFactor, 0, "the moment capacity")
             .Zone();
-        if (As > 0) {
-            row.Text("Mild steel = ").Pattern(As, 3, "the mild steel area");
+        if (r.mildSteel > 0) {
+            row.Text("Mild steel = ").Pattern(r.mildSteel, 3, "the mild steel area");
         } else {
-            row.Text(verdict);
+            row.Text(r.holds ? "< OK >" : "* NG *");
         }
         report.Write(row);
+    }
+    if (!table.failure.empty()) throw CalcError(table.failure);
+    if (!table.refusal.empty()) {
+        dialogs.ShowMessage(table.refusal);
+        report.Write(5, table.refusal);
     }
     report.Empty();
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <vector>
+
 #include "model/design_data.h"
+#include "report/design_results.h"
 #include "report/report_file.h"
 
 namespace tarnex {
@@ -15,9 +18,9 @@ void WriteTransformedProperties(ReportFile& report, const DesignData& data);
 /// Initial force, eccentricity, force and moment at transfer, final force and moment.
 void WritePrestressForces(ReportFile& report, const DesignData& data);
 /// Fiber stresses per load case and their load combinations per location.
-void WriteBeamStresses(ReportFile& report, const DesignData& data);
-/// Check of the critical concrete stresses against the allowable stresses; under AASHTO the
-/// final compression takes the larger of itself and the live load compression.
-void WriteStressChecks(ReportFile& report, DesignData& data);
+void WriteBeamStresses(ReportFile& report, const DesignData& data,
+                       const CheckTable<StressCombinations>& combinations);
+/// Check of the critical concrete stresses against the allowable stresses.
+void WriteStressChecks(ReportFile& report, const std::vector<StressCheck>& checks);
 
 }  // namespace tarnex

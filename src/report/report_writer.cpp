@@ -3,10 +3,15 @@
 #include <algorithm>
 #include <exception>
 #include <fstream>
+#include <optional>
+#include <ostream>
+#include <streambuf>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/calc_error.h"
+#include "model/completeness.h"
 #include "prestress/calc_steps.h"
 #include "report/capacity_sections.h"
 #include "report/input_echo.h"
@@ -18,8 +23,21 @@ namespace tarnex {
 
 namespace {
 
-/// The report itself, in the fixed order of heading, echo, calculations and sections.
-void WriteReportContents(ReportFile& report, ProgramState& state, Dialogs& dialogs) {
+/// The locations and the prestress force along the beam at transfer and after all losses.
+void CollectPrestressForces(const DesignData& d, DesignResults& results) {
+    const int count = std::min({d.nll, d.locations.size(), d.PforceT.size()});
+    for (int i = 1; i <= count; ++i) {
+        results.x.push_back(d.locations(i).x);
+        results.forceAtTransfer.push_back(d.PforceT(i));
+        results.finalForce.push_back(d.locations(i).PSP);
+    }
+}
+
+/// The report itself, in the fixed order of heading, echo, calculations and sections. Each
+/// section's results are computed just before it is written, so that a failure leaves the
+/// sections before it written.
+void WriteReportContents(ReportFile& report, ProgramState& state, Dialogs& dialogs,
+                         DesignResults& results) {
     DesignData& d = state.data;
     WriteReportHeading(report, d);
     WriteInputEcho(report, d);
@@ -36,18 +54,57 @@ void WriteReportContents(ReportFile& report, ProgramState& state, Dialogs& dialo
     FillLocationLosses(d, dialogs);
 
     CalcPrestressEffects(d);
+    CollectPrestressForces(d, results);
     WritePrestressForces(report, d);
 
     CalcLoadStresses(d);
     if (state.output.Stresses) {
-        WriteBeamStresses(report, d);
+        results.stresses = CombineStresses(d);
+        WriteBeamStresses(report, d, results.stresses);
         CalcCriticalStresses(d);
-        WriteStressChecks(report, d);
+        results.checks = CheckCriticalStresses(d);
+        WriteStressChecks(report, results.checks);
     }
-    if (state.output.UltimateMoment) WriteMomentCapacity(report, state, dialogs);
-    if (state.output.Deflections) WriteDeflections(report, state, dialogs);
-    if (state.output.UltimateShear) WriteShearCapacity(report, state, dialogs);
+    if (state.output.UltimateMoment) {
+        results.moment = CalcMomentCapacity(d);
+        WriteMomentCapacity(report, d, results.moment, dialogs);
+    }
+    if (state.output.Deflections) {
+        results.deflections = CalcDeflections(d);
+        WriteDeflections(report, results.deflections, dialogs);
+    }
+    if (state.output.UltimateShear) {
+        results.shear = CalcShearCapacity(d);
+        WriteShearCapacity(report, d, results.shear, dialogs);
+    }
 }
+
+/// Writes the report into `out` (a file or nowhere), then clears the per-location losses and
+/// the prestress case; on failure "Error in calculations" with its cause, and false.
+bool RunReport(std::ostream& out, ProgramState& state, Dialogs& dialogs, DesignResults& results) {
+    std::string cause;
+    try {
+        ReportFile report(out);
+        WriteReportContents(report, state, dialogs, results);
+    } catch (const std::exception& error) {
+        cause = error.what();
+    } catch (...) {
+        cause = "an unknown error";
+    }
+    ClearPrestressCase(state.data);
+    if (!cause.empty()) {
+        dialogs.ShowMessage(std::string("Error in calculations") + kMessageLineBreak + cause);
+        return false;
+    }
+    return true;
+}
+
+/// A stream buffer that takes every character and keeps none.
+class DiscardingBuffer : public std::streambuf {
+  protected:
+    int_type overflow(int_type c) override { return traits_type::not_eof(c); }
+    std::streamsize xsputn(const char_type*, std::streamsize count) override { return count; }
+};
 
 }  // namespace
 
@@ -81,36 +138,45 @@ void ClearPrestressCase(DesignData& d) {
     }
 }
 
-bool WriteReport(ProgramState& state, Dialogs& dialogs) {
+bool WriteReport(ProgramState& state, Dialogs& dialogs, DesignResults* results) {
     DesignData& d = state.data;
-    std::string cause;
-    {
-        std::vector<char> fileBuffer(ReportFile::kFileBufferSize);
-        std::ofstream out;
-        out.rdbuf()->pubsetbuf(fileBuffer.data(), static_cast<std::streamsize>(fileBuffer.size()));
-        try {
-            out.open(d.OutputFileName, std::ios::out | std::ios::trunc | std::ios::binary);
-            if (!out.is_open()) {
-                throw CalcError("the report file \"" + d.OutputFileName + "\" cannot be created");
-            }
-            ReportFile report(out);
-            WriteReportContents(report, state, dialogs);
-            out.close();
-            if (out.fail()) {
-                throw CalcError("the report file \"" + d.OutputFileName + "\" cannot be written");
-            }
-        } catch (const std::exception& error) {
-            cause = error.what();
-        } catch (...) {
-            cause = "an unknown error";
-        }
-    }  // the file is closed here, with what was written so far
-    ClearPrestressCase(d);
-    if (!cause.empty()) {
-        dialogs.ShowMessage(std::string("Error in calculations") + kMessageLineBreak + cause);
+    DesignResults collected;
+    std::vector<char> fileBuffer(ReportFile::kFileBufferSize);
+    std::ofstream out;
+    out.rdbuf()->pubsetbuf(fileBuffer.data(), static_cast<std::streamsize>(fileBuffer.size()));
+    out.open(d.OutputFileName, std::ios::out | std::ios::trunc | std::ios::binary);
+    if (!out.is_open()) {
+        // A stream that fails its first write: the run stops with the file named.
+        ClearPrestressCase(d);
+        dialogs.ShowMessage(std::string("Error in calculations") + kMessageLineBreak +
+                            "the report file \"" + d.OutputFileName + "\" cannot be created");
         return false;
     }
-    return true;
+    bool written = RunReport(out, state, dialogs, collected);
+    out.close();  // the file keeps what was written so far
+    if (written && out.fail()) {
+        dialogs.ShowMessage(std::string("Error in calculations") + kMessageLineBreak +
+                            "the report file \"" + d.OutputFileName + "\" cannot be written");
+        written = false;
+    }
+    if (results != nullptr) *results = std::move(collected);
+    return written;
+}
+
+std::optional<DesignResults> CalculateResults(const ProgramState& state, Dialogs& dialogs) {
+    ProgramState copy = state;
+    DesignData& d = copy.data;
+    CheckInputComplete(d, dialogs);
+    if (d.InputIncomplete == 1) return std::nullopt;
+    if (!(d.Pjack > 0)) {
+        dialogs.ShowMessage("Please enter initial prestress force");
+        return std::nullopt;
+    }
+    DiscardingBuffer nowhere;
+    std::ostream out(&nowhere);
+    DesignResults results;
+    if (!RunReport(out, copy, dialogs, results)) return std::nullopt;
+    return results;
 }
 
 }  // namespace tarnex

@@ -1,9 +1,11 @@
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <string>
 
 #include "model/calc_error.h"
 #include "report/capacity_sections.h"
+#include "report/design_results.h"
 #include "report/factored_loads.h"
 
 namespace tarnex {
@@ -49,17 +51,9 @@ double TransferFactor(const DesignData& d, double x) {
     return 1.0;
 }
 
-/// One row: the factored shear, the design concrete strength and the stirrups needed, or
-/// the request to widen the web.
-struct ShearResult {
-    double Vu = 0, phiVc = 0;
-    bool widenWeb = false;
-    double AvS = 0;
-};
-
 /// ACI 11.4.3: concrete shear strength, the smaller of flexure-shear Vci and web-shear Vcw,
 /// and the stirrups Av/S at location i.
-ShearResult ShearAtLocation(const DesignData& d, int i, double phi, double lambda, double bw) {
+ShearCapacityRow ShearAtLocation(const DesignData& d, int i, double phi, double lambda, double bw) {
     const LoadLocation& loc = d.locations(i);
     const double rootFc = SquareRoot(d.CS28, "the concrete strength");
     const double fy = d.RS;
@@ -112,7 +106,7 @@ ShearResult ShearAtLocation(const DesignData& d, int i, double phi, double lambd
     const double phiVc = phi * std::min(Vci, Vcw);
     const double Vs = (Vu - phiVc) / phi;
 
-    ShearResult result{Vu, phiVc, Vs >= 8 * lambda * rootFc * bw * dShear, 0};
+    ShearCapacityRow result{loc.x, Vu, phiVc, Vs >= 8 * lambda * rootFc * bw * dShear, 0};
     if (!result.widenWeb) {
         // ACI 11.5.5.3: no less than the minimum shear reinforcement 50 bw / fy.
         const double AvS = Divide(Vu - phiVc, fy * phi * dShear, "the stirrup yield force");
@@ -124,15 +118,31 @@ ShearResult ShearAtLocation(const DesignData& d, int i, double phi, double lambd
 
 }  // namespace
 
-void WriteShearCapacity(ReportFile& report, ProgramState& state, Dialogs& dialogs) {
-    const DesignData& d = state.data;
+CheckTable<ShearCapacityRow> CalcShearCapacity(const DesignData& d) {
+    CheckTable<ShearCapacityRow> table;
+    table.computed = true;
     if (d.BeamShape == static_cast<int>(BeamShapeKind::General)) {
-        dialogs.ShowMessage("Shear capacity of general section not available");
-        return;
+        table.refusal = "Shear capacity of general section not available";
+        return table;
     }
     const double phi = ShearPhi(d);
     const double lambda = DensityFactor(d.BUW);
     const double bw = ShearWebWidth(d);
+    try {
+        for (int i = 1; i <= d.nll; ++i)
+            table.rows.push_back(ShearAtLocation(d, i, phi, lambda, bw));
+    } catch (const std::exception& error) {
+        table.failure = error.what();
+    }
+    return table;
+}
+
+void WriteShearCapacity(ReportFile& report, const DesignData& d,
+                        const CheckTable<ShearCapacityRow>& table, Dialogs& dialogs) {
+    if (!table.refusal.empty()) {
+        dialogs.ShowMessage(table.refusal);
+        return;
+    }
     const double forceFactor = d.ForceFactor;
     if (forceFactor == 0) throw CalcError("the force factor is 0");
 
@@ -144,11 +154,10 @@ void WriteShearCapacity(ReportFile& report, ProgramState& state, Dialogs& dialog
         ReportLine().Indent(5).Text("X").Zone().Text("Vult").Zone().Text("phiVn").Zone().Text(
             "Av/S"));
     report.Write(5, "-----------------------------------------------------");
-    for (int i = 1; i <= d.nll; ++i) {
-        const ShearResult r = ShearAtLocation(d, i, phi, lambda, bw);
+    for (const ShearCapacityRow& r : table.rows) {
         ReportLine row;
         row.Indent(5)
-            .Plain(d.locations(i).x, "the location")
+            .Plain(r.x, "the location")
             .Zone()
             .Pattern(r.Vu / forceFactor, 1, "the factored shear")
             .Zone()
@@ -161,6 +170,7 @@ void WriteShearCapacity(ReportFile& report, ProgramState& state, Dialogs& dialog
         }
         report.Write(row);
     }
+    if (!table.failure.empty()) throw CalcError(table.failure);
 }
 
 }  // namespace tarnex

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "model/design_data.h"
+#include "report/capacity_sections.h"
+#include "report/design_results.h"
 #include "report/report_file.h"
 #include "report/report_text.h"
 #include "support/scripted_dialogs.h"
@@ -67,14 +69,30 @@ struct SectionOutput {
     std::vector<std::string> messages;
 };
 
-/// Runs a section writer (moment, shear, deflections) on `state`.
+/// Runs a section's calculation and writer on `state`, as the report run does.
 template <typename Write>
-SectionOutput RunSection(Write write, ProgramState& state) {
+SectionOutput CaptureSection(Write write) {
     ScriptedDialogs dialogs;
     SectionOutput out;
-    out.lines = ReportLinesOf([&](ReportFile& r) { write(r, state, dialogs); });
+    out.lines = ReportLinesOf([&](ReportFile& r) { write(r, dialogs); });
     out.messages = dialogs.messages;
     return out;
+}
+
+inline SectionOutput RunSection(decltype(&WriteMomentCapacity), ProgramState& state) {
+    return CaptureSection([&](ReportFile& r, Dialogs& dialogs) {
+        WriteMomentCapacity(r, state.data, CalcMomentCapacity(state.data), dialogs);
+    });
+}
+inline SectionOutput RunSection(decltype(&WriteShearCapacity), ProgramState& state) {
+    return CaptureSection([&](ReportFile& r, Dialogs& dialogs) {
+        WriteShearCapacity(r, state.data, CalcShearCapacity(state.data), dialogs);
+    });
+}
+inline SectionOutput RunSection(decltype(&WriteDeflections), ProgramState& state) {
+    return CaptureSection([&](ReportFile& r, Dialogs& dialogs) {
+        WriteDeflections(r, CalcDeflections(state.data), dialogs);
+    });
 }
 
 }  // namespace tarnex::testing
