@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/calc_error.h"
+#include "model/text_files.h"
 #include "prestress/calc_steps.h"
 #include "report/capacity_sections.h"
 #include "report/input_echo.h"
@@ -89,6 +90,10 @@ bool WriteReport(ProgramState& state, Dialogs& dialogs) {
         std::ofstream out;
         out.rdbuf()->pubsetbuf(fileBuffer.data(), static_cast<std::streamsize>(fileBuffer.size()));
         try {
+            // The report never overwrites the design it is made from.
+            if (SameFile(d.OutputFileName, d.InputFileName)) {
+                throw CalcError("the report file " + d.OutputFileName + " is the input file");
+            }
             out.open(d.OutputFileName, std::ios::out | std::ios::trunc | std::ios::binary);
             if (!out.is_open()) {
                 throw CalcError("the report file \"" + d.OutputFileName + "\" cannot be created");
