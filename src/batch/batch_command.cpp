@@ -12,6 +12,7 @@
 #include "model/design_data.h"
 #include "model/input_file.h"
 #include "model/setting_handlers.h"
+#include "model/text_files.h"
 #include "prestress/buttons.h"
 #include "report/report_writer.h"
 
@@ -82,8 +83,25 @@ bool WriteReportFile(ProgramState& state, BatchDialogs& dialogs, const BatchOpti
     return false;
 }
 
+/// The clash of the report file with a file of the design, or nothing: the report would
+/// overwrite the input or the saved design.
+std::optional<std::string> ReportFileClash(const BatchOptions& options) {
+    if (!options.output) return std::nullopt;
+    if (SameFile(*options.output, options.input)) {
+        return "the report file " + *options.output + " is the input file " + options.input;
+    }
+    if (options.save && SameFile(*options.output, *options.save)) {
+        return "the report file " + *options.output + " is the --save file " + *options.save;
+    }
+    return std::nullopt;
+}
+
 /// One run: start-up, load, steps, save, report. Returns the exit status.
 int RunDesign(const BatchOptions& options, BatchDialogs& dialogs) {
+    if (const std::optional<std::string> clash = ReportFileClash(options)) {
+        dialogs.Print("tarnex-batch: " + *clash);
+        return kExitFailed;
+    }
     // The record is large; keep it off the stack.
     auto state = std::make_unique<ProgramState>();
     try {

@@ -1,18 +1,14 @@
 #include "model/input_file.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <optional>
-#include <stdexcept>
+#include <exception>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "model/completeness.h"
 #include "model/input_file_items.h"
 #include "model/number_text.h"
 #include "model/setting_handlers.h"
+#include "model/text_files.h"
 
 namespace tarnex {
 
@@ -154,42 +150,6 @@ std::string FormatInputFile(const DesignData& d) {
     return out.Text();
 }
 
-/// A temporary file name in the folder of `target` that does not exist yet.
-std::filesystem::path TemporaryNameBeside(const std::filesystem::path& target) {
-    const std::filesystem::path folder = target.parent_path();
-    const std::string stem = "." + target.filename().string() + ".saving";
-    for (int n = 0; n < 1000; ++n) {
-        std::filesystem::path candidate = folder / (stem + std::to_string(n));
-        std::error_code ec;
-        if (!std::filesystem::exists(std::filesystem::symlink_status(candidate, ec))) {
-            return candidate;
-        }
-    }
-    throw std::runtime_error("no temporary file name is free");
-}
-
-/// Writes `text` to a temporary file and renames it over `target` only when all was written.
-void ReplaceFileContents(const std::filesystem::path& target, const std::string& text) {
-    if (target.empty() || target.filename().empty()) {
-        throw std::runtime_error("no file name");
-    }
-    const std::filesystem::path temp = TemporaryNameBeside(target);
-    try {
-        {
-            std::ofstream file(temp, std::ios::binary | std::ios::trunc);
-            if (!file) throw std::runtime_error("cannot create the file");
-            file.write(text.data(), static_cast<std::streamsize>(text.size()));
-            file.close();
-            if (!file) throw std::runtime_error("cannot write the file");
-        }
-        std::filesystem::rename(temp, target);
-    } catch (...) {
-        std::error_code ec;
-        std::filesystem::remove(temp, ec);
-        throw;
-    }
-}
-
 /// The keyword rules of the reader: exact, case-sensitive comparisons.
 Units UnitsOf(const std::string& word) { return word == "metric" ? Units::Metric : Units::English; }
 Prestressing PrestressingOf(const std::string& word) {
@@ -241,7 +201,8 @@ InputFileContents ParseInputFile(const std::string& text) {
     ReadLines(in, d, LinesBeforeLoads(), composite, post);
     d.nll = in.Integer();
     if (d.nll < 1 || d.nll > kMaxLocations) {
-        throw InputFileError("the number of load locations is out of range");
+        throw in.ErrorAtLine("the number of load locations " + std::to_string(d.nll) +
+                             " is outside 1 to " + std::to_string(kMaxLocations));
     }
     d.Pjack = in.Real();
     d.RecreateLocations(d.nll);
@@ -304,15 +265,9 @@ void TakeFileNumbers(DesignData& data, const InputFileContents& c) {
     TakeLines(data, f, LinesAfterLoads());
 }
 
-/// The whole contents of a file; nothing when it cannot be opened or read.
-std::optional<std::string> ReadWholeFile(const std::string& name) {
-    std::error_code ec;
-    if (name.empty() || !std::filesystem::is_regular_file(name, ec)) return std::nullopt;
-    std::ifstream file(name, std::ios::binary);
-    if (!file) return std::nullopt;
-    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) return std::nullopt;
-    return text;
+/// The first line of a failure's message, then its cause.
+std::string WithCause(const char* message, const std::exception& error) {
+    return std::string(message) + kMessageLineBreak + error.what();
 }
 
 }  // namespace
@@ -322,22 +277,31 @@ std::string FormatInputFileText(const DesignData& data) { return FormatInputFile
 bool WriteInputFile(ProgramState& state, Dialogs& dialogs) {
     CheckInputComplete(state.data, dialogs);
     try {
-        ReplaceFileContents(state.data.InputFileName, FormatInputFile(state.data));
-    } catch (const std::exception&) {
-        dialogs.ShowMessage("Error writing input file");
+        ReplaceTextFile(state.data.InputFileName, FormatInputFile(state.data));
+    } catch (const std::exception& error) {
+        dialogs.ShowMessage(WithCause("Error writing input file", error));
         return false;
     }
     return true;
 }
 
 bool ReadInputFile(ProgramState& state, Dialogs& dialogs) {
+    std::string text;
+    try {
+        text = ReadTextFile(state.data.InputFileName);
+    } catch (const std::exception& error) {
+        dialogs.ShowMessage(WithCause("Error reading input file", error));
+        return false;
+    }
+    return ReadInputText(state, dialogs, text);
+}
+
+bool ReadInputText(ProgramState& state, Dialogs& dialogs, const std::string& text) {
     InputFileContents contents;
     try {
-        const std::optional<std::string> text = ReadWholeFile(state.data.InputFileName);
-        if (!text) throw InputFileError("the file cannot be read");
-        contents = ParseInputFile(*text);
-    } catch (const std::exception&) {
-        dialogs.ShowMessage("Error reading input file");
+        contents = ParseInputFile(text);
+    } catch (const std::exception& error) {
+        dialogs.ShowMessage(WithCause("Error reading input file", error));
         return false;
     }
     SelectFileSettings(state, dialogs, contents);

@@ -23,8 +23,9 @@ InputItems::Item InputItems::Next() {
             SkipBlanks();
         }
     }
+    itemStart_ = pos_;
     if (pos_ >= text_.size() && !afterComma_) {
-        throw InputFileError("the file ends before all items were read");
+        throw ErrorAtLine("the file ends before all items were read");
     }
     Item item;
     if (pos_ < text_.size() && text_[pos_] == '"') {
@@ -51,18 +52,46 @@ InputItems::Item InputItems::Next() {
 
 std::string InputItems::Keyword() { return Next().text; }
 
+namespace {
+
+/// Why an item is no number: a quoted text, or a text that is no number the file may hold
+/// (a word, trailing letters, a fraction for a whole number, a real beyond the 32-bit range).
+std::string NotANumber(const std::string& text, bool quoted, bool whole) {
+    const std::string number = whole ? "whole number" : "number";
+    if (quoted) return "a " + number + " is due, not the quoted text \"" + text + "\"";
+    return "\"" + text + "\" is not a valid " + number;
+}
+
+}  // namespace
+
 float InputItems::Real() {
     const Item item = Next();
     const std::optional<float> value = item.quoted ? std::nullopt : ParseFileReal(item.text);
-    if (!value) throw InputFileError("a number is due: \"" + item.text + "\"");
+    if (!value) throw ErrorAtLine(NotANumber(item.text, item.quoted, false));
     return *value;
 }
 
 int InputItems::Integer() {
     const Item item = Next();
     const std::optional<int> value = item.quoted ? std::nullopt : ParseFileInteger(item.text);
-    if (!value) throw InputFileError("a whole number is due: \"" + item.text + "\"");
+    if (!value) throw ErrorAtLine(NotANumber(item.text, item.quoted, true));
     return *value;
+}
+
+int InputItems::Line() const {
+    // Only counted when a fault is reported: CR LF, LF and a lone CR each end a line.
+    int line = 1;
+    for (std::size_t i = 0; i < itemStart_ && i < text_.size(); ++i) {
+        if (text_[i] == '\n' ||
+            (text_[i] == '\r' && (i + 1 == text_.size() || text_[i + 1] != '\n'))) {
+            ++line;
+        }
+    }
+    return line;
+}
+
+InputFileError InputItems::ErrorAtLine(const std::string& fault) const {
+    return InputFileError("line " + std::to_string(Line()) + ": " + fault);
 }
 
 }  // namespace tarnex

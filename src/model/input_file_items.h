@@ -14,7 +14,7 @@ class InputFileError : public std::runtime_error {
 
 /// Reads the items of an input file in order. A comma or a line end ends an item; blanks and
 /// tabs around an item are ignored; a keyword may stand with or without double quotes; blank
-/// lines are skipped. Any fault throws InputFileError.
+/// lines are skipped. Any fault throws InputFileError naming its line.
 class InputItems {
   public:
     explicit InputItems(const std::string& text) : text_(text) {}
@@ -25,6 +25,10 @@ class InputItems {
     float Real();
     /// The next item as an integer.
     int Integer();
+    /// The line (counted from 1) on which the last item read begins.
+    [[nodiscard]] int Line() const;
+    /// An InputFileError whose text names the line of the last item read.
+    [[nodiscard]] InputFileError ErrorAtLine(const std::string& fault) const;
 
   private:
     struct Item {
@@ -37,6 +41,7 @@ class InputItems {
 
     const std::string& text_;
     std::size_t pos_ = 0;
+    std::size_t itemStart_ = 0;
     bool afterComma_ = false;
 };
 

@@ -12,6 +12,7 @@
 
 #include "model/calc_error.h"
 #include "model/completeness.h"
+#include "model/text_files.h"
 #include "prestress/calc_steps.h"
 #include "report/capacity_sections.h"
 #include "report/input_echo.h"
@@ -141,16 +142,21 @@ void ClearPrestressCase(DesignData& d) {
 bool WriteReport(ProgramState& state, Dialogs& dialogs, DesignResults* results) {
     DesignData& d = state.data;
     DesignResults collected;
+    const auto refuse = [&](const std::string& cause) {
+        ClearPrestressCase(d);
+        dialogs.ShowMessage(std::string("Error in calculations") + kMessageLineBreak + cause);
+        return false;
+    };
+    // The report never overwrites the design it is made from.
+    if (SameFile(d.OutputFileName, d.InputFileName)) {
+        return refuse("the report file " + d.OutputFileName + " is the input file");
+    }
     std::vector<char> fileBuffer(ReportFile::kFileBufferSize);
     std::ofstream out;
     out.rdbuf()->pubsetbuf(fileBuffer.data(), static_cast<std::streamsize>(fileBuffer.size()));
     out.open(d.OutputFileName, std::ios::out | std::ios::trunc | std::ios::binary);
     if (!out.is_open()) {
-        // A stream that fails its first write: the run stops with the file named.
-        ClearPrestressCase(d);
-        dialogs.ShowMessage(std::string("Error in calculations") + kMessageLineBreak +
-                            "the report file \"" + d.OutputFileName + "\" cannot be created");
-        return false;
+        return refuse("the report file \"" + d.OutputFileName + "\" cannot be created");
     }
     bool written = RunReport(out, state, dialogs, collected);
     out.close();  // the file keeps what was written so far

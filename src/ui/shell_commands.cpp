@@ -3,6 +3,7 @@
 
 #include "model/completeness.h"
 #include "model/input_file.h"
+#include "model/text_files.h"
 #include "report/report_writer.h"
 #include "ui/input_presenter.h"
 
@@ -80,6 +81,12 @@ void InputPresenter::ChooseReportFile() {
         const std::optional<std::string> path = shell_->ChooseSaveFile(kOutputFilters, 2);
         if (!path) return;
         DesignData& d = state_.data;
+        // The report run would overwrite the design with the report.
+        if (SameFile(*path, d.InputFileName)) {
+            ShowMessage("The output file cannot be the input file" +
+                        std::string(1, kMessageLineBreak) + *path);
+            return;
+        }
         d.OutputFileName = *path;
         d.OutputFileTitle = FileTitle(*path);
         window_.Get("SBFiles2").text = "Output file = " + d.OutputFileTitle;

@@ -105,21 +105,76 @@ TEST_F(BatchRun, SaveReproducesEachExampleByteForByte) {
     }
 }
 
-TEST_F(BatchRun, UnreadableInputIsReportedAndExitsTwo) {
-    for (const std::string& input :
-         {PathOf("nowhere.in"), SlabWith("word.in", "60000", "sixty"), WriteText("empty.in", "")}) {
+TEST_F(BatchRun, UnreadableInputIsReportedWithItsCauseAndExitsTwo) {
+    const std::pair<std::string, std::string> cases[] = {
+        {PathOf("nowhere.in"), "the file " + PathOf("nowhere.in") + " does not exist"},
+        {SlabWith("word.in", "60000", "sixty"), "line 7: \"sixty\" is not a valid number"},
+        {SlabWith("many.in", "\r\n3,216878", "\r\n100001,216878"),
+         "line 13: the number of load locations 100001 is outside 1 to 100000"},
+        {WriteText("empty.in", ""), "line 1: the file ends before all items were read"},
+    };
+    for (const auto& [input, cause] : cases) {
         EXPECT_EQ(Run({input, "--save", PathOf("copy.in")}), 2) << input;
-        EXPECT_EQ(err, "Error reading input file\n");
+        EXPECT_EQ(err, "Error reading input file\n" + cause + "\n");
         EXPECT_FALSE(fs::exists(PathOf("copy.in")));
     }
 }
 
-TEST_F(BatchRun, FailedSaveExitsOneAndRunsNoReport) {
+TEST_F(BatchRun, FailedSaveExitsOneWithItsCauseAndRunsNoReport) {
     EXPECT_EQ(Run({Example("solid-slab.in"), "--save", PathOf("no/such/folder/x.in"), "-o",
                    PathOf("report.out")}),
               1);
-    EXPECT_EQ(err, "Error writing input file\n");
+    EXPECT_EQ(err, "Error writing input file\nthe folder " + PathOf("no/such/folder") +
+                       " does not exist\n");
     EXPECT_FALSE(fs::exists(PathOf("report.out")));
+}
+
+TEST_F(BatchRun, ReportOntoTheInputOrTheSavedFileIsRefusedBeforeAnythingIsWritten) {
+    const std::string design = WriteText("design.in", ReadText(Example("solid-slab.in")));
+    fs::create_directory(PathOf("sub"));
+    fs::create_symlink("../design.in", PathOf("sub/link.in"));
+    const std::string input = " is the input file ";
+    const std::string saved = " is the --save file ";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{design, "-o", design}, input},
+        {{design, "-o", PathOf("sub/../design.in")}, input},
+        {{design, "-o", PathOf("sub/link.in"), "--save", PathOf("copy.in")}, input},
+        {{design, "--save", PathOf("copy.in"), "-o", PathOf("sub/../copy.in")}, saved},
+    };
+    for (const auto& [args, clash] : cases) {
+        SCOPED_TRACE(args.at(2));
+        EXPECT_EQ(Run(args), 1);
+        EXPECT_EQ(err.rfind("tarnex-batch: the report file ", 0), 0U) << err;
+        EXPECT_NE(err.find(clash), std::string::npos) << err;
+        EXPECT_EQ(ReadText(design), ReadText(Example("solid-slab.in")));
+        EXPECT_FALSE(fs::exists(PathOf("copy.in")));
+    }
+}
+
+TEST_F(BatchRun, TwoSavesAtOnceEachEndWithOneWholeDesign) {
+    // Each process's success must be true of the file: it ends holding one whole design, and
+    // no temporary file is left.
+    const std::string target = PathOf("shared.in");
+    const std::string first = Example("solid-slab.in");
+    const std::string second = Example("pretensioned-i-girder.in");
+    const std::string exe = Quoted(TARNEX_BATCH_EXE);
+    const std::string command = exe + " " + Quoted(first) + " --save " + Quoted(target) +
+                                " 2>/dev/null & a=$!; " + exe + " " + Quoted(second) + " --save " +
+                                Quoted(target) +
+                                " 2>/dev/null & b=$!; wait $a; s=$?; wait $b; exit $((s * 4 + $?))";
+    for (int trial = 0; trial < 20; ++trial) {
+        const int status = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0)
+            << "first " << WEXITSTATUS(status) / 4 << ", second " << WEXITSTATUS(status) % 4;
+        const std::string saved = ReadText(target);
+        EXPECT_TRUE(saved == ReadText(first) || saved == ReadText(second)) << trial;
+    }
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder_)) {
+        names.push_back(entry.path().filename().string());
+    }
+    EXPECT_EQ(names, std::vector<std::string>{"shared.in"});
 }
 
 TEST_F(BatchRun, SavingAnIncompleteDesignWarnsOnStderrAndWrites) {

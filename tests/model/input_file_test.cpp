@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -352,32 +353,46 @@ void ExpectUnchanged(const ProgramState& before, const ProgramState& after) {
     EXPECT_EQ(after.RH, before.RH);
 }
 
-TEST_F(InputFileTest, EveryBadInputGivesTheReadErrorAndLeavesTheDesignAlone) {
+TEST_F(InputFileTest, EveryBadInputGivesTheReadErrorWithItsCauseAndLeavesTheDesignAlone) {
     const std::string good = FormatInputFileText(PostTensionedComposite().data);
     const auto replaced = [&](const std::string& from, const std::string& to) {
         std::string text = good;
         text.replace(text.find(from), from.size(), to);
         return text;
     };
-    const std::vector<std::pair<std::string, std::string>> texts = {
-        {"empty file", ""},
-        {"only blank lines", "\r\n \r\n\t\r\n"},
-        {"truncated", good.substr(0, good.size() / 2)},
-        {"last item missing", good.substr(0, good.rfind(','))},
-        {"nll 0", replaced("3,991440", "0,991440")},
-        {"nll negative", replaced("3,991440", "-2,991440")},
-        {"nll too large", replaced("3,991440", "100001,991440")},
-        {"float overflow", replaced("3,991440", "3,1E+39")},
-        {"word for a number", replaced("0.0868,4000", "0.0868,four")},
-        {"number with trailing text", replaced("60000,", "60000psi,")},
-        {"empty number item", replaced("60000,", ",")},
-        {"fraction for a whole number", replaced("\r\n14\r\n", "\r\n1.5\r\n")},
-        {"quoted number", replaced("60000,", "\"60000\",")},
+    const std::string ends = "the file ends before all items were read";
+    const std::string count = "line 15: the number of load locations ";
+    // What, the file's text, and the cause named under the message (empty: any cause).
+    const std::vector<std::array<std::string, 3>> texts = {
+        {"empty file", "", "line 1: " + ends},
+        {"only blank lines", "\r\n \r\n\t\n", "line 4: " + ends},
+        {"truncated", good.substr(0, good.size() / 2), ""},
+        {"last item missing", good.substr(0, good.rfind(',')), "line 45: " + ends},
+        {"nll 0", replaced("3,991440", "0,991440"), count + "0 is outside 1 to 100000"},
+        {"nll negative", replaced("3,991440", "-2,991440"), count + "-2 is outside 1 to 100000"},
+        {"nll too large", replaced("3,991440", "100001,991440"),
+         count + "100001 is outside 1 to 100000"},
+        {"float overflow", replaced("3,991440", "3,1E+39"),
+         "line 15: \"1E+39\" is not a valid number"},
+        {"word for a number", replaced("0.0868,4000", "0.0868,four"),
+         "line 6: \"four\" is not a valid number"},
+        {"number with trailing text", replaced("60000,", "60000psi,"),
+         "line 8: \"60000psi\" is not a valid number"},
+        {"empty number item", replaced("60000,", ","), "line 8: \"\" is not a valid number"},
+        {"fraction for a whole number", replaced("\r\n14\r\n", "\r\n1.5\r\n"),
+         "line 12: \"1.5\" is not a valid whole number"},
+        {"quoted number", replaced("60000,", "\"60000\","),
+         "line 8: a number is due, not the quoted text \"60000\""},
     };
-    std::vector<std::pair<std::string, std::string>> names = {
-        {"no such file", PathOf("nowhere.in")}, {"a folder", folder_.string()}, {"no name", ""}};
-    for (const auto& [what, text] : texts) names.emplace_back(what, WriteText(what + ".in", text));
-    for (const auto& [what, name] : names) {
+    std::vector<std::array<std::string, 3>> names = {
+        {"no such file", PathOf("nowhere.in"),
+         "the file " + PathOf("nowhere.in") + " does not exist"},
+        {"a folder", folder_.string(), folder_.string() + " is a folder"},
+        {"no name", "", "no file name is given"}};
+    for (const auto& [what, text, cause] : texts) {
+        names.push_back({what, WriteText(what + ".in", text), cause});
+    }
+    for (const auto& [what, name, cause] : names) {
         SCOPED_TRACE(what);
         ProgramState state = PostTensionedComposite();
         state.data.CurrentLocation = 2;
@@ -390,7 +405,14 @@ TEST_F(InputFileTest, EveryBadInputGivesTheReadErrorAndLeavesTheDesignAlone) {
         ScriptedDialogs dialogs;
         dialogs.yesNoAnswers = {true, true, true, true};
         EXPECT_FALSE(ReadInputFile(state, dialogs));
-        EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Error reading input file"});
+        ASSERT_EQ(dialogs.messages.size(), 1U);
+        const std::string heading = "Error reading input file\r";
+        EXPECT_EQ(dialogs.messages[0].substr(0, heading.size()), heading);
+        if (cause.empty()) {
+            EXPECT_GT(dialogs.messages[0].size(), heading.size());
+        } else {
+            EXPECT_EQ(dialogs.messages[0], heading + cause);
+        }
         EXPECT_TRUE(dialogs.questions.empty());
         EXPECT_EQ(dialogs.refreshes, 0);
         EXPECT_EQ(dialogs.tooltipCalls, 0);
@@ -401,22 +423,27 @@ TEST_F(InputFileTest, EveryBadInputGivesTheReadErrorAndLeavesTheDesignAlone) {
 TEST_F(InputFileTest, AFailedSaveLeavesThePreviousFileAsItWas) {
     ProgramState state = PostTensionedComposite();
     ScriptedDialogs dialogs;
-    const auto expectRefused = [&](const std::string& name) {
+    const auto expectRefused = [&](const std::string& name, const std::string& cause) {
         state.data.InputFileName = PathOf(name);
         dialogs.messages.clear();
         EXPECT_FALSE(WriteInputFile(state, dialogs)) << name;
-        EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Error writing input file"}) << name;
+        EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Error writing input file\r" + cause})
+            << name;
     };
-    expectRefused("missing/design.in");  // a folder that does not exist
+    expectRefused("missing/design.in", "the folder " + PathOf("missing") + " does not exist");
     // A target that is a non-empty folder cannot be replaced: it stays as it was.
     fs::create_directories(folder_ / "taken.in");
     WriteText("taken.in/keep.txt", "old");
-    expectRefused("taken.in");
+    expectRefused("taken.in", PathOf("taken.in") + " is a folder");
     EXPECT_EQ(ReadText(PathOf("taken.in/keep.txt")), "old");
     // More locations claimed than held: the writer fails part-way through, the old file stays.
     WriteText("design.in", "previous contents");
     state.data.nll = 5;
-    expectRefused("design.in");
+    state.data.InputFileName = PathOf("design.in");
+    dialogs.messages.clear();
+    EXPECT_FALSE(WriteInputFile(state, dialogs));
+    ASSERT_EQ(dialogs.messages.size(), 1U);
+    EXPECT_EQ(dialogs.messages[0].rfind("Error writing input file\r", 0), 0U);
     EXPECT_EQ(ReadText(PathOf("design.in")), "previous contents");
 
     // No temporary file is left behind by the failures or by a good save over an old file.

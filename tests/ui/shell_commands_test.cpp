@@ -124,7 +124,8 @@ TEST_F(ShellCommandsTest, UnreadableInputIsReportedAndTheWindowRefreshed) {
     presenter["txtBUW"].text = "typed but not shown";
     shell.files.push_back("/no such folder/beam1.in");
     presenter.LoadInput();
-    EXPECT_EQ(dialogs.messages, Texts{"Error reading input file"});
+    EXPECT_EQ(dialogs.messages,
+              Texts{"Error reading input file\rthe folder /no such folder does not exist"});
     EXPECT_EQ(data.BUW, 0.09F);
     EXPECT_EQ(Text("txtBUW"), " 0.09");
     EXPECT_EQ(Text("SBFiles1"), "Input file = beam1.in");
@@ -147,6 +148,34 @@ TEST_F(ShellCommandsTest, LoadedExampleIsShownAndACompleteRunWritesTheReport) {
     EXPECT_TRUE(std::filesystem::exists(reportPath));
     EXPECT_GT(std::filesystem::file_size(reportPath), 1000U);
     EXPECT_EQ(Text("SBFiles2"), "Output file = tarnex ui shell test.out");
+}
+
+TEST_F(ShellCommandsTest, TheReportFileIsNeverTheInputFile) {
+    const std::string design = scratch.PathOf("design.in");
+    std::filesystem::copy_file(std::string(TARNEX_SOURCE_DIR) + "/examples/solid-slab.in", design);
+    const std::string original = tarnex::testing::ReadText(design);
+    shell.files.push_back(design);
+    presenter.LoadInput();
+    ASSERT_TRUE(dialogs.messages.empty());
+
+    // Chosen as the report file under another spelling: refused, the choice unchanged.
+    const std::string sameFile = scratch.PathOf("./design.in");
+    shell.files.push_back(sameFile);
+    presenter.ChooseReportFile();
+    EXPECT_EQ(dialogs.messages, Texts{"The output file cannot be the input file\r" + sameFile});
+    EXPECT_EQ(data.OutputFileName, "");
+    EXPECT_EQ(Text("SBFiles2"), "No output file specified");
+
+    // Saved onto the report file afterwards: the run refuses to overwrite the design.
+    shell.files.push_back(reportPath);
+    presenter.ChooseReportFile();
+    shell.files.push_back(reportPath);
+    presenter.SaveInput();
+    dialogs.messages.clear();
+    presenter.CalculateOutput();
+    EXPECT_EQ(dialogs.messages,
+              Texts{"Error in calculations\rthe report file " + reportPath + " is the input file"});
+    EXPECT_EQ(tarnex::testing::ReadText(reportPath), original);
 }
 
 }  // namespace

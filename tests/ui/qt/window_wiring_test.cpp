@@ -138,10 +138,12 @@ class WindowWiringTest : public QObject {
     }
 
     void badInputFileIsReportedAndRefreshed() {
-        shell.files.push_back(std::string(TARNEX_SOURCE_DIR "/tests/ui/no such file.in"));
+        const std::string path = TARNEX_SOURCE_DIR "/tests/ui/no such file.in";
+        shell.files.push_back(path);
         Type("txtBUW", "0.09");
         window->findChild<QAction*>("mnuLoadIF")->trigger();
-        QCOMPARE(dialogs.messages, std::vector<std::string>{"Error reading input file"});
+        QCOMPARE(dialogs.messages, std::vector<std::string>{"Error reading input file\rthe file " +
+                                                            path + " does not exist"});
         QCOMPARE(Find<QLabel>("SBFiles1")->text(), QString("Input file = no such file.in"));
         QCOMPARE(Text("txtBUW"), QString(" 0.09"));  // refreshed from the unchanged design
     }
