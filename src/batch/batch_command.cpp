@@ -15,6 +15,7 @@
 #include "model/text_files.h"
 #include "prestress/buttons.h"
 #include "report/report_writer.h"
+#include "report/results_csv.h"
 
 namespace tarnex {
 
@@ -69,36 +70,58 @@ bool SaveDesign(ProgramState& state, BatchDialogs& dialogs, const std::string& p
 }
 
 /// The calculation run of the output options dialog with the command line's options.
-bool WriteReportFile(ProgramState& state, BatchDialogs& dialogs, const BatchOptions& options) {
+bool WriteReportFile(ProgramState& state, BatchDialogs& dialogs, const BatchOptions& options,
+                     DesignResults& results) {
     DesignData& data = state.data;
     data.OutputFileName = *options.output;
     data.OutputFileTitle = FileTitleOf(*options.output);
     data.OutputTitle = options.title;
     state.output = options.report;
     try {
-        return RunCalculation(state, dialogs);
+        return RunCalculation(state, dialogs, &results);
     } catch (const std::exception& error) {
         dialogs.Print(std::string("Error in calculations") + kMessageLineBreak + error.what());
     }
     return false;
 }
 
-/// The clash of the report file with a file of the design, or nothing: the report would
-/// overwrite the input or the saved design.
-std::optional<std::string> ReportFileClash(const BatchOptions& options) {
-    if (!options.output) return std::nullopt;
-    if (SameFile(*options.output, options.input)) {
-        return "the report file " + *options.output + " is the input file " + options.input;
-    }
-    if (options.save && SameFile(*options.output, *options.save)) {
-        return "the report file " + *options.output + " is the --save file " + *options.save;
+/// The clash of an output file (the report, the CSV) with a file of the design or with each
+/// other, or nothing: an output would overwrite the input, the saved design or the report.
+std::optional<std::string> OutputFileClash(const BatchOptions& options) {
+    const auto clash = [&](const std::optional<std::string>& out,
+                           const char* what) -> std::optional<std::string> {
+        if (!out) return std::nullopt;
+        if (SameFile(*out, options.input)) {
+            return std::string(what) + " " + *out + " is the input file " + options.input;
+        }
+        if (options.save && SameFile(*out, *options.save)) {
+            return std::string(what) + " " + *out + " is the --save file " + *options.save;
+        }
+        return std::nullopt;
+    };
+    if (auto found = clash(options.output, "the report file")) return found;
+    if (auto found = clash(options.csv, "the CSV file")) return found;
+    if (options.output && options.csv && SameFile(*options.output, *options.csv)) {
+        return "the CSV file " + *options.csv + " is the report file " + *options.output;
     }
     return std::nullopt;
 }
 
+/// Writes the results of the run as comma-separated values.
+bool WriteCsvFile(const ProgramState& state, const DesignResults& results, BatchDialogs& dialogs,
+                  const std::string& path) {
+    try {
+        ReplaceTextFile(path, FormatResultsCsv(state.data, results));
+        return true;
+    } catch (const std::exception& error) {
+        dialogs.Print(std::string("Error writing CSV file") + kMessageLineBreak + error.what());
+    }
+    return false;
+}
+
 /// One run: start-up, load, steps, save, report. Returns the exit status.
 int RunDesign(const BatchOptions& options, BatchDialogs& dialogs) {
-    if (const std::optional<std::string> clash = ReportFileClash(options)) {
+    if (const std::optional<std::string> clash = OutputFileClash(options)) {
         dialogs.Print("tarnex-batch: " + *clash);
         return kExitFailed;
     }
@@ -130,7 +153,18 @@ int RunDesign(const BatchOptions& options, BatchDialogs& dialogs) {
         // The save's completeness warnings do not decide the report run: it checks anew.
         state->data.InputIncomplete = 0;
     }
-    if (options.output && !WriteReportFile(*state, dialogs, options)) return kExitFailed;
+    DesignResults results;
+    if (options.output && !WriteReportFile(*state, dialogs, options, results)) return kExitFailed;
+    if (options.csv) {
+        // Without a report file the results come from a run that writes none.
+        if (!options.output) {
+            state->output = options.report;
+            std::optional<DesignResults> computed = CalculateResults(*state, dialogs);
+            if (!computed) return kExitFailed;
+            results = std::move(*computed);
+        }
+        if (!WriteCsvFile(*state, results, dialogs, *options.csv)) return kExitFailed;
+    }
     return kExitSuccess;
 }
 

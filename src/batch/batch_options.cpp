@@ -49,6 +49,9 @@ const char* BatchUsage() {
            "                      section, beff, losses, transfer, pjack\n"
            "  --rh PERCENT        relative humidity for the loss steps\n"
            "  --save FILE         after the steps, write the design as an input file\n"
+           "  --csv FILE          write the results of every location (x, prestress forces,\n"
+           "                      stresses, moment and shear checks of the sections run) as\n"
+           "                      comma-separated values, in the report's units and decimals\n"
            "  -h, --help          show this text\n";
 }
 
@@ -105,6 +108,9 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
         } else if (arg == "--save") {
             if (!value(text)) return std::nullopt;
             options.save = text;
+        } else if (arg == "--csv") {
+            if (!value(text)) return std::nullopt;
+            options.csv = text;
         } else if (arg == "--calc") {
             if (!value(text) || !AddSteps(text, options.steps, error)) return std::nullopt;
         } else if (arg == "--rh") {

@@ -17,6 +17,7 @@ struct BatchOptions {
     std::string input;
     std::optional<std::string> output;
     std::optional<std::string> save;
+    std::optional<std::string> csv;
     std::string title;
     OutputOptions report;
     std::vector<BatchStep> steps;

@@ -151,6 +151,31 @@ TEST_F(BatchRun, ReportOntoTheInputOrTheSavedFileIsRefusedBeforeAnythingIsWritte
     }
 }
 
+TEST_F(BatchRun, CsvComesWithOrWithoutAReportAndNeverOntoAnotherFile) {
+    // The same figures whether the run writes a report or not; one row per location.
+    EXPECT_EQ(Run({"--all", "-o", PathOf("r.out"), "--csv", PathOf("with.csv"),
+                   Example("solid-slab.in")}),
+              0)
+        << err;
+    EXPECT_EQ(Run({"--all", "--csv", PathOf("alone.csv"), Example("solid-slab.in")}), 0) << err;
+    const std::string csv = ReadText(PathOf("with.csv"));
+    EXPECT_EQ(csv, ReadText(PathOf("alone.csv")));
+    EXPECT_EQ(csv.rfind("x [in],FORCE AT TRANSFER [kips],", 0), 0U) << csv;
+    EXPECT_NE(csv.find(",phiMn [kip-ft],"), std::string::npos);
+    EXPECT_NE(csv.find(",Av/S [in2/in],"), std::string::npos);
+
+    const std::string design = WriteText("design.in", ReadText(Example("solid-slab.in")));
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{design, "--csv", design}, "the CSV file " + design + " is the input file"},
+        {{design, "-o", PathOf("r.out"), "--csv", PathOf("r.out")}, " is the report file "},
+    };
+    for (const auto& [args, clash] : cases) {
+        EXPECT_EQ(Run(args), 1);
+        EXPECT_NE(err.find(clash), std::string::npos) << err;
+        EXPECT_EQ(ReadText(design), ReadText(Example("solid-slab.in")));
+    }
+}
+
 TEST_F(BatchRun, TwoSavesAtOnceEachEndWithOneWholeDesign) {
     // Each process's success must be true of the file: it ends holding one whole design, and
     // no temporary file is left.
