@@ -114,11 +114,12 @@ float BlockDepthFactor(double fc) {
 }
 
 /// AASHTO 9.17.3: mild steel only helps a section whose strands are not over-reinforced.
-double MildSteelForFailedCheck(const DesignData& d, double Mult, double phi, double Aps, double fc,
-                               const StrengthSection& s) {
+double MildSteelForFailedCheck(const DesignData& d, const CompressionZone& zone, double Mult,
+                               double phi, double Aps, const StrengthSection& s) {
     const double fpu = d.PSus;
-    const double beta1 = d.Beta1;
-    const double gammaP = d.GammaP;
+    const double fc = zone.fc;
+    const double beta1 = zone.beta1;
+    const double gammaP = zone.gammaP;
     if (fc == 0 || s.b * s.dp == 0) throw CalcError("the compression zone of the section is 0");
     const double rhoP = Aps / (s.b * s.dp);
     const double fps = fpu * (1 - (gammaP / beta1) * rhoP * fpu / fc);
@@ -133,7 +134,7 @@ double MildSteelForFailedCheck(const DesignData& d, double Mult, double phi, dou
                                  "the web width times the steel depth") <= 0.36 * beta1;
     }
     if (!underReinforced) return 0;
-    return MildSteelRequired(d, Mult, phi, Aps, s.b, s.bw, s.hf, s.dp, s.ds, fc);
+    return MildSteelRequired(d, zone, Mult, phi, Aps, s.b, s.bw, s.hf, s.dp, s.ds);
 }
 
 }  // namespace
@@ -153,8 +154,10 @@ CheckTable<MomentCapacityRow> CalcMomentCapacity(DesignData& d) {
                 table.refusal = s.refusal;
                 break;
             }
-            const double fc = positive && d.Composite ? d.SS28 : d.CS28;
-            d.Beta1 = BlockDepthFactor(fc);
+            CompressionZone zone;
+            zone.fc = positive && d.Composite ? d.SS28 : d.CS28;
+            zone.gammaP = d.GammaP;
+            zone.beta1 = d.Beta1 = BlockDepthFactor(zone.fc);
             // ACI 9.5.2.3: modulus of rupture of the concrete on the tension face.
             const double ftension = !positive && d.Composite ? d.SS28 : d.CS28;
             const double fr = 7.5 * SquareRoot(ftension, "the concrete strength in tension");
@@ -168,10 +171,10 @@ CheckTable<MomentCapacityRow> CalcMomentCapacity(DesignData& d) {
             row.Mult = Mult;
             row.Mcr12 = Finite(1.2 * fr * d.GCompMoI / yTension, "the cracking moment");
             const double Aps = Divide(d.Pjack, d.PSi, "the initial prestress");
-            row.phiMn = s.sign * FlexuralStrength(d, fc, phi, Aps, s.b, s.hf, s.bw, s.dp);
+            row.phiMn = s.sign * FlexuralStrength(d, zone, phi, Aps, s.b, s.hf, s.bw, s.dp);
             row.holds =
                 std::fabs(row.phiMn) >= row.Mcr12 && std::fabs(row.phiMn) >= std::fabs(Mult);
-            if (!row.holds) row.mildSteel = MildSteelForFailedCheck(d, Mult, phi, Aps, fc, s);
+            if (!row.holds) row.mildSteel = MildSteelForFailedCheck(d, zone, Mult, phi, Aps, s);
             table.rows.push_back(row);
         }
     } catch (const std::exception& error) {
