@@ -1,6 +1,7 @@
 #include "ui/qt/qt_dialogs.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -12,8 +13,39 @@ QString MessageText(const std::string& text) {
     return result;
 }
 
+bool LinesUpColumns(const std::string& text) {
+    if (text.find(kMessageLineBreak) == std::string::npos) return false;
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == kMessageLineBreak) {
+            lineStart = i + 1;
+        } else if (i > lineStart && text[i] == ' ' && text[i - 1] == ' ' &&
+                   text.find_first_not_of(' ', lineStart) < i) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void QtDialogs::ShowMessage(const std::string& text) {
-    QMessageBox::information(parent_, kApplicationTitle, MessageText(text), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Information, kApplicationTitle, MessageText(text),
+                    QMessageBox::Ok, parent_);
+    if (LinesUpColumns(text)) {
+        // Prestress force results line up their values by blanks: keep the columns on screen.
+        box.setStyleSheet("QLabel { font-family: monospace; }");
+        box.setTextFormat(Qt::PlainText);
+        box.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    }
+    box.exec();
+}
+
+SaveChoice QtDialogs::AskSaveChanges(const std::string& text) {
+    const auto answer = QMessageBox::warning(
+        parent_, kApplicationTitle, MessageText(text),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Save) return SaveChoice::Save;
+    if (answer == QMessageBox::Discard) return SaveChoice::Discard;
+    return SaveChoice::Cancel;
 }
 
 bool QtDialogs::AskYesNo(const std::string& text, const std::string& title) {

@@ -17,6 +17,7 @@ class QtDialogs : public Dialogs {
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
     void Beep() override;
+    SaveChoice AskSaveChanges(const std::string& text) override;
 
   private:
     QWidget* parent_;
@@ -27,5 +28,9 @@ inline constexpr const char* kApplicationTitle = "TARNEX";
 
 /// A message text with its carriage returns turned into line breaks.
 QString MessageText(const std::string& text);
+
+/// True when a message of several lines lines up values in columns (runs of blanks inside a
+/// line), so that it needs a monospaced font to stay lined up.
+bool LinesUpColumns(const std::string& text);
 
 }  // namespace tarnex::ui
