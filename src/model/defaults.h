@@ -20,8 +20,7 @@ struct AllowableStresses {
 };
 /// AASHTO 9.15.2.1 / ACI 18.4.1: at transfer 0.60 f'ci (0.55 f'ci post-tensioned, except
 /// under ACI 318) in compression, 3 sqrt(f'ci) in tension.
-AllowableStresses InitialAllowables(DesignCriteria criteria, Prestressing prestressing,
-                                    float CSps);
+AllowableStresses InitialAllowables(DesignCriteria criteria, Prestressing prestressing, float CSps);
 /// AASHTO 9.15.2.2 / ACI 18.4.2: at service 0.40 f'c (0.45 f'c under ACI 318) in compression,
 /// 6 sqrt(f'c) in tension (none under AREMA).
 AllowableStresses FinalAllowables(DesignCriteria criteria, float CS28);

@@ -94,13 +94,28 @@ void InputPresenter::TextEdited(const std::string& box, const std::string& text)
         countPending_ = true;  // applied on Enter, on leaving the box or before moving on
         return;
     }
-    const TypedNumber typed = ReadTypedNumber(text, EntryFactor(box, state_.data));
+    DesignData& d = state_.data;
+    float* field = FieldOf(box);
+    const double factor = EntryFactor(box, d);
+    const TypedNumber typed = ReadTypedNumber(text, factor);
     if (!typed.value) {
-        control.problem = typed.problem + "; not stored, the previous value is kept";
+        // The value in use is the one of the last complete number typed (12 while 12O0 is
+        // typed), shown in the box's own unit.
+        if (field != nullptr) {
+            control.problem =
+                typed.problem + "; not stored, the value in use is " +
+                ShortestForm(static_cast<double>(*field) / (factor != 0.0 ? factor : 1.0)) +
+                (control.unit.empty() ? "" : " " + control.unit);
+        }
         return;
     }
-    if (StoreLoadEntry(box, *typed.value)) return;
-    StoreBox(box, *typed.value);
+    if (field == nullptr) return;
+    *field = *typed.value;
+    // A typed section property is also the beam's gross property.
+    if (box == "txtArea") d.BeamArea = d.Area;
+    if (box == "txtMoI") d.BeamMoI = d.MoI;
+    if (box == "txtYtop") d.BeamYtop = d.Ytop;
+    if (box == "txtYbot") d.BeamYbot = d.Ybot;
     DeriveFrom(box);
 }
 
@@ -108,20 +123,10 @@ void InputPresenter::Confirm(const std::string& box) {
     if (box == "txtnll") CommitPendingCount();
 }
 
-void InputPresenter::StoreBox(const std::string& box, float value) {
-    DesignData& d = state_.data;
-    if (box == "txtPjack") {
-        d.Pjack = value;
-        return;
-    }
-    const BoundBox* bound = FindBound(box);
-    if (bound == nullptr) return;
-    d.*(bound->field) = value;
-    // A typed section property is also the beam's gross property.
-    if (box == "txtArea") d.BeamArea = d.Area;
-    if (box == "txtMoI") d.BeamMoI = d.MoI;
-    if (box == "txtYtop") d.BeamYtop = d.Ytop;
-    if (box == "txtYbot") d.BeamYbot = d.Ybot;
+float* InputPresenter::FieldOf(const std::string& box) {
+    if (box == "txtPjack") return &state_.data.Pjack;
+    if (const BoundBox* bound = FindBound(box)) return &(state_.data.*(bound->field));
+    return LoadEntryOf(box);
 }
 
 void InputPresenter::SetDerived(const std::string& box, float& field, std::optional<float> value,

@@ -119,11 +119,11 @@ class InputPresenter : public Dialogs {
     void ShowPicture(const std::string& array, int index);
     void SyncSettingButtons();
     void SyncOutputOptions();
-    void StoreBox(const std::string& box, float value);
+    float* FieldOf(const std::string& box);
+    float* LoadEntryOf(const std::string& box);
     void DeriveFrom(const std::string& box);
     void SetDerived(const std::string& box, float& field, std::optional<float> value,
                     bool whole = false);
-    bool StoreLoadEntry(const std::string& box, float value);
     void MarkSaved();
     void SelectSteelType(int row);
     void SelectPathConfig(int row);

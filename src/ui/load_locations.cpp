@@ -36,27 +36,22 @@ bool HoldsEntries(const DesignData& d, int first) {
 
 }  // namespace
 
-/// Stores an edit of the distance box or the load grid into the current location; false for
-/// other boxes. `value` is in stored units (lb, lb-in).
-bool InputPresenter::StoreLoadEntry(const std::string& box, float value) {
+/// The entry of the current location that the distance box or a load grid box shows;
+/// nothing for other boxes.
+float* InputPresenter::LoadEntryOf(const std::string& box) {
     DesignData& d = state_.data;
     std::size_t loadCase = 0;
     char column = 0;
     const bool grid = ParseGridBox(box, loadCase, column);
-    if (!grid && box != "txtx") return false;
-    if (d.CurrentLocation < 1 || d.CurrentLocation > d.locations.size()) return true;
+    if (!grid && box != "txtx") return nullptr;
+    if (d.CurrentLocation < 1 || d.CurrentLocation > d.locations.size()) return nullptr;
     LoadLocation& loc = d.locations(d.CurrentLocation);
-    if (box == "txtx") {
-        loc.x = value;
-        return true;
-    }
+    if (box == "txtx") return &loc.x;
     const LoadValues v = ValuesOf(loc, kLoadCases[loadCase]);
-    float* target = v.F;
-    if (column == 'P') target = v.P;
-    if (column == 'V') target = v.V;
-    if (column == 'M') target = v.M;
-    *target = value;
-    return true;
+    if (column == 'P') return v.P;
+    if (column == 'V') return v.V;
+    if (column == 'M') return v.M;
+    return v.F;
 }
 
 void InputPresenter::CommitPendingCount() {
@@ -88,9 +83,9 @@ void InputPresenter::SetNumberOfLocations(const std::string& text) {
     if (count < d.locations.size() && HoldsEntries(d, count + 1)) {
         const std::string last = std::to_string(d.locations.size());
         const std::string first = std::to_string(count + 1);
-        const std::string which = first == last ? "Location " + last + " holds entries"
-                                                : "Locations " + first + " to " + last +
-                                                      " hold entries";
+        const std::string which = first == last
+                                      ? "Location " + last + " holds entries"
+                                      : "Locations " + first + " to " + last + " hold entries";
         if (!AskYesNo(which + " that will be deleted." + kMessageLineBreak +
                           "Lower the number of locations to " + std::to_string(count) + "?",
                       "Number of Locations")) {

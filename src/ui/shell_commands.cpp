@@ -2,8 +2,8 @@
 #include <stdexcept>
 
 #include "model/completeness.h"
-#include "model/input_file.h"
 #include "model/dialogs.h"
+#include "model/input_file.h"
 #include "report/report_writer.h"
 #include "ui/input_presenter.h"
 

@@ -179,8 +179,12 @@ std::string UnitOfTooltip(const std::string& tooltip) {
     if (at == std::string::npos) return "";
     std::string unit = tooltip.substr(at + 4);
     static const std::vector<std::pair<std::string, std::string>> words = {
-        {"lbs/in^3", "lb/in\u00b3"}, {"lbs/in^2", "psi"}, {"inches", "in"},
-        {"millimeters", "mm"},       {"^2", "\u00b2"},     {"^3", "\u00b3"},
+        {"lbs/in^3", "lb/in\u00b3"},
+        {"lbs/in^2", "psi"},
+        {"inches", "in"},
+        {"millimeters", "mm"},
+        {"^2", "\u00b2"},
+        {"^3", "\u00b3"},
         {"^4", "\u2074"}};
     for (const auto& [from, to] : words) ReplaceAll(unit, from, to);
     return unit;

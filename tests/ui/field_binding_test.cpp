@@ -121,7 +121,7 @@ TEST_F(FieldBindingTest, OnlyAWholeNumberInRangeIsStoredOtherTextIsMarked) {
         Type("txtBlength", r.text);
         EXPECT_EQ(data.Blength, 600.0F);
         EXPECT_EQ(presenter["txtBlength"].problem,
-                  std::string(r.why) + "; not stored, the previous value is kept");
+                  std::string(r.why) + "; not stored, the value in use is 600 in");
         EXPECT_EQ(Text("txtBlength"), r.text);  // what was typed stays in view
     }
     Type("txtYm", " 1 2");
@@ -130,13 +130,15 @@ TEST_F(FieldBindingTest, OnlyAWholeNumberInRangeIsStoredOtherTextIsMarked) {
     EXPECT_EQ(data.Blength, 3.4e38F);
     EXPECT_EQ(presenter["txtBlength"].problem, "");
 
-    // 1e36 kips is beyond a float in lb; the force in use stays.
+    // 1e36 kips is beyond a float in lb; the force in use stays, named in kips.
+    Type("txtPjack", "2.5");
     Type("txtPjack", "1e36");
-    EXPECT_EQ(data.Pjack, 0.0F);
-    EXPECT_NE(presenter["txtPjack"].problem, "");
+    EXPECT_EQ(data.Pjack, 2500.0F);
+    EXPECT_EQ(presenter["txtPjack"].problem,
+              "Too large a number to be stored; not stored, the value in use is 2.5 kips");
     presenter.RefreshForm();  // the design shown again clears the mark
     EXPECT_EQ(presenter["txtPjack"].problem, "");
-    EXPECT_EQ(Text("txtPjack"), "0.0");
+    EXPECT_EQ(Text("txtPjack"), "2.5");
 }
 
 TEST_F(FieldBindingTest, RefusedSourceTextDerivesNothingAndHugeWeightKeepsTheModulus) {

@@ -89,8 +89,7 @@ TEST_F(LoadLocationsTest, TypedCountIsAppliedBeforeMovingOnNotWhileTyping) {
 
     for (const auto& moveOn : std::vector<std::function<void()>>{
              [&] { presenter.CommitPendingCount(); },  // another tab
-             [&] { presenter.Click("cmdCalcPSF"); },
-             [&] { presenter.SaveInput(); },
+             [&] { presenter.Click("cmdCalcPSF"); }, [&] { presenter.SaveInput(); },
              [&] { presenter.CalculateOutput(); }}) {
         Type("txtnll", "14");
         moveOn();
@@ -105,9 +104,10 @@ TEST_F(LoadLocationsTest, CountRoundsHalvesToEvenAndInvalidCountsGetOneMessage) 
         int nll;
         bool refused;
     } cases[] = {
-        {"1.5", 2, false},         {"2.5", 2, false}, {"3.5", 4, false},   {"-2", 3, true},
-        {"0", 3, true},            {"0.4", 3, true},  {"100001", 3, true}, {"12a", 3, true},
-        {"100000", 100000, false}, {"", 3, false},  // emptied: the count in force shown again
+        {"1.5", 2, false},   {"2.5", 2, false}, {"3.5", 4, false},
+        {"-2", 3, true},     {"0", 3, true},    {"0.4", 3, true},
+        {"100001", 3, true}, {"12a", 3, true},  {"100000", 100000, false},
+        {"", 3, false},  // emptied: the count in force shown again
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

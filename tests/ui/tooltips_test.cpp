@@ -43,11 +43,18 @@ TEST_F(TooltipsTest, DimensionTipsAndUnitsFollowTheChosenShape) {
 }
 
 TEST_F(TooltipsTest, UnitsBesideTheBoxesComeFromTheirTooltips) {
-    const std::pair<const char*, const char*> units[] = {
-        {"txtBUW", "lb/in\u00b3"}, {"txtCS28", "psi"},     {"txtArea", "in\u00b2"},
-        {"txtMoI", "in\u2074"},    {"txtPjack", "kips"},   {"txtDM", "kip-ft"},
-        {"txtSlope", "degrees"},   {"txtK", "1/in"},       {"txtx", "in"},
-        {"txtnll", ""},            {"txtDF", ""},          {"txtMU", ""}};
+    const std::pair<const char*, const char*> units[] = {{"txtBUW", "lb/in\u00b3"},
+                                                         {"txtCS28", "psi"},
+                                                         {"txtArea", "in\u00b2"},
+                                                         {"txtMoI", "in\u2074"},
+                                                         {"txtPjack", "kips"},
+                                                         {"txtDM", "kip-ft"},
+                                                         {"txtSlope", "degrees"},
+                                                         {"txtK", "1/in"},
+                                                         {"txtx", "in"},
+                                                         {"txtnll", ""},
+                                                         {"txtDF", ""},
+                                                         {"txtMU", ""}};
     for (const auto& [box, unit] : units) EXPECT_EQ(presenter[box].unit, unit) << box;
     EXPECT_EQ(UnitOfTooltip("Enter area in mm^2"), "mm\u00b2");
 }

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QFileDialog>
@@ -17,7 +18,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QCloseEvent>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -182,7 +182,6 @@ void MainWindow::Sync() {
 void MainWindow::SyncField(const std::string& name, QLineEdit* box, const ControlState& c) {
     if (auto field = fields_.find(name); field != fields_.end()) {
         field->second->setHidden(!c.visible);
-        box->setHidden(false);
     }
     if (auto unit = units_.find(name); unit != units_.end()) {
         unit->second->setText(Q(c.unit));
@@ -380,9 +379,8 @@ QWidget* MainWindow::BuildLoadsTab() {
     for (int r = 0; r < 7; ++r) {
         grid->addWidget(new QLabel(rows[r], frame), r + 2, 0);
         for (int c = 0; c < 4; ++c) {
-            grid->addWidget(
-                MakeBox("txt" + kLoadCasePrefixes[r] + kLoadColumns[c], frame, false), r + 2,
-                c + 1);
+            grid->addWidget(MakeBox("txt" + kLoadCasePrefixes[r] + kLoadColumns[c], frame, false),
+                            r + 2, c + 1);
         }
     }
     auto* steps = new QHBoxLayout;

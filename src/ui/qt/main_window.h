@@ -94,9 +94,9 @@ class MainWindow : public QMainWindow, private ShellPort {
 };
 
 /// Help pages of the six tabs, in tab order (F1 shows the page of the current tab).
-inline constexpr const char* kTabHelpPages[] = {
-    "ProgramOptions.htm", "MaterialProperties.htm", "SectionProperties.htm",
-    "Loads.htm",          "AllowStressAndLoss.htm", "Configuration.htm"};
+inline constexpr const char* kTabHelpPages[] = {"ProgramOptions.htm",     "MaterialProperties.htm",
+                                                "SectionProperties.htm",  "Loads.htm",
+                                                "AllowStressAndLoss.htm", "Configuration.htm"};
 
 /// The tooltip of a unit label: the unit in words.
 QString UnitTooltip(const QString& unit);

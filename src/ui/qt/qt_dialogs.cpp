@@ -28,8 +28,8 @@ bool LinesUpColumns(const std::string& text) {
 }
 
 void QtDialogs::ShowMessage(const std::string& text) {
-    QMessageBox box(QMessageBox::Information, kApplicationTitle, MessageText(text),
-                    QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::Information, kApplicationTitle, MessageText(text), QMessageBox::Ok,
+                    parent_);
     if (LinesUpColumns(text)) {
         // Prestress force results line up their values by blanks: keep the columns on screen.
         box.setStyleSheet("QLabel { font-family: monospace; }");
