@@ -95,6 +95,7 @@ void MainWindow::Run(const std::function<void()>& action) {
 
 QWidget* MainWindow::MakeBox(const std::string& name, QWidget* parent, bool withUnit) {
     auto* field = new QWidget(parent);
+    field->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
     auto* row = new QHBoxLayout(field);
     row->setContentsMargins(0, 0, 0, 0);
     auto* box = Named(new QLineEdit(field), name);
@@ -368,8 +369,11 @@ QWidget* MainWindow::BuildLoadsTab() {
 
     auto* frame = Named(new QGroupBox("LOCATION NO ", page), "fraLocation");
     auto* grid = new QGridLayout(frame);
-    grid->addWidget(new QLabel("Distance from left end of beam:", frame), 0, 0, 1, 2);
-    grid->addWidget(MakeBox("txtx", frame), 0, 2);
+    auto* distance = new QHBoxLayout;
+    distance->addWidget(new QLabel("Distance from left end of beam:", frame));
+    distance->addWidget(MakeBox("txtx", frame));
+    distance->addStretch();
+    grid->addLayout(distance, 0, 0, 1, 5);
     const char* headers[] = {"Axial (kips)", "Shear (kips)", "Moment (kip-ft)", "Factor"};
     for (int c = 0; c < 4; ++c)
         grid->addWidget(new QLabel(headers[c], frame), 1, c + 1, Qt::AlignHCenter);
@@ -395,6 +399,7 @@ QWidget* MainWindow::BuildLoadsTab() {
     }
     steps->addStretch();
     grid->addLayout(steps, 9, 1, 1, 4);
+    grid->setColumnStretch(5, 1);  // spare width to the right of the grid
     layout->addWidget(frame);
     layout->addStretch();
     return page;

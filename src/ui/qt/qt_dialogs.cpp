@@ -1,8 +1,12 @@
 #include "ui/qt/qt_dialogs.h"
 
+#include <algorithm>
+#include <optional>
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace tarnex::ui {
@@ -13,28 +17,41 @@ QString MessageText(const std::string& text) {
     return result;
 }
 
-bool LinesUpColumns(const std::string& text) {
-    if (text.find(kMessageLineBreak) == std::string::npos) return false;
-    std::size_t lineStart = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == kMessageLineBreak) {
-            lineStart = i + 1;
-        } else if (i > lineStart && text[i] == ' ' && text[i - 1] == ' ' &&
-                   text.find_first_not_of(' ', lineStart) < i) {
-            return true;
-        }
+std::optional<QString> AlignedValues(const std::string& text) {
+    const QStringList lines = MessageText(text).split('\n');
+    if (lines.size() < 2) return std::nullopt;
+    QStringList labels;
+    QStringList values;
+    qsizetype labelWidth = 0;
+    qsizetype valueWidth = 0;
+    for (const QString& line : lines) {
+        const qsizetype at = line.indexOf("= ");
+        if (at <= 0) return std::nullopt;
+        labels << line.left(at).trimmed();
+        values << line.mid(at + 2).trimmed();
+        labelWidth = std::max(labelWidth, labels.back().size());
+        valueWidth = std::max(valueWidth, values.back().size());
     }
-    return false;
+    QStringList aligned;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        aligned << labels[i].leftJustified(labelWidth) + " = " +
+                       values[i].rightJustified(valueWidth);
+    }
+    return aligned.join('\n');
 }
 
 void QtDialogs::ShowMessage(const std::string& text) {
-    QMessageBox box(QMessageBox::Information, kApplicationTitle, MessageText(text), QMessageBox::Ok,
-                    parent_);
-    if (LinesUpColumns(text)) {
-        // Prestress force results line up their values by blanks: keep the columns on screen.
-        box.setStyleSheet("QLabel { font-family: monospace; }");
+    QMessageBox box(QMessageBox::Information, kApplicationTitle, MessageText(text),
+                    QMessageBox::Ok, parent_);
+    if (const std::optional<QString> aligned = AlignedValues(text)) {
+        // Results given as "label = value" lines: labels and values in columns, in a
+        // monospaced font and without wrapping, so that the values line up on screen.
         box.setTextFormat(Qt::PlainText);
-        box.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        box.setText(*aligned);
+        if (auto* label = box.findChild<QLabel*>("qt_msgbox_label")) {
+            label->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+            label->setWordWrap(false);
+        }
     }
     box.exec();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "model/dialogs.h"
 
@@ -29,8 +30,8 @@ inline constexpr const char* kApplicationTitle = "TARNEX";
 /// A message text with its carriage returns turned into line breaks.
 QString MessageText(const std::string& text);
 
-/// True when a message of several lines lines up values in columns (runs of blanks inside a
-/// line), so that it needs a monospaced font to stay lined up.
-bool LinesUpColumns(const std::string& text);
+/// A message of "label = value" lines laid out in two columns (labels padded, values right
+/// aligned) for a monospaced font; nothing for any other message.
+std::optional<QString> AlignedValues(const std::string& text);
 
 }  // namespace tarnex::ui

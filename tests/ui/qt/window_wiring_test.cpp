@@ -139,6 +139,18 @@ class WindowWiringTest : public QObject {
         QVERIFY(Find<QCheckBox>("chkStress")->isChecked());
     }
 
+    void resultLinesLineUpTheirValues() {
+        const std::string text = "The initial prestress (jacking) force                   = 1202.6\r"
+                                 "The effective prestress force after all losses = 994.7\r"
+                                 "The required prestressing steel area               = 5.94";
+        QCOMPARE(tarnex::ui::AlignedValues(text).value_or("none"),
+                 QString("The initial prestress (jacking) force          = 1202.6\n"
+                         "The effective prestress force after all losses =  994.7\n"
+                         "The required prestressing steel area           =   5.94"));
+        QVERIFY(!tarnex::ui::AlignedValues("Enter loads").has_value());
+        QVERIFY(!tarnex::ui::AlignedValues("The solution will not converge\rdue to x").has_value());
+    }
+
     void badInputFileIsReportedAndRefreshed() {
         shell.files.push_back(std::string(TARNEX_SOURCE_DIR "/tests/ui/no such file.in"));
         Type("txtBUW", "0.09");
