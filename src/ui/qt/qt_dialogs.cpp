@@ -1,13 +1,12 @@
 #include "ui/qt/qt_dialogs.h"
 
-#include <algorithm>
-#include <optional>
-
 #include <QApplication>
 #include <QFontDatabase>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <algorithm>
+#include <optional>
 
 namespace tarnex::ui {
 
@@ -41,8 +40,8 @@ std::optional<QString> AlignedValues(const std::string& text) {
 }
 
 void QtDialogs::ShowMessage(const std::string& text) {
-    QMessageBox box(QMessageBox::Information, kApplicationTitle, MessageText(text),
-                    QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::Information, kApplicationTitle, MessageText(text), QMessageBox::Ok,
+                    parent_);
     if (const std::optional<QString> aligned = AlignedValues(text)) {
         // Results given as "label = value" lines: labels and values in columns, in a
         // monospaced font and without wrapping, so that the values line up on screen.

@@ -140,9 +140,10 @@ class WindowWiringTest : public QObject {
     }
 
     void resultLinesLineUpTheirValues() {
-        const std::string text = "The initial prestress (jacking) force                   = 1202.6\r"
-                                 "The effective prestress force after all losses = 994.7\r"
-                                 "The required prestressing steel area               = 5.94";
+        const std::string text =
+            "The initial prestress (jacking) force                   = 1202.6\r"
+            "The effective prestress force after all losses = 994.7\r"
+            "The required prestressing steel area               = 5.94";
         QCOMPARE(tarnex::ui::AlignedValues(text).value_or("none"),
                  QString("The initial prestress (jacking) force          = 1202.6\n"
                          "The effective prestress force after all losses =  994.7\n"
