@@ -66,25 +66,6 @@ void InputPresenter::SyncOutputOptions() {
     window_.Get("chkUShear").checked = state_.output.UltimateShear;
 }
 
-namespace {
-
-/// The unit factor of a typed value: forces in kips and moments in kip-ft are stored in lb
-/// and lb-in; everything else as typed.
-double EntryFactor(const std::string& box, const DesignData& d) {
-    if (box == "txtPjack") return static_cast<double>(d.ForceFactor);
-    if (box.size() < 5 || box == "txtnll") return 1.0;
-    for (const std::string& prefix : kLoadCasePrefixes) {
-        if (box.compare(3, box.size() - 4, prefix) != 0 || box.size() != prefix.size() + 4) {
-            continue;
-        }
-        if (box.back() == 'P' || box.back() == 'V') return static_cast<double>(d.ForceFactor);
-        if (box.back() == 'M') return static_cast<double>(d.MomentFactor);
-    }
-    return 1.0;
-}
-
-}  // namespace
-
 void InputPresenter::TextEdited(const std::string& box, const std::string& text) {
     if (box != "txtnll") CommitPendingCount();
     ControlState& control = window_.Get(box);
@@ -96,7 +77,7 @@ void InputPresenter::TextEdited(const std::string& box, const std::string& text)
     }
     DesignData& d = state_.data;
     float* field = FieldOf(box);
-    const double factor = EntryFactor(box, d);
+    const double factor = UnitFactorOf(box);
     const TypedNumber typed = ReadTypedNumber(text, factor);
     if (!typed.value) {
         // The value in use is the one of the last complete number typed (12 while 12O0 is

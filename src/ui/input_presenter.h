@@ -121,6 +121,7 @@ class InputPresenter : public Dialogs {
     void SyncOutputOptions();
     float* FieldOf(const std::string& box);
     float* LoadEntryOf(const std::string& box);
+    [[nodiscard]] double UnitFactorOf(const std::string& box) const;
     void DeriveFrom(const std::string& box);
     void SetDerived(const std::string& box, float& field, std::optional<float> value,
                     bool whole = false);

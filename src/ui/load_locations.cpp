@@ -54,6 +54,17 @@ float* InputPresenter::LoadEntryOf(const std::string& box) {
     return v.F;
 }
 
+/// Forces are typed in kips and moments in kip-ft but stored in lb and lb-in; every other
+/// box stores its number as typed.
+double InputPresenter::UnitFactorOf(const std::string& box) const {
+    const DesignData& d = state_.data;
+    if (box == "txtPjack") return static_cast<double>(d.ForceFactor);
+    std::size_t loadCase = 0;
+    char column = 0;
+    if (!ParseGridBox(box, loadCase, column) || column == 'F') return 1.0;
+    return static_cast<double>(column == 'M' ? d.MomentFactor : d.ForceFactor);
+}
+
 void InputPresenter::CommitPendingCount() {
     if (!countPending_) return;
     countPending_ = false;
