@@ -29,6 +29,7 @@ void InputPresenter::ShowSectionInputs() {
     const int shape = window_.Get("cboBeam").selection;
     if (shape >= 0 && shape <= 5) {
         window_.Get("cboSection").items = SectionListTexts(shape);
+        SetDimensionTooltips(shape);  // every shown dimension box names its quantity
         const DesignData& cd = d;
         const std::array<float, 8> values = {cd.D,    cd.Btop, cd.Htop, cd.Bweb,
                                              cd.Bbot, cd.Hbot, cd.Ftop, cd.Fbot};

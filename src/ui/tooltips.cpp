@@ -174,17 +174,44 @@ std::string MetricText(std::string text) {
 
 }  // namespace
 
+std::string UnitOfTooltip(const std::string& tooltip) {
+    const std::size_t at = tooltip.rfind(" in ");
+    if (at == std::string::npos) return "";
+    std::string unit = tooltip.substr(at + 4);
+    static const std::vector<std::pair<std::string, std::string>> words = {
+        {"lbs/in^3", "lb/in\u00b3"},
+        {"lbs/in^2", "psi"},
+        {"inches", "in"},
+        {"millimeters", "mm"},
+        {"^2", "\u00b2"},
+        {"^3", "\u00b3"},
+        {"^4", "\u2074"}};
+    for (const auto& [from, to] : words) ReplaceAll(unit, from, to);
+    return unit;
+}
+
 void InputPresenter::SetTooltips() {
     for (const auto& [name, tip] : UnitFreeTips()) window_.Get(name).tooltip = tip;
     const bool english = state_.data.units == Units::English;
     auto set = [&](const std::vector<Tip>& tips) {
         for (const auto& [name, tip] : tips) {
-            window_.Get(name).tooltip = english ? std::string(tip) : MetricText(tip);
+            ControlState& box = window_.Get(name);
+            box.tooltip = english ? std::string(tip) : MetricText(tip);
+            box.unit = UnitOfTooltip(box.tooltip);
         }
     };
     set(MaterialTips());
-    set(DimensionTips(state_.data.BeamShape));
     set(LaterTips());
+    SetDimensionTooltips(state_.data.BeamShape);
+}
+
+void InputPresenter::SetDimensionTooltips(int shape) {
+    const bool english = state_.data.units == Units::English;
+    for (const auto& [name, tip] : DimensionTips(shape)) {
+        ControlState& box = window_.Get(name);
+        box.tooltip = english ? std::string(tip) : MetricText(tip);
+        box.unit = UnitOfTooltip(box.tooltip);
+    }
 }
 
 }  // namespace tarnex::ui

@@ -49,6 +49,8 @@ class MainWindow : public QMainWindow, private ShellPort {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    /// Closing the window (Exit or the title bar) offers to save a changed design first.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     // ShellPort
@@ -68,7 +70,9 @@ class MainWindow : public QMainWindow, private ShellPort {
     QWidget* BuildAllowablesTab();
     QWidget* BuildConfigurationTab();
     QLineEdit* AddBox(QFormLayout* form, const QString& label, const std::string& name);
-    QLineEdit* MakeBox(const std::string& name, QWidget* parent);
+    /// A text box named `name` with its unit label beside it, in a field widget.
+    QWidget* MakeBox(const std::string& name, QWidget* parent, bool withUnit = true);
+    void SyncField(const std::string& name, QLineEdit* box, const ControlState& c);
     template <typename W>
     W* Named(W* widget, const std::string& name);
     void Run(const std::function<void()>& action);
@@ -79,6 +83,8 @@ class MainWindow : public QMainWindow, private ShellPort {
     ShellPort* shell_;
     InputPresenter presenter_;
     std::map<std::string, QWidget*> widgets_;
+    std::map<std::string, QWidget*> fields_;  ///< box name -> box with its unit label
+    std::map<std::string, QLabel*> units_;
     QDialog* outputDialog_ = nullptr;
     QDialog* aboutBox_ = nullptr;
     QDialog* helpWindow_ = nullptr;
@@ -86,6 +92,14 @@ class MainWindow : public QMainWindow, private ShellPort {
     std::string lastFile_;
     bool syncing_ = false;
 };
+
+/// Help pages of the six tabs, in tab order (F1 shows the page of the current tab).
+inline constexpr const char* kTabHelpPages[] = {"ProgramOptions.htm",     "MaterialProperties.htm",
+                                                "SectionProperties.htm",  "Loads.htm",
+                                                "AllowStressAndLoss.htm", "Configuration.htm"};
+
+/// The tooltip of a unit label: the unit in words.
+QString UnitTooltip(const QString& unit);
 
 /// Centres a window on its screen: left = (screen width - width) / 2, likewise the top.
 void CentreOnScreen(QWidget* window);
