@@ -72,7 +72,7 @@ TEST(LiveLoadEnvelope, ExactEnvelopeAgreesWithAFineScanAtEveryTenthPoint) {
         {LiveLoadKind::HS20, 0}, {LiveLoadKind::H15, 0}, {LiveLoadKind::Cooper, 80}};
     for (const LiveLoad& live : loads) {
         const AxleTrain train = TrainOf(live);
-        for (double spanFeet : {20.0, 45.0, 100.0, 137.5}) {
+        for (double spanFeet : {20.0, 45.0, 100.0, 137.5, 300.0}) {
             const double L = spanFeet * kFoot;
             for (int tenth = 0; tenth <= 10; ++tenth) {
                 const double x = L * tenth / 10;
@@ -81,11 +81,12 @@ TEST(LiveLoadEnvelope, ExactEnvelopeAgreesWithAFineScanAtEveryTenthPoint) {
                 const LiveEnvelope exact = TrainEnvelope(train, L, x);
                 const LiveEnvelope scan = ScanEnvelope(train, L, x);
                 // The scan steps 1 in: it hits every axle-over-location position exactly and
-                // misses a tail vertex by less than w / (8 L) lb-in.
-                EXPECT_NEAR(exact.moment, scan.moment, 1.0);
+                // misses the vertex of a piece with the uniform tail partly on the span (it
+                // governs the midspan moment of Cooper E80 on 300 ft) by at most w / 8 lb-in.
+                EXPECT_NEAR(exact.moment, scan.moment, 100.0);
                 EXPECT_NEAR(exact.positiveShear, scan.positiveShear, 0.01);
                 EXPECT_NEAR(exact.negativeShear, scan.negativeShear, 0.01);
-                EXPECT_GE(exact.moment, scan.moment - 1e-6);
+                EXPECT_GE(exact.moment, scan.moment - 1e-3);  // the scan's positions are a subset
             }
         }
     }

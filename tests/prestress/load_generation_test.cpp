@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "design_fixtures.h"
@@ -108,6 +109,16 @@ TEST(LoadGeneration, PublishedMaximaInTheLiveLoadRow) {
     GenerateLoads(d, AtPresentLocations(d, {LiveLoadKind::HS20, 0}, 2, 0.0));
     EXPECT_NEAR(d.locations(1).LV / 1000, 65.28, 0.005);
     EXPECT_NEAR(d.locations(3).LM / 12000, 1520.0, 0.05);
+    // On 200 ft the lane load governs: 0.64 x 200^2 / 8 + 18 x 50 kip-ft at midspan and
+    // 0.64 x 100 + 26 kips at the end.
+    LoadGenerationOptions lane = AtPresentLocations(d, {LiveLoadKind::HS20, 0}, 2, 0.0);
+    lane.span = 2400;
+    PlaceLocations(d, {0.0F, 1200.0F});
+    GenerateLoads(d, lane);
+    EXPECT_NEAR(d.locations(1).LV / 1000, 90.0, 1e-4);
+    EXPECT_NEAR(d.locations(2).LM / 12000, 4100.0, 1e-3);
+    PlaceLocations(d, {0.0F, 300.0F, 600.0F});
+    GenerateLoads(d, AtPresentLocations(d, {LiveLoadKind::HS20, 0}, 2, 0.0));
     // Every generated axial force is 0; factors and the other rows stay as they were.
     const LoadLocation& loc = d.locations(2);
     EXPECT_EQ(loc.LP, 0.0F);
@@ -216,6 +227,42 @@ TEST(LoadGeneration, NewLocationsAndFactors) {
     EXPECT_EQ(FactorsOf(DesignCriteria::ACI).dead, 1.4F);
 }
 
+TEST(LoadGeneration, KeyPointsOfThePathInUse) {
+    // Post-tensioned, no depth: only the tenth points of 1000 in and the key points that the
+    // configuration uses; a key point beyond the span is left out.
+    DesignData d;
+    d.prestressing = Prestressing::PostTensioning;
+    d.Xl = 150.0F;
+    d.Xm = 450.0F;
+    d.Xr = 850.0F;
+    const std::pair<PathKind, std::vector<float>> table[] = {
+        {PathKind::Straight, {}},
+        {PathKind::Harped, {150, 850}},
+        {PathKind::SimpleSimple, {450}},
+        {PathKind::SimpleFixed, {450, 850}},
+        {PathKind::FixedSimple, {150, 450}},
+        {PathKind::FixedFixed, {150, 450, 850}},
+    };
+    for (const auto& [kind, keys] : table) {
+        d.PathConfig = static_cast<int>(kind);
+        std::vector<float> expected;
+        for (int i = 0; i <= 10; ++i) expected.push_back(100.0F * i);
+        expected.insert(expected.end(), keys.begin(), keys.end());
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(GenerateLocations(d, 1000), expected) << d.PathConfig;
+    }
+    d.Xr = 1050.0F;
+    EXPECT_EQ(GenerateLocations(d, 1000).size(), 13U);
+    // Pretensioned: the transfer length alone when the depth is unknown.
+    d.prestressing = Prestressing::Pretensioning;
+    d.PathConfig = 0;
+    d.PSdia = 0.6F;
+    const std::vector<float> xs = GenerateLocations(d, 1000);
+    EXPECT_EQ(xs.size(), 13U);
+    EXPECT_EQ(xs[1], 30.0F);
+    EXPECT_EQ(xs[11], 970.0F);
+}
+
 TEST(LoadGeneration, PresentLocationsOutsideTheSpanGetNoLoads) {
     DesignData d = TypeIIIGirder();
     PlaceLocations(d, {-10.0F, 480.0F, 970.0F});
@@ -271,6 +318,20 @@ TEST(LoadGeneration, RefusedOptions) {
     EXPECT_EQ(CheckLoadGenerationOptions(cooper, noSpacing), "Enter beam spacing");
     cooper.impact = 0.2;
     EXPECT_FALSE(CheckLoadGenerationOptions(cooper, noSpacing));
+}
+
+TEST(LoadGeneration, AnyNonZeroForceOrMomentIsALoad) {
+    DesignData d = TypeIIIGirder();
+    d.RecreateLocations(2);
+    d.locations(1).x = 10.0F;  // distances and factors are no loads
+    d.locations(2).LF = 2.17F;
+    EXPECT_FALSE(HoldsLoads(d));
+    for (float LoadLocation::*field :
+         {&LoadLocation::ADP, &LoadLocation::PS2V, &LoadLocation::MM}) {
+        DesignData loaded = d;
+        loaded.locations(2).*field = -1.0F;
+        EXPECT_TRUE(HoldsLoads(loaded));
+    }
 }
 
 TEST(LoadGeneration, AsksBeforeReplacingLoads) {
