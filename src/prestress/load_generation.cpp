@@ -21,13 +21,14 @@ float Generated(double value, const char* what) {
     return Store(RoundToSignificant(value, kFileDigits), what);
 }
 
-/// Moment and shear magnitude of a uniform load w on a simple span at x.
-struct UniformEffect {
+/// A moment (lb-in) and a shear magnitude (lb) at one location.
+struct MomentAndShear {
     double moment = 0;
     double shear = 0;
 };
 
-UniformEffect UniformDeadAt(double w, double L, double x) {
+/// Moment and shear magnitude of a uniform load w on a simple span at x.
+MomentAndShear UniformDeadAt(double w, double L, double x) {
     return {w * x * (L - x) / 2, std::fabs(w * (L / 2 - x))};
 }
 
@@ -58,7 +59,7 @@ double ImpactFor(const LoadGenerationOptions& options, const DesignData& d, doub
 }
 
 /// Live load plus impact carried by the beam at x: moment and shear magnitude.
-UniformEffect LiveAt(const LoadGenerationOptions& options, const DesignData& d, double x) {
+MomentAndShear LiveAt(const LoadGenerationOptions& options, const DesignData& d, double x) {
     const double L = options.span;
     const DesignCriteria rules = CriteriaOfLiveLoad(options.live);
     LiveEnvelope e;
@@ -252,7 +253,7 @@ int GenerateLoads(DesignData& d, const LoadGenerationOptions& options) {
             ++outside;
             continue;
         }
-        const std::pair<LoadCase, UniformEffect> rows[] = {
+        const std::pair<LoadCase, MomentAndShear> rows[] = {
             {LoadCase::BeamDead, UniformDeadAt(w.beam, L, x)},
             {LoadCase::NonCompositeDead, UniformDeadAt(w.nonComposite, L, x)},
             {LoadCase::CompositeDead, UniformDeadAt(w.composite, L, x)},

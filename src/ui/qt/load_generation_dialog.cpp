@@ -11,7 +11,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <exception>
+#include <iterator>
 #include <optional>
+#include <utility>
 
 #include "model/number_text.h"
 

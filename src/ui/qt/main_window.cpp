@@ -539,7 +539,6 @@ void MainWindow::ShowLoadGenerationDialog() {
         return done;
     };
     auto* dialog = new LoadGenerationDialog(state_.data, generate, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose, false);
     loadGenerationDialog_ = dialog;
     dialog->setWindowModality(Qt::WindowModal);
     dialog->show();
