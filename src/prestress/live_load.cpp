@@ -1,6 +1,7 @@
 #include "prestress/live_load.h"
 
 #include <cctype>
+#include <string>
 
 #include "model/number_text.h"
 
@@ -54,24 +55,6 @@ std::optional<LiveLoad> ParseLiveLoad(std::string_view text) {
     const std::optional<double> w = ReadCompleteNumber(upper);
     if (w && *w >= 0) return LiveLoad{LiveLoadKind::Uniform, LbPerInch(*w)};
     return std::nullopt;
-}
-
-std::string LiveLoadName(const LiveLoad& live) {
-    switch (live.kind) {
-        case LiveLoadKind::HS20:
-            return "HS20-44";
-        case LiveLoadKind::HS15:
-            return "HS15-44";
-        case LiveLoadKind::H20:
-            return "H20-44";
-        case LiveLoadKind::H15:
-            return "H15-44";
-        case LiveLoadKind::Cooper:
-            return "Cooper E" + ShortestForm(live.value);
-        case LiveLoadKind::Uniform:
-            return "Uniform " + ShortestForm(KipsPerFoot(live.value)) + " kip/ft";
-    }
-    return "";
 }
 
 AxleTrain TrainOf(const LiveLoad& live) {

@@ -57,9 +57,6 @@ DesignCriteria CriteriaOfLiveLoad(const LiveLoad& live);
 /// Letters in either case; nothing for any other text.
 std::optional<LiveLoad> ParseLiveLoad(std::string_view text);
 
-/// The name of the live load: "HS20-44", "Cooper E80", "Uniform 0.5 kip/ft".
-std::string LiveLoadName(const LiveLoad& live);
-
 /// AASHTO 3.7.6 and 3.7.7: the HS and H trucks (class 15 at 0.75 of class 20), axles 14 ft
 /// apart (the shortest HS rear spacing governs a simple span); AREMA 8.2.3: Cooper E-n, two
 /// engines with tenders and the uniform train load, every load scaled by n/80. Nothing for a

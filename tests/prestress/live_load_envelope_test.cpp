@@ -76,8 +76,8 @@ TEST(LiveLoadEnvelope, ExactEnvelopeAgreesWithAFineScanAtEveryTenthPoint) {
             const double L = spanFeet * kFoot;
             for (int tenth = 0; tenth <= 10; ++tenth) {
                 const double x = L * tenth / 10;
-                SCOPED_TRACE(LiveLoadName(live) + " span " + std::to_string(spanFeet) + " ft at " +
-                             std::to_string(tenth) + "/10");
+                SCOPED_TRACE("load " + std::to_string(static_cast<int>(live.kind)) + " span " +
+                             std::to_string(spanFeet) + " ft at " + std::to_string(tenth) + "/10");
                 const LiveEnvelope exact = TrainEnvelope(train, L, x);
                 const LiveEnvelope scan = ScanEnvelope(train, L, x);
                 // The scan steps 1 in: it hits every axle-over-location position exactly and
@@ -119,7 +119,7 @@ TEST(LiveLoadEnvelope, PublishedMaxima) {
         const double value = p.moment ? e.moment / (kLbPerKip * kFoot)
                                       : std::max(e.positiveShear, e.negativeShear) / kLbPerKip;
         EXPECT_NEAR(p.share * value, p.value, p.tolerance)
-            << LiveLoadName(p.live) << " " << p.spanFeet << " ft at " << p.at;
+            << static_cast<int>(p.live.kind) << " " << p.spanFeet << " ft at " << p.at;
     }
     // The lane load alone: uniform over the span and 18 kips at midspan.
     const LaneLoad lane = LaneOf(hs20);
@@ -157,8 +157,6 @@ TEST(LiveLoad, ParseRefusesWhatIsNotALiveLoad) {
     for (const char* bad : {"", "HS25-44", "HS20", "E0", "E-80", "E+80", "E", "-0.5", "E80x"}) {
         EXPECT_FALSE(ParseLiveLoad(bad)) << bad;
     }
-    EXPECT_EQ(LiveLoadName({LiveLoadKind::Cooper, 72.5}), "Cooper E72.5");
-    EXPECT_EQ(LiveLoadName({LiveLoadKind::Uniform, 50}), "Uniform 0.6 kip/ft");
 }
 
 TEST(LiveLoad, ClassAndCooperScaling) {
