@@ -14,6 +14,7 @@
 #include "model/setting_handlers.h"
 #include "model/text_files.h"
 #include "prestress/buttons.h"
+#include "prestress/load_generation.h"
 #include "report/report_writer.h"
 #include "report/results_csv.h"
 
@@ -51,6 +52,35 @@ StepResult PressButton(BatchStep step, ProgramState& state, BatchDialogs& dialog
     return StepResult::Failed;
 }
 
+/// Generates the loads asked for on the command line; the command line itself is the
+/// engineer's consent to replacing the loads of the file.
+bool GenerateDesignLoads(ProgramState& state, BatchDialogs& dialogs, const BatchGeneration& asked) {
+    DesignData& data = state.data;
+    LoadGenerationOptions options = DefaultLoadGenerationOptions(data);
+    options.locations = asked.locations;
+    if (asked.live) {
+        options.live = *asked.live;
+        options.distribution = RuleDistribution(options.live, data);
+    }
+    if (asked.distribution) options.distribution = *asked.distribution;
+    options.impact = asked.impact;
+    options.nonCompositeDead = asked.nonCompositeDead;
+    options.compositeDead = asked.compositeDead;
+    if (const std::optional<std::string> refusal = CheckLoadGenerationOptions(options, data)) {
+        dialogs.Print(*refusal);
+        return false;
+    }
+    try {
+        const int outside = GenerateLoads(data, options);
+        if (outside > 0) dialogs.Print(OutsideSpanMessage(outside));
+    } catch (const std::exception& error) {
+        dialogs.Print(std::string(kCannotCalculate) + error.what());
+        return false;
+    }
+    data.CurrentLocation = 1;
+    return true;
+}
+
 /// Writes the design as an input file; the report still names INPUT as its input file.
 bool SaveDesign(ProgramState& state, BatchDialogs& dialogs, const std::string& path) {
     DesignData& data = state.data;
@@ -85,6 +115,7 @@ bool WriteReportFile(ProgramState& state, BatchDialogs& dialogs, const BatchOpti
     return false;
 }
 
+<<<<<<< HEAD
 /// The clash of an output file (the report, the CSV) with a file of the design or with each
 /// other, or nothing: an output would overwrite the input, the saved design or the report.
 std::optional<std::string> OutputFileClash(const BatchOptions& options) {
@@ -120,6 +151,9 @@ bool WriteCsvFile(const ProgramState& state, const DesignResults& results, Batch
 }
 
 /// One run: start-up, load, steps, save, report. Returns the exit status.
+=======
+/// One run: start-up, load, load generation, steps, save, report. Returns the exit status.
+>>>>>>> issue-17
 int RunDesign(const BatchOptions& options, BatchDialogs& dialogs) {
     if (const std::optional<std::string> clash = OutputFileClash(options)) {
         dialogs.Print("tarnex-batch: " + *clash);
@@ -144,6 +178,9 @@ int RunDesign(const BatchOptions& options, BatchDialogs& dialogs) {
     }
     if (!loaded) return kExitUsage;
 
+    if (options.generation && !GenerateDesignLoads(*state, dialogs, *options.generation)) {
+        return kExitFailed;
+    }
     if (options.rh > 0) state->RH = static_cast<float>(options.rh);
     for (BatchStep step : options.steps) {
         if (PressButton(step, *state, dialogs) != StepResult::Done) return kExitFailed;

@@ -25,7 +25,9 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "prestress/load_generation.h"
 #include "ui/control_names.h"
+#include "ui/qt/load_generation_dialog.h"
 #include "ui/qt/pictures.h"
 
 // The help pages are compiled into the view library; a static library must register them.
@@ -366,6 +368,14 @@ QWidget* MainWindow::BuildLoadsTab() {
     jack->addWidget(calc);
     jack->addStretch();
     top->addRow("Initial Prestress Force:", jack);
+    auto* generate = new QPushButton("Generate Loads...", page);
+    generate->setObjectName("cmdGenLoads");
+    generate->setToolTip("Generate dead loads and live load plus impact for a simple span");
+    connect(generate, &QPushButton::clicked, this, [this] { ShowLoadGenerationDialog(); });
+    auto* generateRow = new QHBoxLayout;
+    generateRow->addWidget(generate);
+    generateRow->addStretch();
+    top->addRow("", generateRow);
 
     auto* frame = Named(new QGroupBox("LOCATION NO ", page), "fraLocation");
     auto* grid = new QGridLayout(frame);
@@ -508,6 +518,7 @@ void MainWindow::BuildMenus() {
     QMenu* define = bar->addMenu("&Define");
     define->setObjectName("mnuDefine");
     entry(define, "&Calcs to Output", "mnuCalcs", [this] { ShowOutputDialog(); });
+    entry(define, "&Generate Loads...", "mnuGenLoads", [this] { ShowLoadGenerationDialog(); });
     QMenu* reset = bar->addMenu("&Reset");
     reset->setObjectName("mnuReset");
     const std::tuple<const char*, const char*, ResetCommand> resets[] = {
@@ -574,6 +585,24 @@ void MainWindow::ShowOutputDialog() {
     outputDialog_->adjustSize();
     CentreOnScreen(outputDialog_);
     outputDialog_->raise();
+}
+
+void MainWindow::ShowLoadGenerationDialog() {
+    if (loadGenerationDialog_ != nullptr) loadGenerationDialog_->deleteLater();
+    auto generate = [this](const LoadGenerationOptions& options) {
+        bool done = false;
+        Run([&] { done = RunLoadGeneration(state_, options, presenter_); });
+        if (done) {
+            if (auto* tabs = findChild<QTabWidget*>("SSTab1")) tabs->setCurrentIndex(3);
+        }
+        return done;
+    };
+    auto* dialog = new LoadGenerationDialog(state_.data, generate, this);
+    loadGenerationDialog_ = dialog;
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->show();
+    dialog->adjustSize();
+    CentreOnScreen(dialog);
 }
 
 void MainWindow::StartUp() {

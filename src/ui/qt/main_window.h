@@ -44,6 +44,10 @@ class MainWindow : public QMainWindow, private ShellPort {
     void LoadInputFile(const std::string& path);
     /// Opens the output options dialog, centred.
     void ShowOutputDialog();
+    /// Opens "Generate Loads" (window-modal); OK generates through the core and shows
+    /// location 1 on the Loads tab.
+    void ShowLoadGenerationDialog();
+    QDialog* loadGenerationDialog() { return loadGenerationDialog_; }
     /// Opens the help window at a topic page.
     void ShowHelpTopic(const QString& topic);
 
@@ -89,6 +93,7 @@ class MainWindow : public QMainWindow, private ShellPort {
     QDialog* aboutBox_ = nullptr;
     QDialog* helpWindow_ = nullptr;
     QDialog* reportViewer_ = nullptr;
+    QDialog* loadGenerationDialog_ = nullptr;
     std::string lastFile_;
     bool syncing_ = false;
 };
