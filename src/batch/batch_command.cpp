@@ -115,7 +115,6 @@ bool WriteReportFile(ProgramState& state, BatchDialogs& dialogs, const BatchOpti
     return false;
 }
 
-<<<<<<< HEAD
 /// The clash of an output file (the report, the CSV) with a file of the design or with each
 /// other, or nothing: an output would overwrite the input, the saved design or the report.
 std::optional<std::string> OutputFileClash(const BatchOptions& options) {
@@ -150,10 +149,7 @@ bool WriteCsvFile(const ProgramState& state, const DesignResults& results, Batch
     return false;
 }
 
-/// One run: start-up, load, steps, save, report. Returns the exit status.
-=======
 /// One run: start-up, load, load generation, steps, save, report. Returns the exit status.
->>>>>>> issue-17
 int RunDesign(const BatchOptions& options, BatchDialogs& dialogs) {
     if (const std::optional<std::string> clash = OutputFileClash(options)) {
         dialogs.Print("tarnex-batch: " + *clash);
