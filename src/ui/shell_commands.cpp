@@ -116,7 +116,7 @@ bool InputPresenter::ChooseReportFile() {
         if (SameFile(*path, d.InputFileName)) {
             ShowMessage("The output file cannot be the input file" +
                         std::string(1, kMessageLineBreak) + *path);
-            return;
+            return false;
         }
         d.OutputFileName = *path;
         d.OutputFileTitle = FileTitle(*path);
