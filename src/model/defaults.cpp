@@ -40,19 +40,19 @@ AllowableStresses FinalAllowables(DesignCriteria criteria, float CS28) {
     return {compression, RootAllowable(6.0, CS28)};
 }
 
-float SteelYieldStrength(int PStype, float PSus) {
-    const double share = PStype == 0 ? 0.85 : 0.9;
+float SteelYieldStrength(SteelType PStype, float PSus) {
+    const double share = PStype == SteelType::StressRelieved ? 0.85 : 0.9;
     return static_cast<float>(share * static_cast<double>(PSus));
 }
 
-float LossAtTransfer(int PStype, float PSi, float PSus) {
-    const double share = PStype == 0 ? 0.63 : 0.69;
+float LossAtTransfer(SteelType PStype, float PSi, float PSus) {
+    const double share = PStype == SteelType::StressRelieved ? 0.63 : 0.69;
     return static_cast<float>(static_cast<double>(PSi) - share * static_cast<double>(PSus));
 }
 
-SteelTypeLosses SteelTypeChoiceLosses(const DesignData& data, int PStype) {
+SteelTypeLosses SteelTypeChoiceLosses(const DesignData& data, SteelType PStype) {
     const bool post = data.prestressing == Prestressing::PostTensioning;
-    const bool lowRelaxation = PStype != 0;
+    const bool lowRelaxation = PStype != SteelType::StressRelieved;
     SteelTypeLosses losses;
     if (post) {
         losses.PSloss = lowRelaxation ? 32000.0F : 24000.0F;
@@ -93,7 +93,7 @@ void ApplyMaterialDefaults(DesignData& data) {
     ApplySlabConcreteDefaults(data);
     data.RS = 60000.0F;
     data.RM = 29000000.0F;
-    data.PStype = 1;
+    data.PStype = SteelType::LowRelaxation;
     data.PSdia = 0.5F;
     data.PSus = 270000.0F;
     data.PSys = SteelYieldStrength(data.PStype, data.PSus);
@@ -118,7 +118,7 @@ void ApplySlabConcreteDefaults(DesignData& data) {
 }
 
 void ResetSection(DesignData& data) {
-    data.BeamShape = 0;
+    data.BeamShape = BeamShapeKind::General;
     data.SectionNo = 0;
     data.D = data.Btop = data.Htop = data.Bweb = data.Bbot = data.Hbot = data.Ftop = data.Fbot =
         0.0F;
@@ -157,15 +157,15 @@ void ApplyAllowableDefaults(ProgramState& state) {
         data.PSi = static_cast<float>(0.75 * psus);
     } else if (aci) {
         data.PSi = static_cast<float>(0.74 * psus);
-    } else if (data.PStype == 0) {
+    } else if (data.PStype == SteelType::StressRelieved) {
         data.PSi = static_cast<float>(0.70 * psus);
-    } else if (data.PStype == 1) {
+    } else if (data.PStype == SteelType::LowRelaxation) {
         data.PSi = static_cast<float>(0.75 * psus);
     }
     if (post) {
-        data.PSloss = data.PStype == 0 ? 32000.0F : 24000.0F;
+        data.PSloss = data.PStype == SteelType::StressRelieved ? 32000.0F : 24000.0F;
     } else {
-        data.PSloss = data.PStype == 0 ? 45000.0F : 35000.0F;
+        data.PSloss = data.PStype == SteelType::StressRelieved ? 45000.0F : 35000.0F;
     }
     data.FRloss.Recreate(data.nll);
     data.PSlossAt.Recreate(data.nll);
@@ -175,7 +175,7 @@ void ApplyAllowableDefaults(ProgramState& state) {
 }
 
 void ResetConfiguration(DesignData& data) {
-    data.PathConfig = 0;
+    data.PathConfig = PathKind::Straight;
     data.Yl = data.Ym = data.Yr = data.Xl = data.Xm = data.Xr = 0.0F;
     data.Blength = data.Bspace = 0.0F;
     data.Tslab = data.Beff = data.Slope = data.Haunch = 0.0F;

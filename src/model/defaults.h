@@ -26,7 +26,7 @@ AllowableStresses InitialAllowables(DesignCriteria criteria, Prestressing prestr
 AllowableStresses FinalAllowables(DesignCriteria criteria, float CS28);
 
 /// Yield strength of the strand: 0.85 fpu stress relieved (type 0), 0.90 fpu low relaxation.
-float SteelYieldStrength(int PStype, float PSus);
+float SteelYieldStrength(SteelType PStype, float PSus);
 
 /// Lump-sum total loss, initial steel stress and loss at transfer for a strand type.
 struct SteelTypeLosses {
@@ -37,9 +37,9 @@ struct SteelTypeLosses {
 /// The losses a choice of strand type gives: total loss 45000 / 35000 psi pretensioned and
 /// 24000 / 32000 psi post-tensioned (stress relieved / low relaxation); PSi 0.70 fpu
 /// (0.75 fpu low relaxation pretensioned, 0.74 fpu pretensioned under ACI 318).
-SteelTypeLosses SteelTypeChoiceLosses(const DesignData& data, int PStype);
+SteelTypeLosses SteelTypeChoiceLosses(const DesignData& data, SteelType PStype);
 /// Loss at transfer: the initial steel stress less 0.63 fpu (stress relieved) or 0.69 fpu.
-float LossAtTransfer(int PStype, float PSi, float PSus);
+float LossAtTransfer(SteelType PStype, float PSi, float PSus);
 
 /// English, AASHTO, pretensioning, no slab, gross section; Stresses output only.
 /// Each changed setting runs its handler (with its question).

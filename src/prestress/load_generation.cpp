@@ -84,7 +84,7 @@ MomentAndShear LiveAt(const LoadGenerationOptions& options, const DesignData& d,
 
 /// Key points of the path configuration in use.
 std::vector<float> PathKeyPoints(const DesignData& d) {
-    switch (static_cast<PathKind>(d.PathConfig)) {
+    switch (d.PathConfig) {
         case PathKind::Straight:
             return {};
         case PathKind::Harped:

@@ -34,7 +34,7 @@ StrengthSection ChooseSection(const DesignData& d, bool positive, double Yp) {
     const double Hb = static_cast<double>(d.BeamYtop) + d.BeamYbot;
     const double W = d.Btop, VNo = d.Htop, VDia = d.Bweb;  // slab names of the shared fields
     const double twoWebs = 2.0 * d.Bweb;
-    switch (static_cast<BeamShapeKind>(d.BeamShape)) {
+    switch (d.BeamShape) {
         case BeamShapeKind::General:
             return Refused("Moment capacity of general section not available");
         case BeamShapeKind::IGirder:
@@ -46,7 +46,7 @@ StrengthSection ChooseSection(const DesignData& d, bool positive, double Yp) {
             return {d.Beff, d.Tslab, d.Bweb, Hc - Yp, Hc - d.Hbot / 2.0, 1, {}};
         case BeamShapeKind::BoxGirder:
         case BeamShapeKind::TrapezoidalBox: {
-            const bool box = d.BeamShape == static_cast<int>(BeamShapeKind::BoxGirder);
+            const bool box = d.BeamShape == BeamShapeKind::BoxGirder;
             if (!positive) {
                 const double ds = d.Composite ? Hc - d.Tslab / 2.0 : Hb - d.Htop / 2.0;
                 return {d.Bbot, d.Hbot, twoWebs, Yp, ds, -1, {}};
@@ -142,7 +142,7 @@ double MildSteelForFailedCheck(const DesignData& d, const CompressionZone& zone,
 CheckTable<MomentCapacityRow> CalcMomentCapacity(DesignData& d) {
     CheckTable<MomentCapacityRow> table;
     table.computed = true;
-    d.GammaP = d.PStype == 1 ? 0.28F : 0.40F;
+    d.GammaP = d.PStype == SteelType::LowRelaxation ? 0.28F : 0.40F;
     const double phi = FlexurePhi(d);
     try {
         for (int i = 1; i <= d.nll; ++i) {

@@ -210,7 +210,7 @@ void InputPresenter::SelectRow(const std::string& list, int row) {
 void InputPresenter::SelectSteelType(int row) {
     DesignData& d = state_.data;
     if (d.FillingForm == 1) return;
-    d.PStype = row;
+    d.PStype = static_cast<SteelType>(row);
     const SteelTypeLosses losses = SteelTypeChoiceLosses(d, d.PStype);
     SetDerived("txtPSloss", d.PSloss, losses.PSloss);
     SetDerived("txtPSi", d.PSi, losses.PSi);
@@ -220,7 +220,7 @@ void InputPresenter::SelectSteelType(int row) {
 void InputPresenter::SelectPathConfig(int row) {
     if (row < 0 || row > 5) return;
     ShowPicture("imgPath", row);
-    state_.data.PathConfig = row;
+    state_.data.PathConfig = static_cast<PathKind>(row);
 }
 
 void InputPresenter::PressButton(const std::string& button) {

@@ -105,7 +105,7 @@ class InputPresenter : public Dialogs {
     /// Brings the section tab in line with the beam shape and section number.
     void ShowSectionInputs();
     /// Tooltips and units of the dimension boxes that `shape` uses.
-    void SetDimensionTooltips(int shape);
+    void SetDimensionTooltips(BeamShapeKind shape);
 
   private:
     /// Writes a box from the design; a mark on the box goes with the text it was about.

@@ -68,11 +68,11 @@ const std::vector<Tip>& MaterialTips() {
 }
 
 /// English tooltips of the dimension boxes for a beam shape; none for General Section.
-std::vector<Tip> DimensionTips(int shape) {
+std::vector<Tip> DimensionTips(BeamShapeKind shape) {
     switch (shape) {
-        case 1:
-        case 2:
-        case 5:
+        case BeamShapeKind::IGirder:
+        case BeamShapeKind::BoxGirder:
+        case BeamShapeKind::TrapezoidalBox:
             return {{"txtD", "Enter depth in inches"},
                     {"txtBtop", "Enter top flange width in inches"},
                     {"txtHtop", "Enter top flange thickness in inches"},
@@ -81,12 +81,12 @@ std::vector<Tip> DimensionTips(int shape) {
                     {"txtHbot", "Enter bottom flange thickness in inches"},
                     {"txtFtop", "Enter top fillet depth in inches"},
                     {"txtFbot", "Enter bottom fillet depth in inches"}};
-        case 3:
+        case BeamShapeKind::VoidedSlab:
             return {{"txtD", "Enter depth in inches"},
                     {"txtBtop", "Enter width in inches"},
                     {"txtHtop", "Enter number of voids"},
                     {"txtBweb", "Enter void diameter in inches"}};
-        case 4:
+        case BeamShapeKind::SolidSlab:
             return {{"txtD", "Enter depth in inches"}, {"txtBtop", "Enter width in inches"}};
         default:
             return {};
@@ -205,7 +205,7 @@ void InputPresenter::SetTooltips() {
     SetDimensionTooltips(state_.data.BeamShape);
 }
 
-void InputPresenter::SetDimensionTooltips(int shape) {
+void InputPresenter::SetDimensionTooltips(BeamShapeKind shape) {
     const bool english = state_.data.units == Units::English;
     for (const auto& [name, tip] : DimensionTips(shape)) {
         ControlState& box = window_.Get(name);

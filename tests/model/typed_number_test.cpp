@@ -51,8 +51,8 @@ TEST(TypedNumberTest, DerivedValuesBeyondAFloatAreNotGiven) {
     EXPECT_NEAR(*ConcreteModulus(0.0868F, 5000.0F), 4286414.5F, 0.5F);
     EXPECT_FALSE(FinalAllowables(DesignCriteria::AASHTO, -1.0F).tension);
     EXPECT_EQ(FinalAllowables(DesignCriteria::AREMA, -1.0F).tension, 0.0F);
-    EXPECT_EQ(SteelYieldStrength(0, 250000.0F), 212500.0F);
-    EXPECT_EQ(LossAtTransfer(1, 202500.0F, 270000.0F), 16200.0F);
+    EXPECT_EQ(SteelYieldStrength(SteelType::StressRelieved, 250000.0F), 212500.0F);
+    EXPECT_EQ(LossAtTransfer(SteelType::LowRelaxation, 202500.0F, 270000.0F), 16200.0F);
 }
 
 }  // namespace

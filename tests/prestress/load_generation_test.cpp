@@ -20,12 +20,12 @@ constexpr double kFoot = 12.0;
 /// An AASHTO Type III girder (560 in2, 45 in deep) of normal-weight concrete on 80 ft,
 /// pretensioned with 0.5 in strand, straight path, beams 8 ft apart, no slab.
 DesignData TypeIIIGirder() {
-    DesignData d = Picked(1, 8);
+    DesignData d = Picked(BeamShapeKind::IGirder, 8);
     d.BUW = 0.0868F;
     d.Blength = 960.0F;
     d.Bspace = 96.0F;
     d.PSdia = 0.5F;
-    d.PathConfig = 0;
+    d.PathConfig = PathKind::Straight;
     d.Ym = 5.0F;
     d.nll = 1;
     d.RecreateLocations(1);
@@ -184,7 +184,7 @@ TEST(LoadGeneration, NewLocationsAndFactors) {
     d.Blength = 1200.0F;
     d.Composite = true;
     d.Tslab = 8.0F;
-    d.PathConfig = static_cast<int>(PathKind::Harped);
+    d.PathConfig = PathKind::Harped;
     d.Xl = 480.0F;
     d.Xm = 555.0F;  // not a key point of a harped path
     d.Xr = 721.2F;
@@ -217,7 +217,7 @@ TEST(LoadGeneration, NewLocationsAndFactors) {
     // a kept one are merged.
     d.prestressing = Prestressing::PostTensioning;
     d.Composite = false;
-    d.PathConfig = static_cast<int>(PathKind::SimpleSimple);
+    d.PathConfig = PathKind::SimpleSimple;
     d.Xm = 600.4F;
     const std::vector<float> post = GenerateLocations(d, 1200);
     EXPECT_EQ(post, (std::vector<float>{0, 27, 120, 240, 360, 480, 600, 720, 840, 960, 1080, 1173,
@@ -244,18 +244,18 @@ TEST(LoadGeneration, KeyPointsOfThePathInUse) {
         {PathKind::FixedFixed, {150, 450, 850}},
     };
     for (const auto& [kind, keys] : table) {
-        d.PathConfig = static_cast<int>(kind);
+        d.PathConfig = kind;
         std::vector<float> expected;
         for (int i = 0; i <= 10; ++i) expected.push_back(100.0F * i);
         expected.insert(expected.end(), keys.begin(), keys.end());
         std::sort(expected.begin(), expected.end());
-        EXPECT_EQ(GenerateLocations(d, 1000), expected) << d.PathConfig;
+        EXPECT_EQ(GenerateLocations(d, 1000), expected) << static_cast<int>(d.PathConfig);
     }
     d.Xr = 1050.0F;
     EXPECT_EQ(GenerateLocations(d, 1000).size(), 13U);
     // Pretensioned: the transfer length alone when the depth is unknown.
     d.prestressing = Prestressing::Pretensioning;
-    d.PathConfig = 0;
+    d.PathConfig = PathKind::Straight;
     d.PSdia = 0.6F;
     const std::vector<float> xs = GenerateLocations(d, 1000);
     EXPECT_EQ(xs.size(), 13U);

@@ -28,7 +28,7 @@ ProgramState Record(int shape, bool composite, int locations, float aps = 1) {
     ProgramState state = testing::CapacityDesign(shape, locations);
     DesignData& d = state.data;
     d.Composite = composite;
-    d.PStype = 1;
+    d.PStype = SteelType::LowRelaxation;
     d.PSus = 270000;
     d.PSi = 189000;
     d.Pjack = 189000 * aps;
@@ -147,7 +147,7 @@ TEST(MomentCapacity, BlockDepthFactorFollowsTheCompressionConcrete) {
         state.data.CS28 = c.fc;
         state.data.Composite = c.composite;
         state.data.Beff = 36;
-        state.data.PStype = c.strand;
+        state.data.PStype = static_cast<SteelType>(c.strand);
         Write(state);
         EXPECT_FLOAT_EQ(state.data.Beta1, c.beta1);
         EXPECT_EQ(state.data.GammaP, c.gammaP);

@@ -86,11 +86,11 @@ TEST_F(FieldBindingTest, NegativeStrengthLeavesDerivedFieldsAlone) {
 }
 
 TEST_F(FieldBindingTest, UltimateStrengthDerivesYieldInEitherUnitSystem) {
-    data.PStype = 0;
+    data.PStype = SteelType::StressRelieved;
     Type("txtPSus", "250000");
     EXPECT_EQ(data.PSys, 212500.0F);
     EXPECT_EQ(Text("txtPSys"), " 212500");
-    data.PStype = 1;
+    data.PStype = SteelType::LowRelaxation;
     data.units = Units::Metric;
     Type("txtPSus", "1860");
     EXPECT_EQ(data.PSys, 1674.0F);
@@ -201,8 +201,8 @@ TEST_F(FieldBindingTest, ListClicksDoNothingWhileTheFormIsFilled) {
     presenter.SelectRow("cboPStype", 0);
     presenter.SelectRow("cboBeam", 2);
     EXPECT_EQ(data.PSloss, loss);
-    EXPECT_EQ(data.PStype, 1);
-    EXPECT_EQ(data.BeamShape, 0);
+    EXPECT_EQ(data.PStype, SteelType::LowRelaxation);
+    EXPECT_EQ(data.BeamShape, BeamShapeKind::General);
 }
 
 TEST_F(FieldBindingTest, CompositeCheckBoxGivesSlabDefaultsOrZeros) {
@@ -227,11 +227,11 @@ TEST_F(FieldBindingTest, CompositeCheckBoxGivesSlabDefaultsOrZeros) {
 
 TEST_F(FieldBindingTest, PathConfigurationShowsItsPicture) {
     presenter.SelectRow("cboConfig", 3);
-    EXPECT_EQ(data.PathConfig, 3);
+    EXPECT_EQ(data.PathConfig, PathKind::SimpleFixed);
     EXPECT_TRUE(presenter["imgPath3"].visible);
     EXPECT_FALSE(presenter["imgPath0"].visible);
     presenter.SelectRow("cboConfig", 7);
-    EXPECT_EQ(data.PathConfig, 3);
+    EXPECT_EQ(data.PathConfig, PathKind::SimpleFixed);
 }
 
 TEST_F(FieldBindingTest, CriteriaAnsweredNoIsSelectedAndItsButtonChecked) {

@@ -138,7 +138,7 @@ TEST_F(ShellCommandsTest, LoadedExampleIsShownAndACompleteRunWritesTheReport) {
     shell.files.push_back(std::string(TARNEX_SOURCE_DIR) + "/examples/pretensioned-i-girder.in");
     presenter.LoadInput();
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(presenter["cboBeam"].selection, data.BeamShape);
+    EXPECT_EQ(presenter["cboBeam"].selection, static_cast<int>(data.BeamShape));
     EXPECT_EQ(Text("txtnll"), ShowNumber(data.nll));
     EXPECT_EQ(Text("SBFiles1"), "Input file = pretensioned-i-girder.in");
 

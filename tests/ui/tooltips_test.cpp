@@ -61,7 +61,7 @@ TEST_F(TooltipsTest, UnitsBesideTheBoxesComeFromTheirTooltips) {
 
 TEST_F(TooltipsTest, MetricTextsReplaceTheUnitWords) {
     data.units = Units::Metric;
-    data.BeamShape = 1;
+    data.BeamShape = BeamShapeKind::IGirder;
     presenter.SetTooltips();
     EXPECT_EQ(presenter["txtPjack"].tooltip, "Enter initial prestressing force in Newtons");
     EXPECT_EQ(presenter["txtDM"].tooltip, "Enter beam dead load moment in N-mm");
