@@ -1,6 +1,8 @@
 #include "ui/input_presenter.h"
 
 #include <optional>
+#include <string_view>
+#include <unordered_map>
 
 #include "model/defaults.h"
 #include "model/number_text.h"
@@ -123,88 +125,131 @@ void InputPresenter::SetDerived(const std::string& box, float& field, std::optio
 }
 
 void InputPresenter::DeriveFrom(const std::string& box) {
-    DesignData& d = state_.data;
-    const bool english = d.units == Units::English;
-    if (box == "txtBUW" && english) {
-        SetDerived("txtM28", d.M28, ConcreteModulus(d.BUW, d.CS28));
-        SetDerived("txtMps", d.Mps, ConcreteModulus(d.BUW, d.CSps));
-    } else if (box == "txtCS28" && english) {
-        SetDerived("txtM28", d.M28, ConcreteModulus(d.BUW, d.CS28));
-        const AllowableStresses service = FinalAllowables(d.designCriteria, d.CS28);
-        SetDerived("txtACS2", d.ACS2, service.compression);
-        SetDerived("txtATS2", d.ATS2, service.tension, true);
-    } else if (box == "txtCSps" && english) {
-        SetDerived("txtMps", d.Mps, ConcreteModulus(d.BUW, d.CSps));
-        const AllowableStresses transfer =
-            InitialAllowables(d.designCriteria, d.prestressing, d.CSps);
-        SetDerived("txtACS1", d.ACS1, transfer.compression);
-        SetDerived("txtATS1", d.ATS1, transfer.tension, true);
-    } else if ((box == "txtSUW" || box == "txtSS28") && english) {
-        SetDerived("txtSM28", d.SM28, ConcreteModulus(d.SUW, d.SS28));
-    } else if (box == "txtPSus") {
-        SetDerived("txtPSys", d.PSys, SteelYieldStrength(d.PStype, d.PSus));
-    } else if (box == "txtPSloss") {
+    // The values derived from a typed source box (the concrete rules in English units only).
+    using Rule = void (*)(InputPresenter&, DesignData&);
+    struct Derivation {
+        Rule rule;
+        bool englishOnly;
+    };
+    static const std::unordered_map<std::string_view, Derivation> kDerivations = {
+        {"txtBUW",
+         {[](InputPresenter& p, DesignData& d) {
+              p.SetDerived("txtM28", d.M28, ConcreteModulus(d.BUW, d.CS28));
+              p.SetDerived("txtMps", d.Mps, ConcreteModulus(d.BUW, d.CSps));
+          },
+          true}},
+        {"txtCS28",
+         {[](InputPresenter& p, DesignData& d) {
+              p.SetDerived("txtM28", d.M28, ConcreteModulus(d.BUW, d.CS28));
+              const AllowableStresses service = FinalAllowables(d.designCriteria, d.CS28);
+              p.SetDerived("txtACS2", d.ACS2, service.compression);
+              p.SetDerived("txtATS2", d.ATS2, service.tension, true);
+          },
+          true}},
+        {"txtCSps",
+         {[](InputPresenter& p, DesignData& d) {
+              p.SetDerived("txtMps", d.Mps, ConcreteModulus(d.BUW, d.CSps));
+              const AllowableStresses transfer =
+                  InitialAllowables(d.designCriteria, d.prestressing, d.CSps);
+              p.SetDerived("txtACS1", d.ACS1, transfer.compression);
+              p.SetDerived("txtATS1", d.ATS1, transfer.tension, true);
+          },
+          true}},
+        {"txtSUW",
+         {[](InputPresenter& p, DesignData& d) {
+              p.SetDerived("txtSM28", d.SM28, ConcreteModulus(d.SUW, d.SS28));
+          },
+          true}},
+        {"txtSS28",
+         {[](InputPresenter& p, DesignData& d) {
+              p.SetDerived("txtSM28", d.SM28, ConcreteModulus(d.SUW, d.SS28));
+          },
+          true}},
+        {"txtPSus",
+         {[](InputPresenter& p, DesignData& d) {
+              p.SetDerived("txtPSys", d.PSys, SteelYieldStrength(d.PStype, d.PSus));
+          },
+          false}},
         // A typed total loss discards the losses calculated per location.
-        for (float& loss : d.PSlossAt) loss = 0;
-    }
+        {"txtPSloss",
+         {[](InputPresenter&, DesignData& d) {
+              for (float& loss : d.PSlossAt) loss = 0;
+          },
+          false}},
+    };
+    DesignData& d = state_.data;
+    const auto found = kDerivations.find(box);
+    if (found == kDerivations.end()) return;
+    if (found->second.englishOnly && d.units != Units::English) return;
+    found->second.rule(*this, d);
 }
 
 void InputPresenter::Click(const std::string& control, bool checked) {
     CommitPendingCount();
-    if (control.rfind("opt", 0) == 0 || control == "chkComp") {
-        ClickSetting(control, checked);
-    } else if (control == "chkStress") {
-        state_.output.Stresses = checked;
-    } else if (control == "chkDefl") {
-        state_.output.Deflections = checked;
-    } else if (control == "chkUMom") {
-        state_.output.UltimateMoment = checked;
-    } else if (control == "chkUShear") {
-        state_.output.UltimateShear = checked;
-    } else if (control == "cmdNext") {
-        StepLocation(1);
-    } else if (control == "cmdPrev") {
-        StepLocation(-1);
-    } else if (control == "cmdCalc") {
-        CalculateOutput();
+    using Handler = void (*)(InputPresenter&, bool);
+    // Settings: their handlers run, then the option buttons show the record's settings.
+    static const std::unordered_map<std::string_view, Handler> kSettings = {
+        {"optAASHTO", [](InputPresenter& p,
+                         bool) { SelectDesignCriteria(p.state_, p, DesignCriteria::AASHTO); }},
+        {"optAREA",
+         [](InputPresenter& p, bool) { SelectDesignCriteria(p.state_, p, DesignCriteria::AREMA); }},
+        {"optACI",
+         [](InputPresenter& p, bool) { SelectDesignCriteria(p.state_, p, DesignCriteria::ACI); }},
+        {"optEnglish", [](InputPresenter& p, bool) { SelectUnits(p.state_, p, Units::English); }},
+        {"optMetric", [](InputPresenter& p, bool) { SelectUnits(p.state_, p, Units::Metric); }},
+        {"optPreT", [](InputPresenter& p,
+                       bool) { SelectPrestressing(p.state_, p, Prestressing::Pretensioning); }},
+        {"optPostT", [](InputPresenter& p,
+                        bool) { SelectPrestressing(p.state_, p, Prestressing::PostTensioning); }},
+        {"optGross",
+         [](InputPresenter& p, bool) { SelectSectionBasis(p.state_, p, SectionBasis::Gross); }},
+        {"optTrans", [](InputPresenter& p,
+                        bool) { SelectSectionBasis(p.state_, p, SectionBasis::Transformed); }},
+        {"chkComp", [](InputPresenter& p, bool on) { SelectComposite(p.state_, p, on); }},
+    };
+    static const std::unordered_map<std::string_view, Handler> kOthers = {
+        {"chkStress", [](InputPresenter& p, bool on) { p.state_.output.Stresses = on; }},
+        {"chkDefl", [](InputPresenter& p, bool on) { p.state_.output.Deflections = on; }},
+        {"chkUMom", [](InputPresenter& p, bool on) { p.state_.output.UltimateMoment = on; }},
+        {"chkUShear", [](InputPresenter& p, bool on) { p.state_.output.UltimateShear = on; }},
+        {"cmdNext", [](InputPresenter& p, bool) { p.StepLocation(1); }},
+        {"cmdPrev", [](InputPresenter& p, bool) { p.StepLocation(-1); }},
+        {"cmdCalc", [](InputPresenter& p, bool) { p.CalculateOutput(); }},
+    };
+    if (const auto setting = kSettings.find(control); setting != kSettings.end()) {
+        setting->second(*this, checked);
+        SyncSettingButtons();
+    } else if (const auto other = kOthers.find(control); other != kOthers.end()) {
+        other->second(*this, checked);
     } else {
         PressButton(control);
     }
     SyncOutputOptions();
 }
 
-void InputPresenter::ClickSetting(const std::string& control, bool checked) {
-    if (control == "optAASHTO") SelectDesignCriteria(state_, *this, DesignCriteria::AASHTO);
-    if (control == "optAREA") SelectDesignCriteria(state_, *this, DesignCriteria::AREMA);
-    if (control == "optACI") SelectDesignCriteria(state_, *this, DesignCriteria::ACI);
-    if (control == "optEnglish") SelectUnits(state_, *this, Units::English);
-    if (control == "optMetric") SelectUnits(state_, *this, Units::Metric);
-    if (control == "optPreT") SelectPrestressing(state_, *this, Prestressing::Pretensioning);
-    if (control == "optPostT") SelectPrestressing(state_, *this, Prestressing::PostTensioning);
-    if (control == "optGross") SelectSectionBasis(state_, *this, SectionBasis::Gross);
-    if (control == "optTrans") SelectSectionBasis(state_, *this, SectionBasis::Transformed);
-    if (control == "chkComp") SelectComposite(state_, *this, checked);
-    SyncSettingButtons();
-}
-
 void InputPresenter::SelectRow(const std::string& list, int row) {
     CommitPendingCount();
-    ControlState& control = window_.Get(list);
-    control.selection = row;
-    if (list == "cboPStype") {
-        SelectSteelType(row);
-    } else if (list == "cboConfig") {
-        SelectPathConfig(row);
-    } else if (list == "cboBeam") {
-        if (state_.data.FillingForm == 1) return;
-        if (row >= 0 && row <= 5) ShowPicture("imgSect", row);
-        SelectBeamShape(state_.data, row);
-        ShowSectionInputs();
-    } else if (list == "cboSection") {
-        if (state_.data.FillingForm == 1) return;
-        SelectStandardSection(state_.data, row);
-        ShowSectionInputs();
-    }
+    window_.Get(list).selection = row;
+    using Handler = void (*)(InputPresenter&, int);
+    static const std::unordered_map<std::string_view, Handler> kLists = {
+        {"cboPStype", [](InputPresenter& p, int r) { p.SelectSteelType(r); }},
+        {"cboConfig", [](InputPresenter& p, int r) { p.SelectPathConfig(r); }},
+        {"cboBeam",
+         [](InputPresenter& p, int r) {
+             if (p.state_.data.FillingForm == 1) return;
+             if (r >= 0 && r <= 5) p.ShowPicture("imgSect", r);
+             SelectBeamShape(p.state_.data, r);
+             p.ShowSectionInputs();
+         }},
+        {"cboSection",
+         [](InputPresenter& p, int r) {
+             if (p.state_.data.FillingForm == 1) return;
+             SelectStandardSection(p.state_.data, r);
+             p.ShowSectionInputs();
+         }},
+    };
+    if (const auto handler = kLists.find(list); handler != kLists.end())
+        handler->second(*this, row);
 }
 
 void InputPresenter::SelectSteelType(int row) {
@@ -224,29 +269,26 @@ void InputPresenter::SelectPathConfig(int row) {
 }
 
 void InputPresenter::PressButton(const std::string& button) {
-    ButtonResult result;
-    std::string box;
     if (button == "cmdCalcSP") {
         PressCalcSectionProperties(state_, *this);
         ShowSectionInputs();
         return;
     }
-    if (button == "cmdcalcbeff") {
-        result = PressCalcEffectiveSlabWidth(state_, *this);
-        box = "txtBeff";
-    } else if (button == "cmdcalcloss") {
-        result = PressCalcTotalLosses(state_, *this);
-        box = "txtPSloss";
-    } else if (button == "cmdCalcTrans") {
-        result = PressCalcLossAtTransfer(state_, *this);
-        box = "txtPStrans";
-    } else if (button == "cmdCalcPSF") {
-        result = PressCalcPrestressForce(state_, *this);
-        box = "txtPjack";
-    } else {
-        return;
-    }
-    if (!result.fieldText.empty()) SetBox(box, result.fieldText);
+    // The calculation buttons that show their result in one box.
+    struct Button {
+        ButtonResult (*press)(ProgramState&, Dialogs&);
+        const char* box;
+    };
+    static const std::unordered_map<std::string_view, Button> kButtons = {
+        {"cmdcalcbeff", {PressCalcEffectiveSlabWidth, "txtBeff"}},
+        {"cmdcalcloss", {PressCalcTotalLosses, "txtPSloss"}},
+        {"cmdCalcTrans", {PressCalcLossAtTransfer, "txtPStrans"}},
+        {"cmdCalcPSF", {PressCalcPrestressForce, "txtPjack"}},
+    };
+    const auto found = kButtons.find(button);
+    if (found == kButtons.end()) return;
+    const ButtonResult result = found->second.press(state_, *this);
+    if (!result.fieldText.empty()) SetBox(found->second.box, result.fieldText);
 }
 
 }  // namespace tarnex::ui

@@ -131,7 +131,6 @@ class InputPresenter : public Dialogs {
     void SetNumberOfLocations(const std::string& text);
     void StepLocation(int step);
     void PressButton(const std::string& button);
-    void ClickSetting(const std::string& control, bool checked);
     void ShowLocation();
 
     ProgramState& state_;
