@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -223,6 +224,43 @@ TEST_F(InputFileTest, LoadingSetsCurrentLocationToOneAndKeepsPrevNll) {
     EXPECT_EQ(state.data.locations(3).DM, 3.0e6F);
     EXPECT_EQ(state.data.FillingForm, 0);
     EXPECT_GE(dialogs.refreshes, 1);
+}
+
+TEST_F(InputFileTest, LocationCountLimitIsInclusive) {
+    // Complete files, so that only the count can refuse them: 100000 locations are read,
+    // 100001 are not. The three locations of the design are repeated to the count.
+    const std::vector<std::string> lines =
+        LinesOf(FormatInputFileText(PostTensionedComposite().data));
+    const auto countLine = std::find(lines.begin(), lines.end(), "3,991440");
+    ASSERT_NE(countLine, lines.end());
+    const std::size_t firstLocation = static_cast<std::size_t>(countLine - lines.begin()) + 1;
+    for (const int count : {kMaxLocations, kMaxLocations + 1}) {
+        SCOPED_TRACE(count);
+        std::string text;
+        for (std::size_t line = 0; line + 1 < firstLocation; ++line) text += lines[line] + "\r\n";
+        text += std::to_string(count) + ",991440\r\n";
+        for (int i = 0; i < count; ++i) {
+            const std::size_t start = firstLocation + 8 * static_cast<std::size_t>(i % 3);
+            for (std::size_t line = start; line < start + 8; ++line) text += lines[line] + "\r\n";
+        }
+        for (std::size_t line = firstLocation + 24; line < lines.size(); ++line)
+            text += lines[line] + "\r\n";
+        ProgramState state = StartedUp();
+        state.data.InputFileName = WriteText("many.in", text);
+        ScriptedDialogs dialogs;
+        dialogs.yesNoAnswers = {true, true, true, true};
+        const bool read = ReadInputFile(state, dialogs);
+        if (count == kMaxLocations) {
+            ASSERT_TRUE(read);
+            EXPECT_EQ(state.data.nll, kMaxLocations);
+            EXPECT_EQ(state.data.locations(count).x, 100.0F);  // 100000 = 3 * 33333 + 1
+            EXPECT_EQ(state.data.locations(count - 1).DM, 3.0e6F);
+            EXPECT_EQ(state.data.Tslab, 6.0F);
+        } else {
+            EXPECT_FALSE(read);
+            EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Error reading input file"});
+        }
+    }
 }
 
 TEST_F(InputFileTest, MetricFileAsksTheMetricQuestionAndThenTheOthers) {
