@@ -8,7 +8,7 @@ namespace tarnex {
 /// input boxes, the beep, and the two window calls that the setting handlers make.
 /// The window implements it with Qt, the batch command on stderr, the tests with a script.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     /// A message box with the OK button only. A carriage return (char 13) breaks the line.

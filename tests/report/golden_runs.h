@@ -15,7 +15,8 @@
 
 namespace tarnex::testing {
 
-inline const std::filesystem::path kExamples = std::filesystem::path(TARNEX_SOURCE_DIR) / "examples";
+inline const std::filesystem::path kExamples =
+    std::filesystem::path(TARNEX_SOURCE_DIR) / "examples";
 inline const std::filesystem::path kGolden =
     std::filesystem::path(TARNEX_SOURCE_DIR) / "tests" / "report" / "golden";
 
@@ -42,9 +43,9 @@ struct GoldenRun {
     std::string name;  // the example
     std::string stem;  // NAME or NAME.calc: the report's file name without ".out"
     int exitStatus = -1;
-    std::string errors;              // what it wrote to stderr
-    std::filesystem::path report;    // the report it wrote
-    std::filesystem::path design;    // the design the report was made from
+    std::string errors;            // what it wrote to stderr
+    std::filesystem::path report;  // the report it wrote
+    std::filesystem::path design;  // the design the report was made from
 };
 
 /// Runs tarnex-batch on example `name` in `scratch`; after the calculation buttons (at 70 %
@@ -59,8 +60,8 @@ inline GoldenRun RunExample(const std::string& name, bool calc, const ScratchFol
     std::string command = std::string("\"") + TARNEX_BATCH_EXE + "\" --all";
     if (calc) {
         run.design = scratch.path() / (run.stem + ".in");
-        command += " --calc " + CalcStepsOf(name) + " --rh 70 --save \"" + run.design.string() +
-                   "\"";
+        command +=
+            " --calc " + CalcStepsOf(name) + " --rh 70 --save \"" + run.design.string() + "\"";
     }
     command += " -o \"" + run.report.string() + "\" \"" + (kExamples / (name + ".in")).string() +
                "\" 2>\"" + err.string() + "\"";

@@ -12,7 +12,7 @@ namespace tarnex::testing {
 /// replies are taken in order; when the script runs out, questions get No and input boxes
 /// are cancelled.
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     struct Question {
         std::string text;
         std::string title;
