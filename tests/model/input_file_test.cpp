@@ -174,7 +174,7 @@ TEST_F(InputFileTest, KeywordsAreExactAndCaseSensitiveAndAreaIsReadAsArema) {
 
 TEST_F(InputFileTest, BlanksTabsAndUnquotedKeywordsAreAccepted) {
     const std::string text =
-        " english \r\n\tpretensioning\r\n \"aci\" \r\nnon-composite\r\ntrans\r\n"
+        " english \r\n\tpretensioning \r\n \"aci\" \r\nnon-composite\r\ntrans\r\n"
         " 0.0868 ,\t4000, 4000 ,3833886,3833886\r\n60000,2.9E+07\r\n"
         "1, .5,270000,243000,2.8e7\r\n4\r\n0\r\n18,48,0,0,0,0,0,0\r\n"
         "864,23328,9,9\r\n1 , 433755\r\n180\r\n"
@@ -186,6 +186,7 @@ TEST_F(InputFileTest, BlanksTabsAndUnquotedKeywordsAreAccepted) {
     ScriptedDialogs dialogs;
     ASSERT_TRUE(ReadInputFile(state, dialogs)) << dialogs.messages.size();
     const DesignData& d = state.data;
+    EXPECT_EQ(d.prestressing, Prestressing::Pretensioning);
     EXPECT_EQ(d.designCriteria, DesignCriteria::ACI);
     EXPECT_EQ(d.sectionBasis, SectionBasis::Transformed);
     EXPECT_EQ(d.SectionKeyword, "trans");
