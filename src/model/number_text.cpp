@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <system_error>
 
@@ -101,44 +102,43 @@ SevenDigits SevenSignificantDigits(double magnitude) {
     return seven;
 }
 
-/// Rounds |value| to `decimals` places, half away from zero, judged on the exact binary value.
-/// Returns the unsigned text with at least one digit before the point and the point itself.
-std::string RoundedMagnitude(double magnitude, int decimals) {
-    std::array<char, kFixedBufferSize> buffer{};
-    char* const first = buffer.data();
-    char* const last = buffer.data() + buffer.size();
+/// Writes |value| rounded to `decimals` places, half away from zero on the exact binary value,
+/// into [first, last): at least one digit before the point and the point itself. Returns the
+/// end of the text.
+char* WriteRoundedMagnitude(double magnitude, int decimals, char* first, char* last) {
     // An exact half at `decimals` places is an odd multiple of 2^-(decimals+1) / 5^decimals,
     // so magnitude * 2^(decimals+1) is then a whole number. Any other value rounds the same
     // to nearest as half away from zero, ties being impossible.
     const double scaled = std::ldexp(magnitude, decimals + 1);
+    char* end = nullptr;
     if (scaled != std::floor(scaled)) {
-        const auto result =
-            std::to_chars(first, last, magnitude, std::chars_format::fixed, decimals);
-        std::string s(first, result.ptr);
-        if (decimals == 0) s += '.';
-        return s;
-    }
-    // At most decimals + 1 fraction bits: the expansion with decimals + 1 digits is exact and
-    // its last digit is 0 or 5.
-    const auto result =
-        std::to_chars(first, last, magnitude, std::chars_format::fixed, decimals + 1);
-    std::string exact(first, result.ptr);
-    const bool roundUp = exact.back() == '5';
-    exact.pop_back();
-    if (roundUp) {
-        std::size_t k = exact.size();
-        for (; k > 0; --k) {
-            char& c = exact[k - 1];
-            if (c == '.') continue;
-            if (c != '9') {
-                ++c;
-                break;
+        end = std::to_chars(first, last, magnitude, std::chars_format::fixed, decimals).ptr;
+    } else {
+        // At most decimals + 1 fraction bits: the expansion with decimals + 1 digits is exact
+        // and its last digit is 0 or 5; a 5 is the tie, rounded up.
+        end = std::to_chars(first, last, magnitude, std::chars_format::fixed, decimals + 1).ptr;
+        --end;
+        if (*end == '5') {
+            char* digit = end;
+            for (; digit != first; --digit) {
+                char& c = digit[-1];
+                if (c == '.') continue;
+                if (c != '9') {
+                    ++c;
+                    break;
+                }
+                c = '0';
             }
-            c = '0';
+            if (digit == first) {  // 9.99.. became 0.00..: one more digit in front
+                std::memmove(first + 1, first, static_cast<std::size_t>(end - first));
+                *first = '1';
+                ++end;
+            }
         }
-        if (k == 0) exact.insert(exact.begin(), '1');
+        if (decimals == 0) --end;  // the point, written for the digit dropped
     }
-    return exact;
+    if (decimals == 0) *end++ = '.';
+    return end;
 }
 
 /// A file item without its surrounding blanks and tabs when it is one number and nothing else.
@@ -241,9 +241,13 @@ std::string PlainNumber(double value) {
 
 std::string FormatPattern(double value, int decimals) {
     if (std::isnan(value)) value = 0.0;
-    const bool negative = std::signbit(value) && value != 0.0;
-    const std::string magnitude = RoundedMagnitude(std::fabs(value), decimals);
-    return negative ? "-" + magnitude : magnitude;
+    std::array<char, kFixedBufferSize> buffer;  // not cleared: only the written text is used
+    char* first = buffer.data();
+    if (std::signbit(value) && value != 0.0) *first++ = '-';
+    // Room for the carry digit of a rounding up and for the point.
+    char* const end =
+        WriteRoundedMagnitude(std::fabs(value), decimals, first, buffer.data() + buffer.size() - 2);
+    return {buffer.data(), end};
 }
 
 std::optional<float> ParseFileReal(std::string_view item) {
