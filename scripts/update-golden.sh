@@ -1,22 +1,55 @@
 #!/usr/bin/env bash
-# Regenerates the expected reports tests/report/golden/*.out from examples/*.in with a built
-# tarnex-batch (all four output options). Builds nothing.
-# Usage: scripts/update-golden.sh [path/to/tarnex-batch]   (default build/dev/tarnex-batch)
+# Regenerates the expected reports tests/report/golden/ from examples/*.in with tarnex-batch (all
+# four output options): NAME.out from the design as loaded, NAME.calc.out after the calculation
+# buttons (section, beff for a composite design, losses, transfer, pjack) at 70 % relative
+# humidity. Then vets every expected report against the independent computation of its figures
+# (tests/report/golden_vet.cpp). Builds tarnex-batch and the vetting program in BUILD first.
+# Usage: scripts/update-golden.sh [BUILD]   (default build/dev, configured)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-batch="${1:-build/dev/tarnex-batch}"
-if [[ ! -x "$batch" ]]; then
-    echo "tarnex-batch not found at $batch" >&2
+build="${1:-build/dev}"
+if [[ ! -f "$build/CMakeCache.txt" ]]; then
+    echo "no configured build in $build" >&2
     exit 1
 fi
-mkdir -p tests/report/golden
-rm -f tests/report/golden/*.out
+cmake --build "$build" -j2 --target tarnex-batch report_golden_vet
+batch="$build/tarnex-batch"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+# Keeps an expected report whose only change is the date of the run.
+keep_or_replace() {
+    local new="$work/$1" old="tests/report/golden/$1"
+    if [[ -f "$old" ]] && cmp -s <(sed '/^     (Version /d' "$new") <(sed '/^     (Version /d' "$old")
+    then
+        cp "$old" "$work/kept-$1"
+    else
+        cp "$new" "$work/kept-$1"
+    fi
+}
 for input in examples/*.in; do
     name="$(basename "$input" .in)"
+    steps=section,beff,losses,transfer,pjack
+    grep -q '"non-composite"' "$input" && steps=section,losses,transfer,pjack
     # The report heading names the output file without its folder.
-    "$batch" --all -o "tests/report/golden/$name.out" "$input" 2>/dev/null || {
+    "$batch" --all -o "$work/$name.out" "$input" 2>/dev/null || {
         echo "tarnex-batch failed on $input" >&2
         exit 1
     }
-    echo "wrote tests/report/golden/$name.out"
+    "$batch" --calc "$steps" --rh 70 --all -o "$work/$name.calc.out" "$input" \
+        2>/dev/null || {
+        echo "tarnex-batch failed on $input after --calc $steps" >&2
+        exit 1
+    }
+    keep_or_replace "$name.out"
+    keep_or_replace "$name.calc.out"
 done
+mkdir -p tests/report/golden
+rm -f tests/report/golden/*.out
+for kept in "$work"/kept-*.out; do
+    cp "$kept" "tests/report/golden/${kept#"$work"/kept-}"
+done
+echo "wrote $(ls "$work"/kept-*.out | wc -l) expected reports into tests/report/golden"
+"$build/tests/report_golden_vet" --gtest_brief=1 || {
+    echo "the expected reports disagree with the independent computation of their figures" >&2
+    exit 1
+}

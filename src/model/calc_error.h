@@ -11,7 +11,7 @@ namespace tarnex {
 /// that is not finite. Its text names the cause, e.g. "the beam area is 0"; the caller
 /// reports it ("Cannot calculate: " + cause for a button, "Error in calculations" for a report).
 class CalcError : public std::runtime_error {
-public:
+  public:
     explicit CalcError(const std::string& cause) : std::runtime_error(cause) {}
 };
 

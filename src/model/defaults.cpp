@@ -10,7 +10,7 @@ namespace tarnex {
 
 std::optional<float> ConcreteModulus(float unitWeight, float strength) {
     const double w = 1728.0 * static_cast<double>(unitWeight);
-    const double f = static_cast<double>(strength);
+    const auto f = static_cast<double>(strength);
     if (w < 0.0 || f < 0.0) return std::nullopt;
     return StorableFloat(33.0 * std::pow(w, 1.5) * std::sqrt(f));
 }
@@ -140,7 +140,7 @@ void ApplyAllowableDefaults(ProgramState& state) {
     }
     const bool post = data.prestressing == Prestressing::PostTensioning;
     const bool aci = data.designCriteria == DesignCriteria::ACI;
-    const double psus = static_cast<double>(data.PSus);
+    const auto psus = static_cast<double>(data.PSus);
 
     // Allowable concrete stresses at transfer and at service.
     const AllowableStresses transfer =
@@ -151,8 +151,7 @@ void ApplyAllowableDefaults(ProgramState& state) {
     data.ACS2 = service.compression;
     data.ATS2 = service.tension.value_or(0.0F);
 
-    // Initial steel stress and lump-sum losses by steel type; these defaults differ from the
-    // ones a choice of strand type gives (PSi 0.75 fpu and the two post-tensioned losses).
+    const auto psus = static_cast<double>(data.PSus);
     if (post) {
         data.PSi = static_cast<float>(0.75 * psus);
     } else if (aci) {

@@ -20,8 +20,15 @@ struct LoadLocation {
 };
 
 /// The seven load cases in their fixed order.
-enum class LoadCase { BeamDead, NonCompositeDead, CompositeDead, LivePlusImpact, Prestress,
-                      SecondaryPrestress, Miscellaneous };
+enum class LoadCase {
+    BeamDead,
+    NonCompositeDead,
+    CompositeDead,
+    LivePlusImpact,
+    Prestress,
+    SecondaryPrestress,
+    Miscellaneous
+};
 inline constexpr int kLoadCaseCount = 7;
 
 /// The four values of one load case of a location.
@@ -40,20 +47,27 @@ template <typename Location>
 auto ValuesOf(Location& loc, LoadCase loadCase)
     -> LoadCaseValues<std::remove_reference_t<decltype((loc.x))>> {
     switch (loadCase) {
-        case LoadCase::BeamDead: return {&loc.DP, &loc.DV, &loc.DM, &loc.DF};
-        case LoadCase::NonCompositeDead: return {&loc.CDP, &loc.CDV, &loc.CDM, &loc.CDF};
-        case LoadCase::CompositeDead: return {&loc.ADP, &loc.ADV, &loc.ADM, &loc.ADF};
-        case LoadCase::LivePlusImpact: return {&loc.LP, &loc.LV, &loc.LM, &loc.LF};
-        case LoadCase::Prestress: return {&loc.PSP, &loc.PSV, &loc.PSM, &loc.PSF};
-        case LoadCase::SecondaryPrestress: return {&loc.PS2P, &loc.PS2V, &loc.PS2M, &loc.PS2F};
-        case LoadCase::Miscellaneous: return {&loc.MP, &loc.MV, &loc.MM, &loc.MF};
+        case LoadCase::BeamDead:
+            return {&loc.DP, &loc.DV, &loc.DM, &loc.DF};
+        case LoadCase::NonCompositeDead:
+            return {&loc.CDP, &loc.CDV, &loc.CDM, &loc.CDF};
+        case LoadCase::CompositeDead:
+            return {&loc.ADP, &loc.ADV, &loc.ADM, &loc.ADF};
+        case LoadCase::LivePlusImpact:
+            return {&loc.LP, &loc.LV, &loc.LM, &loc.LF};
+        case LoadCase::Prestress:
+            return {&loc.PSP, &loc.PSV, &loc.PSM, &loc.PSF};
+        case LoadCase::SecondaryPrestress:
+            return {&loc.PS2P, &loc.PS2V, &loc.PS2M, &loc.PS2F};
+        case LoadCase::Miscellaneous:
+            return {&loc.MP, &loc.MV, &loc.MM, &loc.MF};
     }
     return {&loc.DP, &loc.DV, &loc.DM, &loc.DF};
 }
 
 inline constexpr LoadCase kLoadCases[kLoadCaseCount] = {
-    LoadCase::BeamDead,       LoadCase::NonCompositeDead,   LoadCase::CompositeDead,
-    LoadCase::LivePlusImpact, LoadCase::Prestress,          LoadCase::SecondaryPrestress,
+    LoadCase::BeamDead,       LoadCase::NonCompositeDead, LoadCase::CompositeDead,
+    LoadCase::LivePlusImpact, LoadCase::Prestress,        LoadCase::SecondaryPrestress,
     LoadCase::Miscellaneous};
 
 }  // namespace tarnex

@@ -1,13 +1,13 @@
 #include "model/number_text.h"
 
 #include <array>
-#include <bit>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
-#include <cstdint>
-#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <system_error>
 
 namespace tarnex {
 namespace {
@@ -67,213 +67,78 @@ std::string StripTrailingZeros(std::string s) {
     return s;
 }
 
-// Exact decimal rounding in integer arithmetic. A finite double is m * 2^e exactly, so
-// |value| * 10^k = m * 5^k * 2^(e + k) is a ratio of integers that fit 128 bits for the
-// magnitudes a design has; its rounding is then decided exactly, without the decimal expansion
-// of the C library. Values out of that range take the C library path.
-__extension__ typedef unsigned __int128 Wide;
+// Exact decimal rounding through std::to_chars, which rounds the exact binary value to the
+// nearest decimal of the asked precision, ties to even, as printf does in the C locale. The
+// report's half away from zero differs from that only at an exact tie, which a short check
+// finds (RoundedMagnitude).
 
-constexpr int kMaxPow5 = 27;  // 5^27 < 2^63
+/// Enough for the fixed form of the largest double with the decimals a pattern asks for.
+constexpr std::size_t kFixedBufferSize = 400;
 
-/// 5^0 .. 5^27.
-constexpr std::array<std::uint64_t, kMaxPow5 + 1> kPow5 = [] {
-    std::array<std::uint64_t, kMaxPow5 + 1> powers{};
-    powers[0] = 1;
-    for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 5;
-    return powers;
-}();
+/// Seven significant digits of a finite positive value, nearest with ties to even on the exact
+/// value: the digit text "d.dddddd" (trailing zeros dropped, the point too when nothing
+/// follows) and the decimal exponent.
+struct SevenDigits {
+    std::array<char, 7> digits{};
+    int last = 0;  // index of the last significant digit
+    int exponent = 0;
+};
 
-int BitLength(Wide x) {
-    const auto high = static_cast<std::uint64_t>(x >> 64);
-    if (high != 0) return 128 - __builtin_clzll(high);
-    const auto low = static_cast<std::uint64_t>(x);
-    return low == 0 ? 0 : 64 - __builtin_clzll(low);
+SevenDigits SevenSignificantDigits(double magnitude) {
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                      std::chars_format::scientific, 6);
+    // "d.dddddde+XX": seven digits, then the exponent.
+    SevenDigits seven;
+    seven.digits[0] = buffer[0];
+    for (std::size_t i = 1; i < seven.digits.size(); ++i) seven.digits[i] = buffer[i + 1];
+    const char* exponentAt = buffer.data() + 9;  // after "d.dddddde"
+    if (*exponentAt == '+') ++exponentAt;
+    std::from_chars(exponentAt, result.ptr, seven.exponent);
+    seven.last = 6;
+    while (seven.last > 0 && seven.digits[static_cast<std::size_t>(seven.last)] == '0') {
+        --seven.last;
+    }
+    return seven;
 }
 
-/// A finite positive double as odd significand and binary exponent: value = m * 2^e.
-void Decompose(double magnitude, std::uint64_t& m, int& e) {
-    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
-    const auto biased = static_cast<int>((bits >> 52) & 0x7FF);
-    const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
-    if (biased == 0) {  // subnormal
-        m = fraction;
-        e = -1074;
-    } else {
-        m = fraction | (std::uint64_t{1} << 52);
-        e = biased - 1075;
-    }
-    const int zeros = __builtin_ctzll(m);
-    m >>= zeros;
-    e += zeros;
-}
-
-/// Writes the decimal digits of n right-aligned ending before `end`; returns the first digit.
-char* WriteDigits(Wide n, char* end) {
-    char* p = end;
-    if (static_cast<std::uint64_t>(n >> 64) == 0) {
-        auto small = static_cast<std::uint64_t>(n);
-        do {
-            *--p = static_cast<char>('0' + small % 10);
-            small /= 10;
-        } while (small != 0);
-        return p;
-    }
-    do {
-        *--p = static_cast<char>('0' + static_cast<int>(n % 10));
-        n /= 10;
-    } while (n != 0);
-    return p;
-}
-
-/// |value| * 10^decimals rounded half away from zero on the exact value, or false when the
-/// product does not fit the integer arithmetic.
-bool ScaledHalfAwayFromZero(double magnitude, int decimals, Wide& result) {
-    if (decimals < 0 || decimals > kMaxPow5) return false;
-    if (magnitude == 0) {
-        result = 0;
-        return true;
-    }
-    std::uint64_t m = 0;
-    int e = 0;
-    Decompose(magnitude, m, e);
-    const Wide p = static_cast<Wide>(m) * kPow5[static_cast<std::size_t>(decimals)];  // below 2^116
-    const int shift = e + decimals;
-    if (shift >= 0) {
-        if (BitLength(p) + shift > 126) return false;
-        result = p << shift;
-        return true;
-    }
-    const int s = -shift;
-    if (s >= 127) {  // p < 2^116: the product is below one half
-        result = 0;
-        return true;
-    }
-    const Wide half = static_cast<Wide>(1) << (s - 1);
-    const Wide remainder = p & ((half << 1) - 1);
-    result = (p >> s) + (remainder >= half ? 1 : 0);
-    return true;
-}
-
-/// The seven significant digits of a finite positive value as "%.6e" gives them (nearest,
-/// ties to even, on the exact value): 1000000 <= digits < 10000000, value ~ digits *
-/// 10^(exponent - 6). False when the value is out of the range of the integer arithmetic.
-bool SevenSignificantDigits(double magnitude, std::uint32_t& digits, int& exponent) {
-    std::uint64_t m = 0;
-    int e = 0;
-    Decompose(magnitude, m, e);
-    int x = static_cast<int>(std::floor(std::log10(magnitude)));
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        const int k = 6 - x;  // value * 10^k has seven digits before the point
-        if (k > kMaxPow5 || -k > kMaxPow5) return false;
-        Wide num = m;
-        Wide den = 1;
-        if (k >= 0) {
-            num *= kPow5[static_cast<std::size_t>(k)];
-        } else {
-            den = kPow5[static_cast<std::size_t>(-k)];
-        }
-        const int twos = e + k;
-        if (twos >= 0) {
-            if (BitLength(num) + twos > 126) return false;
-            num <<= twos;
-        } else {
-            if (BitLength(den) - twos > 126) return false;
-            den <<= -twos;
-        }
-        Wide q = 0;
-        Wide r = 0;
-        if (static_cast<std::uint64_t>(num >> 64) == 0) {
-            const auto n64 = static_cast<std::uint64_t>(num);
-            const auto d64 = static_cast<std::uint64_t>(den);  // den <= num or q is 0
-            if (static_cast<std::uint64_t>(den >> 64) != 0) {
-                q = 0;
-                r = num;
-            } else {
-                q = n64 / d64;
-                r = n64 % d64;
-            }
-        } else {
-            q = num / den;
-            r = num % den;
-        }
-        if (q < 1000000) {
-            --x;
-            continue;
-        }
-        if (q >= 10000000) {
-            ++x;
-            continue;
-        }
-        const Wide twice = r << 1;
-        if (twice > den || (twice == den && (q & 1) != 0)) ++q;
-        if (q == 10000000) {
-            q = 1000000;
-            ++x;
-        }
-        digits = static_cast<std::uint32_t>(q);
-        exponent = x;
-        return true;
-    }
-    return false;
-}
-
-/// ShortestForm of a finite nonzero value through the C library.
-std::string ShortestFormByLibrary(double value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.6e", value);
-    const std::string e(buffer);
-    const std::size_t ePos = e.find('e');
-    const int exponent = std::atoi(e.c_str() + ePos + 1);
-    if (exponent >= 7 || exponent <= -5) {
-        std::string mantissa = StripTrailingZeros(e.substr(0, ePos));
-        char expText[16];
-        std::snprintf(expText, sizeof expText, "E%c%02d", exponent < 0 ? '-' : '+',
-                      std::abs(exponent));
-        return mantissa + expText;
-    }
-    std::snprintf(buffer, sizeof buffer, "%.*f", 6 - exponent, value);
-    std::string fixed = StripTrailingZeros(buffer);
-    if (fixed == "-0") fixed = "0";
-    return fixed;
-}
-
-/// Rounds |value| to `decimals` places, half away from zero, judged on the exact binary value.
-/// Returns the unsigned text with at least one digit before the point and the point itself.
-std::string RoundedMagnitude(double magnitude, int decimals) {
-    char buffer[400];
+/// Writes |value| rounded to `decimals` places, half away from zero on the exact binary value,
+/// into [first, last): at least one digit before the point and the point itself. Returns the
+/// end of the text.
+char* WriteRoundedMagnitude(double magnitude, int decimals, char* first, char* last) {
     // An exact half at `decimals` places is an odd multiple of 2^-(decimals+1) / 5^decimals,
-    // so magnitude * 2^(decimals+1) is then a whole number. Any other value is rounded
-    // correctly by the C library (which rounds on the exact value), ties being impossible.
+    // so magnitude * 2^(decimals+1) is then a whole number. Any other value rounds the same
+    // to nearest as half away from zero, ties being impossible.
     const double scaled = std::ldexp(magnitude, decimals + 1);
-    std::string s;
+    char* end = nullptr;
     if (scaled != std::floor(scaled)) {
-        std::snprintf(buffer, sizeof buffer, "%.*f", decimals, magnitude);
-        s = buffer;
+        end = std::to_chars(first, last, magnitude, std::chars_format::fixed, decimals).ptr;
     } else {
-        // At most decimals + 1 fraction bits: the expansion with decimals + 1 digits is exact.
-        std::snprintf(buffer, sizeof buffer, "%.*f", decimals + 1, magnitude);
-        std::string exact(buffer);
-        const bool roundUp = exact.back() >= '5';
-        exact.pop_back();
-        if (decimals == 0) exact.pop_back();  // the point
-        if (roundUp) {
-            int k = static_cast<int>(exact.size()) - 1;
-            for (; k >= 0; --k) {
-                char& c = exact[static_cast<std::size_t>(k)];
+        // At most decimals + 1 fraction bits: the expansion with decimals + 1 digits is exact
+        // and its last digit is 0 or 5; a 5 is the tie, rounded up.
+        end = std::to_chars(first, last, magnitude, std::chars_format::fixed, decimals + 1).ptr;
+        --end;
+        if (*end == '5') {
+            char* digit = end;
+            for (; digit != first; --digit) {
+                char& c = digit[-1];
                 if (c == '.') continue;
-                if (c == '9') {
-                    c = '0';
-                } else {
+                if (c != '9') {
                     ++c;
                     break;
                 }
+                c = '0';
             }
-            if (k < 0) exact.insert(exact.begin(), '1');
+            if (digit == first) {  // 9.99.. became 0.00..: one more digit in front
+                std::memmove(first + 1, first, static_cast<std::size_t>(end - first));
+                *first = '1';
+                ++end;
+            }
         }
-        s = exact;
+        if (decimals == 0) --end;  // the point, written for the digit dropped
     }
-    if (decimals == 0) s += '.';
-    return s;
+    if (decimals == 0) *end++ = '.';
+    return end;
 }
 
 /// A file item without its surrounding blanks and tabs when it is one number and nothing else.
@@ -310,46 +175,33 @@ std::string ShortestForm(double value) {
         if (std::isinf(value)) return value > 0 ? "1E+99" : "-1E+99";
         return "0";
     }
-    std::uint32_t digits = 0;
-    int exponent = 0;
-    if (!SevenSignificantDigits(std::fabs(value), digits, exponent)) {
-        return ShortestFormByLibrary(value);
-    }
-    char digitText[8];
-    WriteDigits(digits, digitText + 7);
-    int last = 6;  // the last significant digit, trailing zeros dropped
-    while (last > 0 && digitText[last] == '0') --last;
-
-    char buffer[32];
-    char* p = buffer;
-    if (value < 0) *p++ = '-';
+    const SevenDigits seven = SevenSignificantDigits(std::fabs(value));
+    const auto digit = [&](int i) { return seven.digits[static_cast<std::size_t>(i)]; };
+    const int exponent = seven.exponent;
+    std::string s;
+    if (value < 0) s += '-';
     if (exponent >= 7 || exponent <= -5) {
-        *p++ = digitText[0];
-        if (last > 0) {
-            *p++ = '.';
-            for (int i = 1; i <= last; ++i) *p++ = digitText[i];
+        s += digit(0);
+        if (seven.last > 0) {
+            s += '.';
+            for (int i = 1; i <= seven.last; ++i) s += digit(i);
         }
-        *p++ = 'E';
-        *p++ = exponent < 0 ? '-' : '+';
+        s += exponent < 0 ? "E-" : "E+";
         const int magnitude = std::abs(exponent);
-        if (magnitude < 10) *p++ = '0';
-        char exponentText[8];
-        char* const end = exponentText + sizeof exponentText;
-        const char* first = WriteDigits(static_cast<Wide>(magnitude), end);
-        while (first != end) *p++ = *first++;
+        if (magnitude < 10) s += '0';
+        s += std::to_string(magnitude);
     } else if (exponent >= 0) {
-        for (int i = 0; i <= exponent; ++i) *p++ = digitText[i];
-        if (last > exponent) {
-            *p++ = '.';
-            for (int i = exponent + 1; i <= last; ++i) *p++ = digitText[i];
+        for (int i = 0; i <= exponent; ++i) s += digit(i);
+        if (seven.last > exponent) {
+            s += '.';
+            for (int i = exponent + 1; i <= seven.last; ++i) s += digit(i);
         }
     } else {
-        *p++ = '0';
-        *p++ = '.';
-        for (int i = exponent + 1; i < 0; ++i) *p++ = '0';
-        for (int i = 0; i <= last; ++i) *p++ = digitText[i];
+        s += "0.";
+        s.append(static_cast<std::size_t>(-exponent - 1), '0');
+        for (int i = 0; i <= seven.last; ++i) s += digit(i);
     }
-    return std::string(buffer, p);
+    return s;
 }
 
 std::string ShowNumber(double value) {
@@ -395,26 +247,13 @@ std::string PlainNumber(double value) {
 
 std::string FormatPattern(double value, int decimals) {
     if (std::isnan(value)) value = 0.0;
-    const bool negative = std::signbit(value) && value != 0.0;
-    Wide scaled = 0;
-    if (!ScaledHalfAwayFromZero(std::fabs(value), decimals, scaled)) {
-        const std::string magnitude = RoundedMagnitude(std::fabs(value), decimals);
-        return negative ? "-" + magnitude : magnitude;
-    }
-    // The digits of the scaled value with the point `decimals` places from the right and at
-    // least one digit before it.
-    char digitText[64];
-    char* const end = digitText + sizeof digitText;
-    char* first = WriteDigits(scaled, end);
-    while (end - first < decimals + 1) *--first = '0';
-    char buffer[80];
-    char* p = buffer;
-    if (negative) *p++ = '-';
-    const char* pointAt = end - decimals;
-    while (first != pointAt) *p++ = *first++;
-    *p++ = '.';
-    while (first != end) *p++ = *first++;
-    return std::string(buffer, p);
+    std::array<char, kFixedBufferSize> buffer;  // not cleared: only the written text is used
+    char* first = buffer.data();
+    if (std::signbit(value) && value != 0.0) *first++ = '-';
+    // Room for the carry digit of a rounding up and for the point.
+    char* const end =
+        WriteRoundedMagnitude(std::fabs(value), decimals, first, buffer.data() + buffer.size() - 2);
+    return {buffer.data(), end};
 }
 
 std::optional<float> ParseFileReal(std::string_view item) {
@@ -443,9 +282,13 @@ std::optional<int> ParseFileInteger(std::string_view item) {
 
 double RoundToSignificant(double value, int digits) {
     if (!std::isfinite(value)) return value;
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
-    return std::strtod(buffer, nullptr);
+    std::array<char, kFixedBufferSize> buffer{};
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                       std::chars_format::general, digits);
+    double rounded = value;
+    const auto read = std::from_chars(buffer.data(), written.ptr, rounded);
+    // The largest doubles can round up beyond the range: they keep their value.
+    return read.ec == std::errc{} ? rounded : value;
 }
 
 }  // namespace tarnex

@@ -11,7 +11,7 @@ namespace tarnex {
 /// An index outside the range throws std::out_of_range; it is never undefined behaviour.
 template <typename T>
 class OneBasedArray {
-public:
+  public:
     OneBasedArray() = default;
     explicit OneBasedArray(int count) { Recreate(count); }
 
@@ -38,7 +38,7 @@ public:
 
     bool operator==(const OneBasedArray&) const = default;
 
-private:
+  private:
     std::size_t Offset(int i) const {
         if (i < 1 || i > size()) {
             throw std::out_of_range("location index " + std::to_string(i) + " outside 1.." +

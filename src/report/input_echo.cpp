@@ -1,5 +1,6 @@
 #include "report/input_echo.h"
 
+#include <array>
 #include <string>
 
 #include "model/calc_error.h"
@@ -174,7 +175,7 @@ void WriteLoadRow(ReportFile& report, const char* label, ConstLoadValues values,
                      .Pattern(*values.F, 3, "a load factor"));
 }
 
-constexpr const char* kCaseLabels[kLoadCaseCount] = {
+constexpr std::array<const char*, kLoadCaseCount> kCaseLabels = {
     "BEAM DEAD           ", "NON-COMP DEAD       ", "COMPOSITE DEAD      ", "LIVE PLUS IMPACT    ",
     "PRESTRESS           ", "SECONDARY PRESTRESS ", "MISCELLANEOUS       "};
 

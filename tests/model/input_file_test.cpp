@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -174,7 +175,7 @@ TEST_F(InputFileTest, KeywordsAreExactAndCaseSensitiveAndAreaIsReadAsArema) {
 
 TEST_F(InputFileTest, BlanksTabsAndUnquotedKeywordsAreAccepted) {
     const std::string text =
-        " english \r\n\tpretensioning\r\n \"aci\" \r\nnon-composite\r\ntrans\r\n"
+        " english \r\n\tpretensioning \r\n \"aci\" \r\nnon-composite\r\ntrans\r\n"
         " 0.0868 ,\t4000, 4000 ,3833886,3833886\r\n60000,2.9E+07\r\n"
         "1, .5,270000,243000,2.8e7\r\n4\r\n0\r\n18,48,0,0,0,0,0,0\r\n"
         "864,23328,9,9\r\n1 , 433755\r\n180\r\n"
@@ -186,6 +187,7 @@ TEST_F(InputFileTest, BlanksTabsAndUnquotedKeywordsAreAccepted) {
     ScriptedDialogs dialogs;
     ASSERT_TRUE(ReadInputFile(state, dialogs)) << dialogs.messages.size();
     const DesignData& d = state.data;
+    EXPECT_EQ(d.prestressing, Prestressing::Pretensioning);
     EXPECT_EQ(d.designCriteria, DesignCriteria::ACI);
     EXPECT_EQ(d.sectionBasis, SectionBasis::Transformed);
     EXPECT_EQ(d.SectionKeyword, "trans");
@@ -224,6 +226,43 @@ TEST_F(InputFileTest, LoadingSetsCurrentLocationToOneAndKeepsPrevNll) {
     EXPECT_EQ(state.data.locations(3).DM, 3.0e6F);
     EXPECT_EQ(state.data.FillingForm, 0);
     EXPECT_GE(dialogs.refreshes, 1);
+}
+
+TEST_F(InputFileTest, LocationCountLimitIsInclusive) {
+    // Complete files, so that only the count can refuse them: 100000 locations are read,
+    // 100001 are not. The three locations of the design are repeated to the count.
+    const std::vector<std::string> lines =
+        LinesOf(FormatInputFileText(PostTensionedComposite().data));
+    const auto countLine = std::find(lines.begin(), lines.end(), "3,991440");
+    ASSERT_NE(countLine, lines.end());
+    const std::size_t firstLocation = static_cast<std::size_t>(countLine - lines.begin()) + 1;
+    for (const int count : {kMaxLocations, kMaxLocations + 1}) {
+        SCOPED_TRACE(count);
+        std::string text;
+        for (std::size_t line = 0; line + 1 < firstLocation; ++line) text += lines[line] + "\r\n";
+        text += std::to_string(count) + ",991440\r\n";
+        for (int i = 0; i < count; ++i) {
+            const std::size_t start = firstLocation + 8 * static_cast<std::size_t>(i % 3);
+            for (std::size_t line = start; line < start + 8; ++line) text += lines[line] + "\r\n";
+        }
+        for (std::size_t line = firstLocation + 24; line < lines.size(); ++line)
+            text += lines[line] + "\r\n";
+        ProgramState state = StartedUp();
+        state.data.InputFileName = WriteText("many.in", text);
+        ScriptedDialogs dialogs;
+        dialogs.yesNoAnswers = {true, true, true, true};
+        const bool read = ReadInputFile(state, dialogs);
+        if (count == kMaxLocations) {
+            ASSERT_TRUE(read);
+            EXPECT_EQ(state.data.nll, kMaxLocations);
+            EXPECT_EQ(state.data.locations(count).x, 100.0F);  // 100000 = 3 * 33333 + 1
+            EXPECT_EQ(state.data.locations(count - 1).DM, 3.0e6F);
+            EXPECT_EQ(state.data.Tslab, 6.0F);
+        } else {
+            EXPECT_FALSE(read);
+            EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Error reading input file"});
+        }
+    }
 }
 
 TEST_F(InputFileTest, MetricFileAsksTheMetricQuestionAndThenTheOthers) {

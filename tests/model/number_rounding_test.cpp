@@ -1,4 +1,4 @@
-// The report number forms round in integer arithmetic. These tests compare them with slow,
+// The report number forms round on the exact binary value. These tests compare them with slow,
 // plainly exact references built on the C library's full decimal expansion, over random
 // values of every magnitude a design has, stored floats, exact halves and ties, and the
 // boundaries of a power of ten.

@@ -152,8 +152,9 @@ TEST(ShearCapacity, CompositeCentroidStress) {
 }
 
 TEST(ShearCapacity, NegativeMoment) {
-    // Mu = -300 kip-ft: d = Ypath 30 raised to 0.8 * 40 = 32; top fiber stresses; Mcr over
-    // Ytop + Ybot - GCompYbot = 20 (not GCompYtop 30): 12.18e6; Vi = 10000 - 20000,
+    // Mu = -300 kip-ft: d = Ypath 30 raised to 0.8 * 40 = 32; top fiber stresses, the dead
+    // load one the sum of the beam, non-composite and composite dead loads (-150 - 100 - 50);
+    // Mcr over Ytop + Ybot - GCompYbot = 20 (not GCompYtop 30): 12.18e6; Vi = 10000 - 20000,
     // Mmax = -2.4e6: Vci = 0.6 sqrt f'c * 256 + 20000 + 50758 = 81619 < Vcw = 124449,
     // phiVc = 73.5 k.
     ProgramState state = Girder({-10000});
@@ -161,6 +162,9 @@ TEST(ShearCapacity, NegativeMoment) {
     d.locations(1).DM = -1.2e6F;
     d.locations(1).LM = -2.4e6F;
     d.Ypath(1) = 30;
+    d.StopD(1) = -150;
+    d.StopCD(1) = -100;
+    d.StopAD(1) = -50;
     d.SbotD(1) = 0;
     d.SbotPS(1) = 0;
     EXPECT_EQ(Rows(state), std::vector<std::string>{Row(" 120 ", "10.0", "73.5", "0.007")});
