@@ -151,7 +151,6 @@ void ApplyAllowableDefaults(ProgramState& state) {
     data.ACS2 = service.compression;
     data.ATS2 = service.tension.value_or(0.0F);
 
-    const auto psus = static_cast<double>(data.PSus);
     if (post) {
         data.PSi = static_cast<float>(0.75 * psus);
     } else if (aci) {

@@ -260,7 +260,9 @@ TEST_F(InputFileTest, LocationCountLimitIsInclusive) {
             EXPECT_EQ(state.data.Tslab, 6.0F);
         } else {
             EXPECT_FALSE(read);
-            EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Error reading input file"});
+            EXPECT_EQ(dialogs.messages,
+                      std::vector<std::string>{"Error reading input file\rline 15: the number of "
+                                               "load locations 100001 is outside 1 to 100000"});
         }
     }
 }
