@@ -19,7 +19,7 @@ namespace {
 
 /// `root` times the square root of a strength; nothing for a negative strength.
 std::optional<float> RootAllowable(double root, float strength) {
-    const double f = static_cast<double>(strength);
+    const auto f = static_cast<double>(strength);
     if (f < 0.0) return std::nullopt;
     return StorableFloat(root * std::sqrt(f));
 }
@@ -35,7 +35,7 @@ AllowableStresses InitialAllowables(DesignCriteria criteria, Prestressing prestr
 
 AllowableStresses FinalAllowables(DesignCriteria criteria, float CS28) {
     const double share = criteria == DesignCriteria::ACI ? 0.45 : 0.4;
-    const float compression = static_cast<float>(share * static_cast<double>(CS28));
+    const auto compression = static_cast<float>(share * static_cast<double>(CS28));
     if (criteria == DesignCriteria::AREMA) return {compression, 0.0F};
     return {compression, RootAllowable(6.0, CS28)};
 }
@@ -151,6 +151,9 @@ void ApplyAllowableDefaults(ProgramState& state) {
     data.ACS2 = service.compression;
     data.ATS2 = service.tension.value_or(0.0F);
 
+    // Initial steel stress by steel type. Post-tensioning and pretensioned low-relaxation
+    // strand share 0.75 fpu; the branches follow the table of the criteria.
+    // NOLINTNEXTLINE(bugprone-branch-clone)
     if (post) {
         data.PSi = static_cast<float>(0.75 * psus);
     } else if (aci) {

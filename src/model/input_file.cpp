@@ -48,8 +48,8 @@ struct FileField {
         : getInteger([i](const DesignData& d) { return d.*i; }),
           setInteger([i](DesignData& d, int value) { d.*i = value; }) {}
     template <typename List>
-        requires std::is_enum_v<List>
-    FileField(List DesignData::*e)  // NOLINT(google-explicit-constructor)
+    requires std::is_enum_v<List> FileField(
+        List DesignData::*e)  // NOLINT(google-explicit-constructor)
         : getInteger([e](const DesignData& d) { return static_cast<int>(d.*e); }),
           setInteger([e](DesignData& d, int value) { d.*e = static_cast<List>(value); }) {}
     float DesignData::*real = nullptr;

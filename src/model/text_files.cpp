@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <filesystem>
 #include <random>
@@ -184,15 +185,15 @@ std::string ReadTextFile(const std::string& path) {
     if (!S_ISREG(st.st_mode)) throw FileError(NotRegularCause(st.st_mode, path));
     std::string text;
     text.reserve(static_cast<std::size_t>(st.st_size));
-    char buffer[1 << 16];
+    std::array<char, std::size_t{1} << 16> buffer{};
     while (true) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        const ssize_t n = ::read(fd.get(), buffer.data(), buffer.size());
         if (n == 0) break;
         if (n < 0) {
             if (errno == EINTR) continue;
             Fail(errno, path);
         }
-        text.append(buffer, static_cast<std::size_t>(n));
+        text.append(buffer.data(), static_cast<std::size_t>(n));
     }
     return text;
 }

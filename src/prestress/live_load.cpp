@@ -1,5 +1,6 @@
 #include "prestress/live_load.h"
 
+#include <array>
 #include <cctype>
 #include <string>
 
@@ -75,8 +76,8 @@ AxleTrain TrainOf(const LiveLoad& live) {
         }
         case LiveLoadKind::Cooper: {
             const double kip = kLbPerKip * live.value / kCooperReference;
-            const double loads[] = {40, 80, 80, 80, 80, 52, 52, 52, 52};
-            const double gaps[] = {8, 5, 5, 5, 9, 5, 6, 5};
+            const std::array<double, 9> loads = {40, 80, 80, 80, 80, 52, 52, 52, 52};
+            const std::array<double, 8> gaps = {8, 5, 5, 5, 9, 5, 6, 5};
             double offset = 0;
             for (int engine = 0; engine < 2; ++engine) {
                 if (engine == 1) offset += 8 * foot;

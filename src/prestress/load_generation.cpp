@@ -1,6 +1,7 @@
 #include "prestress/load_generation.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "model/calc_error.h"
@@ -253,11 +254,11 @@ int GenerateLoads(DesignData& d, const LoadGenerationOptions& options) {
             ++outside;
             continue;
         }
-        const std::pair<LoadCase, MomentAndShear> rows[] = {
-            {LoadCase::BeamDead, UniformDeadAt(w.beam, L, x)},
-            {LoadCase::NonCompositeDead, UniformDeadAt(w.nonComposite, L, x)},
-            {LoadCase::CompositeDead, UniformDeadAt(w.composite, L, x)},
-            {LoadCase::LivePlusImpact, LiveAt(options, d, x)}};
+        const std::array<std::pair<LoadCase, MomentAndShear>, 4> rows = {
+            {{LoadCase::BeamDead, UniformDeadAt(w.beam, L, x)},
+             {LoadCase::NonCompositeDead, UniformDeadAt(w.nonComposite, L, x)},
+             {LoadCase::CompositeDead, UniformDeadAt(w.composite, L, x)},
+             {LoadCase::LivePlusImpact, LiveAt(options, d, x)}}};
         for (const auto& [loadCase, effect] : rows) {
             SetCase(loc, loadCase, Generated(effect.shear, "a generated shear"),
                     Generated(effect.moment, "a generated moment"), std::nullopt);
@@ -275,14 +276,14 @@ int GenerateLoads(DesignData& d, const LoadGenerationOptions& options) {
         const LoadLocation& g = generated[static_cast<std::size_t>(i) - 1];
         if (fresh) {
             loc = g;
-            const std::pair<LoadCase, float> factorRows[] = {
-                {LoadCase::BeamDead, factors.dead},
-                {LoadCase::NonCompositeDead, factors.dead},
-                {LoadCase::CompositeDead, factors.dead},
-                {LoadCase::LivePlusImpact, factors.live},
-                {LoadCase::Prestress, 0.0F},
-                {LoadCase::SecondaryPrestress, 1.0F},
-                {LoadCase::Miscellaneous, factors.dead}};
+            const std::array<std::pair<LoadCase, float>, 7> factorRows = {
+                {{LoadCase::BeamDead, factors.dead},
+                 {LoadCase::NonCompositeDead, factors.dead},
+                 {LoadCase::CompositeDead, factors.dead},
+                 {LoadCase::LivePlusImpact, factors.live},
+                 {LoadCase::Prestress, 0.0F},
+                 {LoadCase::SecondaryPrestress, 1.0F},
+                 {LoadCase::Miscellaneous, factors.dead}}};
             for (const auto& [loadCase, factor] : factorRows) *ValuesOf(loc, loadCase).F = factor;
             continue;
         }

@@ -76,8 +76,8 @@ void WriteMaterials(ReportFile& report, const DesignData& d) {
     report.Empty();
 
     WriteGroupTitle(report, "PRESTRESSING STEEL");
-    report.Write(10,
-                 "Type                                  = " + ListText(kSteelTypeTexts, static_cast<int>(d.PStype)));
+    report.Write(10, "Type                                  = " +
+                         ListText(kSteelTypeTexts, static_cast<int>(d.PStype)));
     WriteItem(report, "Diameter                              = ", d.PSdia, 3);
     WriteItem(report, "Ultimate strength                     = ", d.PSus, 2);
     WriteItem(report, "Yield strength                        = ", d.PSys, 2);

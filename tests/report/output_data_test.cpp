@@ -138,12 +138,14 @@ TEST(OutputData, ZeroMomentFactorAndNonFiniteStressAreCalculationErrors) {
     EXPECT_THROW(ReportLinesOf([&](ReportFile& r) { WritePrestressForces(r, d); }), CalcError);
     d = MakeComputed();
     d.StopL(2) = std::numeric_limits<float>::infinity();
-    EXPECT_THROW(ReportLinesOf([&](ReportFile& r) { WriteBeamStresses(r, d, CombineStresses(d)); }), CalcError);
+    EXPECT_THROW(ReportLinesOf([&](ReportFile& r) { WriteBeamStresses(r, d, CombineStresses(d)); }),
+                 CalcError);
 }
 
 TEST(BeamStresses, ComponentsAndCombinationsUnderAashto) {
     const DesignData d = MakeComputed();
-    const auto lines = ReportLinesOf([&](ReportFile& r) { WriteBeamStresses(r, d, CombineStresses(d)); });
+    const auto lines =
+        ReportLinesOf([&](ReportFile& r) { WriteBeamStresses(r, d, CombineStresses(d)); });
     ASSERT_EQ(lines.size(), 3U + 2 * 18);
     EXPECT_EQ(lines[0], "     B E A M   S T R E S S E S");
     // Str form, no point; 45000.4 prints 45000 and 45000.5 rounds half away from zero: 45001.
@@ -177,7 +179,8 @@ TEST(BeamStresses, OtherCriteriaDropTheHalfSustainedRow) {
     DesignData d = MakeComputed();
     d.designCriteria = DesignCriteria::AREMA;
     d.PSlossAt(1) = -0.3F;  // a negative loss that rounds to zero has no sign
-    const auto lines = ReportLinesOf([&](ReportFile& r) { WriteBeamStresses(r, d, CombineStresses(d)); });
+    const auto lines =
+        ReportLinesOf([&](ReportFile& r) { WriteBeamStresses(r, d, CombineStresses(d)); });
     ASSERT_EQ(lines.size(), 3U + 2 * 17);
     EXPECT_FALSE(AnyLineContains(lines, "LL + (P/S + DL)/2"));
     EXPECT_EQ(lines[3 + 17 + 15], At({{10, "P/S + ALL LOADS"}, {42, "1751."}, {56, "1630."}}));
