@@ -2,7 +2,7 @@
 # Installs the Debian packages that the build, the tests, the benchmarks and the window need.
 # Does nothing when they are all present. Extra package names may be given as arguments.
 set -euo pipefail
-packages=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev xvfb xauth time "$@")
+packages=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-svg-dev xvfb xauth time "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

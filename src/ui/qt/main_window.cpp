@@ -444,6 +444,7 @@ void MainWindow::BuildMenus() {
     save->setObjectName("mnuSave");
     entry(save, "&Input As", "mnuSaveIF", [this] { presenter_.SaveInput(); });
     entry(save, "&Output As", "mnuSaveOF", [this] { presenter_.ChooseReportFile(); });
+    entry(save, "&Results as CSV...", "mnuSaveCSV", [this] { SaveResults(); });
     file->addSeparator();
     entry(file, "&Exit", "mnuExit", [] { QApplication::exit(0); });
     QMenu* define = bar->addMenu("&Define");
@@ -466,6 +467,7 @@ void MainWindow::BuildMenus() {
     QMenu* view = bar->addMenu("&View");
     view->setObjectName("mnuView");
     entry(view, "&Output", "mnuViewOutput", [this] { presenter_.ViewReport(); });
+    entry(view, "&Diagrams", "mnuViewDiagrams", [this] { ShowDiagrams(); });
     QMenu* help = bar->addMenu("&Help");
     help->setObjectName("mnuHelp");
     entry(help, "&About TARNEX", "mnuAbout", [this] {

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QTabWidget>
 
+#include "ui/qt/diagram_view.h"
+#include "ui/qt/diagrams_window.h"
 #include "ui/qt/main_window.h"
 
 namespace tarnex::ui {
@@ -16,6 +18,17 @@ void Save(QWidget* widget, const QString& file) {
 }
 
 }  // namespace
+
+void SaveDiagramScreenshots(MainWindow& window, const QString& folder, const QString& prefix) {
+    window.ShowDiagrams();
+    DiagramsWindow* diagrams = window.diagramsWindow();
+    if (diagrams == nullptr) return;
+    for (int i = 0; i < diagrams->count(); ++i) {
+        diagrams->tabs()->setCurrentIndex(i);
+        Save(diagrams, folder + "/" + prefix + diagrams->view(i)->diagram().key + ".png");
+    }
+    diagrams->hide();
+}
 
 void SaveScreenshots(MainWindow& window, const QString& folder) {
     QDir().mkpath(folder);
@@ -36,6 +49,7 @@ void SaveScreenshots(MainWindow& window, const QString& folder) {
     window.presenter().ViewReport();
     if (window.reportViewer() != nullptr)
         Save(window.reportViewer(), folder + "/report-viewer.png");
+    SaveDiagramScreenshots(window, folder, "diagram-");
     window.ShowHelpTopic("Introduction.htm");
     Save(window.helpWindow(), folder + "/help.png");
     window.aboutBox()->show();
