@@ -204,9 +204,10 @@ bool ReportViewer::ExportPdf(const std::string& file) {
 }
 
 void ReportViewer::OpenInEditor() {
-    // The path goes to the opener as one argument, blanks and all. The process outlives the
-    // viewer; it is deleted when it ends.
-    auto* process = new QProcess;
+    // The path goes to the opener as one argument, blanks and all. The process belongs to the
+    // application, not to the viewer, so that closing the viewer leaves the editor running;
+    // it is deleted when it ends.
+    auto* process = new QProcess(QCoreApplication::instance());
     const std::string report = path_.toStdString();
     const auto fail = [this, report] {
         Refuse("Unable to view output file", "no text editor could be started for " + report);

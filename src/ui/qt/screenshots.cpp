@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QTabWidget>
 
 #include "ui/qt/diagram_view.h"
 #include "ui/qt/diagrams_window.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/report_viewer.h"
 
 namespace tarnex::ui {
 
@@ -47,8 +49,12 @@ void SaveScreenshots(MainWindow& window, const QString& folder) {
     window.presenter().CalculateOutput();
     window.Sync();
     window.presenter().ViewReport();
-    if (window.reportViewer() != nullptr)
-        Save(window.reportViewer(), folder + "/report-viewer.png");
+    if (auto* viewer = qobject_cast<ReportViewer*>(window.reportViewer())) {
+        viewer->ShowFind();
+        viewer->findChild<QLineEdit*>("txtFind")->setText("FINAL COMPRESSION");
+        viewer->FindNext();
+        Save(viewer, folder + "/report-viewer.png");
+    }
     SaveDiagramScreenshots(window, folder, "diagram-");
     window.ShowHelpTopic("Introduction.htm");
     Save(window.helpWindow(), folder + "/help.png");
