@@ -145,13 +145,6 @@ void PaintDiagram(QPainter& p, const QRectF& area, const Diagram& d) {
     for (const DiagramLimit& l : d.limits) {
         p.setPen(QPen(l.color, 1.5, Qt::DashDotLine));
         p.drawLine(QPointF(plot.left(), Y(l.value)), QPointF(plot.right(), Y(l.value)));
-        // Allowables to the report's whole psi.
-        const QString text =
-            l.name + " " + QString::fromStdString(ShowRounded(l.value, 0)).trimmed();
-        const double width = fm.horizontalAdvance(text) + 6;
-        const QRectF box(plot.right() - width - 4, Y(l.value) - line - 1, width, line);
-        p.fillRect(box, QColor(255, 255, 255, 210));
-        p.drawText(box, Qt::AlignCenter, text);
     }
     for (const DiagramSeries& s : d.series) {
         if (s.points.isEmpty()) continue;
@@ -166,6 +159,20 @@ void PaintDiagram(QPainter& p, const QRectF& area, const Diagram& d) {
         } else {
             p.drawPolyline(polygon);
         }
+    }
+    // The limits' names over the curves, readable where a curve crosses them.
+    for (const DiagramLimit& l : d.limits) {
+        p.setPen(l.color);
+        // Allowables to the report's whole psi.
+        const QString text =
+            l.name + " " + QString::fromStdString(ShowRounded(l.value, 0)).trimmed();
+        const double width = fm.horizontalAdvance(text) + 6;
+        // Above the line, or below it where the line runs along the top of the plot.
+        const double above = Y(l.value) - line - 1;
+        const QRectF box(plot.right() - width - 4, above < plot.top() ? Y(l.value) + 2 : above,
+                         width, line);
+        p.fillRect(box, QColor(255, 255, 255, 210));
+        p.drawText(box, Qt::AlignCenter, text);
     }
     p.setPen(QPen(QColor(200, 0, 0), 2));
     p.setBrush(Qt::NoBrush);
