@@ -21,6 +21,7 @@ std::optional<DesignResults> CalculateAllResults(const ProgramState& state, Dial
     all.output.Stresses = true;
     all.output.UltimateMoment = true;
     all.output.UltimateShear = true;
+    all.output.Deflections = false;  // neither drawn nor in the CSV
     try {
         return CalculateResults(all, dialogs);
     } catch (const std::exception& error) {

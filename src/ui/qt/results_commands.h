@@ -10,8 +10,8 @@
 namespace tarnex::ui {
 
 /// The results of every section that the diagrams and the CSV show (stresses, ultimate moment
-/// and ultimate shear), whatever the output options say; nothing after a refusal
-/// or a failure, which the dialogs have shown.
+/// and ultimate shear), whatever the output options say, without the deflections; nothing after
+/// a refusal or a failure, which the dialogs have shown.
 std::optional<DesignResults> CalculateAllResults(const ProgramState& state, Dialogs& dialogs);
 
 /// Save ▸ Results as CSV: the results of every section, written as comma-separated values to
