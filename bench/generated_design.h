@@ -33,12 +33,12 @@ inline tarnex::ProgramState MakeGeneratedDesign(int count, const std::string& ou
     d.SM28 = 3833886;
     d.RS = 60000;
     d.RM = 29000000;
-    d.PStype = 1;
+    d.PStype = SteelType::LowRelaxation;
     d.PSdia = 0.5F;
     d.PSus = 270000;
     d.PSys = 243000;
     d.PSmod = 28500000;
-    d.BeamShape = 1;
+    d.BeamShape = BeamShapeKind::IGirder;
     d.SectionNo = 0;
     d.D = 45;
     d.Btop = 16;
@@ -60,7 +60,7 @@ inline tarnex::ProgramState MakeGeneratedDesign(int count, const std::string& ou
     d.PSi = 202500;
     d.PSloss = 40500;
     d.PStrans = 20250;
-    d.PathConfig = 1;
+    d.PathConfig = PathKind::Harped;
     d.Blength = 1200;
     d.Bspace = 96;
     d.Tslab = 8;

@@ -14,6 +14,7 @@
 #include "model/setting_handlers.h"
 #include "model/text_files.h"
 #include "prestress/buttons.h"
+#include "prestress/load_generation.h"
 #include "report/report_writer.h"
 #include "report/results_csv.h"
 
@@ -49,6 +50,35 @@ StepResult PressButton(BatchStep step, ProgramState& state, BatchDialogs& dialog
         dialogs.Print(std::string(kCannotCalculate) + error.what());
     }
     return StepResult::Failed;
+}
+
+/// Generates the loads asked for on the command line; the command line itself is the
+/// engineer's consent to replacing the loads of the file.
+bool GenerateDesignLoads(ProgramState& state, BatchDialogs& dialogs, const BatchGeneration& asked) {
+    DesignData& data = state.data;
+    LoadGenerationOptions options = DefaultLoadGenerationOptions(data);
+    options.locations = asked.locations;
+    if (asked.live) {
+        options.live = *asked.live;
+        options.distribution = RuleDistribution(options.live, data);
+    }
+    if (asked.distribution) options.distribution = *asked.distribution;
+    options.impact = asked.impact;
+    options.nonCompositeDead = asked.nonCompositeDead;
+    options.compositeDead = asked.compositeDead;
+    if (const std::optional<std::string> refusal = CheckLoadGenerationOptions(options, data)) {
+        dialogs.Print(*refusal);
+        return false;
+    }
+    try {
+        const int outside = GenerateLoads(data, options);
+        if (outside > 0) dialogs.Print(OutsideSpanMessage(outside));
+    } catch (const std::exception& error) {
+        dialogs.Print(std::string(kCannotCalculate) + error.what());
+        return false;
+    }
+    data.CurrentLocation = 1;
+    return true;
 }
 
 /// Writes the design as an input file; the report still names INPUT as its input file.
@@ -119,7 +149,7 @@ bool WriteCsvFile(const ProgramState& state, const DesignResults& results, Batch
     return false;
 }
 
-/// One run: start-up, load, steps, save, report. Returns the exit status.
+/// One run: start-up, load, load generation, steps, save, report. Returns the exit status.
 int RunDesign(const BatchOptions& options, BatchDialogs& dialogs) {
     if (const std::optional<std::string> clash = OutputFileClash(options)) {
         dialogs.Print("tarnex-batch: " + *clash);
@@ -144,6 +174,9 @@ int RunDesign(const BatchOptions& options, BatchDialogs& dialogs) {
     }
     if (!loaded) return kExitUsage;
 
+    if (options.generation && !GenerateDesignLoads(*state, dialogs, *options.generation)) {
+        return kExitFailed;
+    }
     if (options.rh > 0) state->RH = static_cast<float>(options.rh);
     for (BatchStep step : options.steps) {
         if (PressButton(step, *state, dialogs) != StepResult::Done) return kExitFailed;

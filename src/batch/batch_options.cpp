@@ -36,6 +36,14 @@ bool AddSteps(const std::string& list, std::vector<BatchStep>& steps, std::strin
     }
 }
 
+/// The number of an option's value; a usage error for anything else.
+std::optional<double> NumberOf(const std::string& option, const std::string& text,
+                               std::string& error) {
+    const std::optional<double> number = ReadCompleteNumber(text);
+    if (!number) error = option + " needs a number";
+    return number;
+}
+
 }  // namespace
 
 const char* BatchUsage() {
@@ -48,6 +56,17 @@ const char* BatchUsage() {
            " button:\n"
            "                      section, beff, losses, transfer, pjack\n"
            "  --rh PERCENT        relative humidity for the loss steps\n"
+           "  --generate-loads    after loading, replace the locations by generated ones with\n"
+           "                      their dead and live loads (before --calc)\n"
+           "  --generate-at-locations   the same at the present locations: only the dead and\n"
+           "                      live load rows are replaced, every factor is kept\n"
+           "    --live SPEC       HS20-44, HS15-44, H20-44, H15-44, E80 or any E<n>, or a\n"
+           "                      uniform live load in kip/ft (default: by the design criteria)\n"
+           "    --distribution X  wheel lines (AASHTO trucks), fraction of a track (Cooper) or\n"
+           "                      of the uniform load (default: by the rule of the live load)\n"
+           "    --impact X        impact fraction (default: by the rule of the live load)\n"
+           "    --noncomp-dead W  superimposed non-composite dead load, kip/ft (default 0)\n"
+           "    --comp-dead W     composite dead load, kip/ft (default 0)\n"
            "  --save FILE         after the steps, write the design as an input file\n"
            "  --csv FILE          write the results of every location (x, prestress forces,\n"
            "                      stresses, moment and shear checks of the sections run) as\n"
@@ -58,6 +77,9 @@ const char* BatchUsage() {
 std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& args,
                                               std::string& error) {
     BatchOptions options;
+    BatchGeneration generation;
+    int generateFlags = 0;
+    std::string tuning;  // a generation option given, by name
     bool inputSeen = false;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -82,7 +104,8 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
         };
         const bool takesNoValue = arg == "-h" || arg == "--help" || arg == "--stresses" ||
                                   arg == "--no-stresses" || arg == "--deflections" ||
-                                  arg == "--moment" || arg == "--shear" || arg == "--all";
+                                  arg == "--moment" || arg == "--shear" || arg == "--all" ||
+                                  arg == "--generate-loads" || arg == "--generate-at-locations";
         if (!optionsEnded && attached && takesNoValue) {
             error = "option " + arg + " takes no value";
             return std::nullopt;
@@ -121,6 +144,28 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
                 return std::nullopt;
             }
             options.rh = *rh;
+        } else if (arg == "--generate-loads" || arg == "--generate-at-locations") {
+            ++generateFlags;
+            generation.locations = arg == "--generate-loads" ? LocationChoice::NewLocations
+                                                             : LocationChoice::PresentLocations;
+        } else if (arg == "--live") {
+            if (!value(text)) return std::nullopt;
+            generation.live = ParseLiveLoad(text);
+            if (!generation.live) {
+                error = "--live needs HS20-44, HS15-44, H20-44, H15-44, E<n> or a load in kip/ft";
+                return std::nullopt;
+            }
+            tuning = arg;
+        } else if (arg == "--distribution" || arg == "--impact" || arg == "--noncomp-dead" ||
+                   arg == "--comp-dead") {
+            if (!value(text)) return std::nullopt;
+            const std::optional<double> number = NumberOf(arg, text, error);
+            if (!number) return std::nullopt;
+            if (arg == "--distribution") generation.distribution = *number;
+            if (arg == "--impact") generation.impact = *number;
+            if (arg == "--noncomp-dead") generation.nonCompositeDead = LbPerInch(*number);
+            if (arg == "--comp-dead") generation.compositeDead = LbPerInch(*number);
+            tuning = arg;
         } else if (arg == "--stresses") {
             options.report.Stresses = true;
         } else if (arg == "--no-stresses") {
@@ -137,6 +182,16 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
             error = "unknown option " + arg;
             return std::nullopt;
         }
+    }
+    if (generateFlags > 1) {
+        error = "give one of --generate-loads and --generate-at-locations";
+        return std::nullopt;
+    }
+    if (generateFlags == 1) {
+        options.generation = generation;
+    } else if (!tuning.empty()) {
+        error = tuning + " needs --generate-loads or --generate-at-locations";
+        return std::nullopt;
     }
     if (!options.help && !inputSeen) {
         error = "no INPUT file given";

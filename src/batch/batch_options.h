@@ -5,11 +5,23 @@
 #include <vector>
 
 #include "model/design_data.h"
+#include "prestress/load_generation.h"
 
 namespace tarnex {
 
 /// The calculation buttons that --calc can press.
 enum class BatchStep { Section, EffectiveSlabWidth, TotalLosses, LossAtTransfer, PrestressForce };
+
+/// The load generation asked for on the command line; what is not given comes from the
+/// design's defaults. Line loads in lb/in.
+struct BatchGeneration {
+    LocationChoice locations = LocationChoice::NewLocations;
+    std::optional<LiveLoad> live;
+    std::optional<double> distribution;
+    std::optional<double> impact;
+    double nonCompositeDead = 0;
+    double compositeDead = 0;
+};
 
 /// The parsed command line of tarnex-batch.
 struct BatchOptions {
@@ -22,6 +34,7 @@ struct BatchOptions {
     OutputOptions report;
     std::vector<BatchStep> steps;
     double rh = 0;
+    std::optional<BatchGeneration> generation;
 };
 
 /// The usage text of the command.

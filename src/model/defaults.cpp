@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "model/setting_handlers.h"
+#include "model/typed_number.h"
 
 namespace tarnex {
 
@@ -11,9 +12,64 @@ std::optional<float> ConcreteModulus(float unitWeight, float strength) {
     const double w = 1728.0 * static_cast<double>(unitWeight);
     const double f = static_cast<double>(strength);
     if (w < 0.0 || f < 0.0) return std::nullopt;
-    const double e = 33.0 * std::pow(w, 1.5) * std::sqrt(f);
-    if (!std::isfinite(e)) return std::nullopt;
-    return static_cast<float>(e);
+    return StorableFloat(33.0 * std::pow(w, 1.5) * std::sqrt(f));
+}
+
+namespace {
+
+/// `root` times the square root of a strength; nothing for a negative strength.
+std::optional<float> RootAllowable(double root, float strength) {
+    const double f = static_cast<double>(strength);
+    if (f < 0.0) return std::nullopt;
+    return StorableFloat(root * std::sqrt(f));
+}
+
+}  // namespace
+
+AllowableStresses InitialAllowables(DesignCriteria criteria, Prestressing prestressing,
+                                    float CSps) {
+    const bool post = prestressing == Prestressing::PostTensioning;
+    const double share = post && criteria != DesignCriteria::ACI ? 0.55 : 0.6;
+    return {static_cast<float>(share * static_cast<double>(CSps)), RootAllowable(3.0, CSps)};
+}
+
+AllowableStresses FinalAllowables(DesignCriteria criteria, float CS28) {
+    const double share = criteria == DesignCriteria::ACI ? 0.45 : 0.4;
+    const float compression = static_cast<float>(share * static_cast<double>(CS28));
+    if (criteria == DesignCriteria::AREMA) return {compression, 0.0F};
+    return {compression, RootAllowable(6.0, CS28)};
+}
+
+float SteelYieldStrength(SteelType PStype, float PSus) {
+    const double share = PStype == SteelType::StressRelieved ? 0.85 : 0.9;
+    return static_cast<float>(share * static_cast<double>(PSus));
+}
+
+float LossAtTransfer(SteelType PStype, float PSi, float PSus) {
+    const double share = PStype == SteelType::StressRelieved ? 0.63 : 0.69;
+    return static_cast<float>(static_cast<double>(PSi) - share * static_cast<double>(PSus));
+}
+
+SteelTypeLosses SteelTypeChoiceLosses(const DesignData& data, SteelType PStype) {
+    const bool post = data.prestressing == Prestressing::PostTensioning;
+    const bool lowRelaxation = PStype != SteelType::StressRelieved;
+    SteelTypeLosses losses;
+    if (post) {
+        losses.PSloss = lowRelaxation ? 32000.0F : 24000.0F;
+    } else {
+        losses.PSloss = lowRelaxation ? 35000.0F : 45000.0F;
+    }
+    double share = 0.70;
+    if (!post) {
+        if (data.designCriteria == DesignCriteria::ACI) {
+            share = 0.74;
+        } else if (lowRelaxation) {
+            share = 0.75;
+        }
+    }
+    losses.PSi = static_cast<float>(share * static_cast<double>(data.PSus));
+    losses.PStrans = LossAtTransfer(PStype, losses.PSi, data.PSus);
+    return losses;
 }
 
 void ApplyProgramOptionDefaults(ProgramState& state, Dialogs& dialogs) {
@@ -35,12 +91,12 @@ void ApplyMaterialDefaults(DesignData& data) {
     data.M28 = ConcreteModulus(data.BUW, data.CS28).value_or(0.0F);
     data.Mps = ConcreteModulus(data.BUW, data.CSps).value_or(0.0F);
     ApplySlabConcreteDefaults(data);
-    data.PSys = 243000.0F;
     data.RS = 60000.0F;
     data.RM = 29000000.0F;
-    data.PStype = 1;
+    data.PStype = SteelType::LowRelaxation;
     data.PSdia = 0.5F;
     data.PSus = 270000.0F;
+    data.PSys = SteelYieldStrength(data.PStype, data.PSus);
     data.PSmod = 28000000.0F;
     if (data.prestressing == Prestressing::PostTensioning) {
         data.K = 0.0000167F;
@@ -62,7 +118,7 @@ void ApplySlabConcreteDefaults(DesignData& data) {
 }
 
 void ResetSection(DesignData& data) {
-    data.BeamShape = 0;
+    data.BeamShape = BeamShapeKind::General;
     data.SectionNo = 0;
     data.D = data.Btop = data.Htop = data.Bweb = data.Bbot = data.Hbot = data.Ftop = data.Fbot =
         0.0F;
@@ -84,50 +140,42 @@ void ApplyAllowableDefaults(ProgramState& state) {
     }
     const bool post = data.prestressing == Prestressing::PostTensioning;
     const bool aci = data.designCriteria == DesignCriteria::ACI;
-    const double csps = static_cast<double>(data.CSps);
-    const double cs28 = static_cast<double>(data.CS28);
     const double psus = static_cast<double>(data.PSus);
 
     // Allowable concrete stresses at transfer and at service.
-    data.ACS1 = static_cast<float>(0.6 * csps);
-    if (post && !aci) {
-        data.ACS1 = static_cast<float>(0.55 * csps);
-    }
-    data.ATS1 = static_cast<float>(3.0 * std::sqrt(csps));
-    data.ACS2 = static_cast<float>(0.4 * cs28);
-    if (aci) {
-        data.ACS2 = static_cast<float>(0.45 * cs28);
-    }
-    data.ATS2 = static_cast<float>(6.0 * std::sqrt(cs28));
-    if (data.designCriteria == DesignCriteria::AREMA) {
-        data.ATS2 = 0.0F;
-    }
+    const AllowableStresses transfer =
+        InitialAllowables(data.designCriteria, data.prestressing, data.CSps);
+    data.ACS1 = transfer.compression;
+    data.ATS1 = transfer.tension.value_or(0.0F);
+    const AllowableStresses service = FinalAllowables(data.designCriteria, data.CS28);
+    data.ACS2 = service.compression;
+    data.ATS2 = service.tension.value_or(0.0F);
 
-    // Initial steel stress and lump-sum losses by steel type.
+    // Initial steel stress and lump-sum losses by steel type; these defaults differ from the
+    // ones a choice of strand type gives (PSi 0.75 fpu and the two post-tensioned losses).
     if (post) {
         data.PSi = static_cast<float>(0.75 * psus);
     } else if (aci) {
         data.PSi = static_cast<float>(0.74 * psus);
-    } else if (data.PStype == 0) {
+    } else if (data.PStype == SteelType::StressRelieved) {
         data.PSi = static_cast<float>(0.70 * psus);
-    } else if (data.PStype == 1) {
+    } else if (data.PStype == SteelType::LowRelaxation) {
         data.PSi = static_cast<float>(0.75 * psus);
     }
     if (post) {
-        data.PSloss = data.PStype == 0 ? 32000.0F : 24000.0F;
+        data.PSloss = data.PStype == SteelType::StressRelieved ? 32000.0F : 24000.0F;
     } else {
-        data.PSloss = data.PStype == 0 ? 45000.0F : 35000.0F;
+        data.PSloss = data.PStype == SteelType::StressRelieved ? 45000.0F : 35000.0F;
     }
     data.FRloss.Recreate(data.nll);
     data.PSlossAt.Recreate(data.nll);
-    const double transferFactor = data.PStype == 0 ? 0.63 : 0.69;
-    data.PStrans = static_cast<float>(static_cast<double>(data.PSi) - transferFactor * psus);
+    data.PStrans = LossAtTransfer(data.PStype, data.PSi, data.PSus);
     data.Aset = post ? 0.375F : 0.0F;
     state.RH = 0.0F;
 }
 
 void ResetConfiguration(DesignData& data) {
-    data.PathConfig = 0;
+    data.PathConfig = PathKind::Straight;
     data.Yl = data.Ym = data.Yr = data.Xl = data.Xm = data.Xr = 0.0F;
     data.Blength = data.Bspace = 0.0F;
     data.Tslab = data.Beff = data.Slope = data.Haunch = 0.0F;

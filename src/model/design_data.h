@@ -24,12 +24,12 @@ struct DesignData {
     float BUW = 0, CS28 = 0, CSps = 0, M28 = 0, Mps = 0;
     float SUW = 0, SS28 = 0, SM28 = 0;
     float RS = 0, RM = 0;
-    int PStype = 0;
+    SteelType PStype = SteelType::StressRelieved;
     float PSdia = 0, PSus = 0, PSys = 0, PSmod = 0;
     float K = 0, MU = 0;
 
     // Section.
-    int BeamShape = 0;
+    BeamShapeKind BeamShape = BeamShapeKind::General;
     int SectionNo = 0;
     float D = 0, Btop = 0, Htop = 0, Bweb = 0, Bbot = 0, Hbot = 0, Ftop = 0, Fbot = 0;
     float Area = 0, MoI = 0, Ytop = 0, Ybot = 0;
@@ -45,7 +45,7 @@ struct DesignData {
     float PSloss = 0, PStrans = 0, Aset = 0;
 
     // Configuration.
-    int PathConfig = 0;
+    PathKind PathConfig = PathKind::Straight;
     float Yl = 0, Ym = 0, Yr = 0, Xl = 0, Xm = 0, Xr = 0;
     float Blength = 0, Bspace = 0;
     float Tslab = 0, Beff = 0, Slope = 0, Haunch = 0;

@@ -4,11 +4,14 @@
 
 namespace tarnex {
 
+/// The answer to "save the changes first?": save, go on without saving, or stop the command.
+enum class SaveChoice { Save, Discard, Cancel };
+
 /// The one seam through which the core talks to the user: message boxes, Yes/No questions,
 /// input boxes, the beep, and the two window calls that the setting handlers make.
 /// The window implements it with Qt, the batch command on stderr, the tests with a script.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     /// A message box with the OK button only. A carriage return (char 13) breaks the line.
@@ -19,6 +22,9 @@ public:
     virtual std::string InputBox(const std::string& prompt, const std::string& title,
                                  const std::string& defaultText) = 0;
     virtual void Beep() = 0;
+    /// Asks whether to save a changed design before it is replaced or closed; without a
+    /// desktop the command is cancelled, so nothing is lost.
+    virtual SaveChoice AskSaveChanges(const std::string& /*text*/) { return SaveChoice::Cancel; }
 
     /// Shows the design record in the window; nothing until a window exists.
     virtual void RefreshForm() {}

@@ -1,7 +1,9 @@
 #include "model/input_file.h"
 
 #include <exception>
+#include <functional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "model/completeness.h"
@@ -38,12 +40,21 @@ class LineWriter {
     bool lineStarted_ = false;
 };
 
-/// One number of an input file line: a real or an integer field of the design.
+/// One number of an input file line: a real field of the design, or an integer field or list
+/// selection (stored as its list index).
 struct FileField {
-    FileField(float DesignData::*r) : real(r) {}   // NOLINT(google-explicit-constructor)
-    FileField(int DesignData::*i) : integer(i) {}  // NOLINT(google-explicit-constructor)
+    FileField(float DesignData::*r) : real(r) {}  // NOLINT(google-explicit-constructor)
+    FileField(int DesignData::*i)                 // NOLINT(google-explicit-constructor)
+        : getInteger([i](const DesignData& d) { return d.*i; }),
+          setInteger([i](DesignData& d, int value) { d.*i = value; }) {}
+    template <typename List>
+        requires std::is_enum_v<List>
+    FileField(List DesignData::*e)  // NOLINT(google-explicit-constructor)
+        : getInteger([e](const DesignData& d) { return static_cast<int>(d.*e); }),
+          setInteger([e](DesignData& d, int value) { d.*e = static_cast<List>(value); }) {}
     float DesignData::*real = nullptr;
-    int DesignData::*integer = nullptr;
+    std::function<int(const DesignData&)> getInteger;
+    std::function<void(DesignData&, int)> setInteger;
 };
 
 /// Which designs have a line: slab lines only with a composite slab, the friction line only
@@ -108,7 +119,7 @@ void WriteLines(LineWriter& out, const DesignData& d, const std::vector<FileLine
             if (f.real != nullptr) {
                 out.Real(d.*f.real);
             } else {
-                out.Integer(d.*f.integer);
+                out.Integer(f.getInteger(d));
             }
         }
         out.EndLine();
@@ -179,7 +190,7 @@ void ReadLines(InputItems& in, DesignData& d, const std::vector<FileLine>& lines
             if (f.real != nullptr) {
                 d.*f.real = in.Real();
             } else {
-                d.*f.integer = in.Integer();
+                f.setInteger(d, in.Integer());
             }
         }
     }
@@ -243,7 +254,7 @@ void TakeLines(DesignData& data, const DesignData& f, const std::vector<FileLine
             if (field.real != nullptr) {
                 data.*field.real = f.*field.real;
             } else {
-                data.*field.integer = f.*field.integer;
+                field.setInteger(data, field.getInteger(f));
             }
         }
     }

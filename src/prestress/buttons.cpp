@@ -65,7 +65,7 @@ ButtonResult PressCalcSectionProperties(ProgramState& state, Dialogs& dialogs) {
         const bool computed = CalcSectionProperties(work, dialogs);
         state.data = std::move(work);
         // General Section only reminds that its properties are typed in: a notice.
-        if (computed || state.data.BeamShape == static_cast<int>(BeamShapeKind::General)) {
+        if (computed || state.data.BeamShape == BeamShapeKind::General) {
             return {StepResult::Done, {}};
         }
         return Refused();

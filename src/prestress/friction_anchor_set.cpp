@@ -43,7 +43,7 @@ std::vector<PathSegment> ParabolicSegments(const DesignData& d) {
     const auto add = [&](float start, float end, double r) {
         segs.push_back(MakeSegment(d, start, end, r, static_cast<int>(segs.size()) + 1));
     };
-    switch (static_cast<PathKind>(d.PathConfig)) {
+    switch (d.PathConfig) {
         case PathKind::SimpleSimple:
             add(0.0F, d.Xm, rise(d.Yl, d.Ym));
             add(d.Xm, L, rise(d.Yr, d.Ym));
@@ -157,7 +157,7 @@ bool CalcFrictionAndAnchorSet(DesignData& data, Dialogs& dialogs) {
         dialogs.ShowMessage("No friction losses occur for pretensioned beams");
         return false;
     }
-    if (static_cast<PathKind>(data.PathConfig) == PathKind::Harped) {
+    if (data.PathConfig == PathKind::Harped) {
         dialogs.ShowMessage("Harping is not used for post-tensioned beams");
         return false;
     }
@@ -166,7 +166,7 @@ bool CalcFrictionAndAnchorSet(DesignData& data, Dialogs& dialogs) {
     FloatArray frLoss(count);
     FloatArray asLoss(count);
     std::vector<PathSegment> segs;
-    if (static_cast<PathKind>(data.PathConfig) == PathKind::Straight) {
+    if (data.PathConfig == PathKind::Straight) {
         PathSegment seg;
         seg.end = data.Blength;
         seg.length = data.Blength;

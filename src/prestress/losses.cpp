@@ -74,9 +74,9 @@ void CalcLosses(ProgramState& state, Dialogs& dialogs) {
     // AASHTO 9.16.2.1.4: relaxation of the prestressing steel.
     const double es = d.ES;
     const double crcSh = static_cast<double>(d.CRc) + d.SH;
-    if (d.PStype == 0) {
+    if (d.PStype == SteelType::StressRelieved) {
         d.CRs = Store((20000.0 - 0.4 * es) - 0.2 * crcSh, "the relaxation loss");
-    } else if (d.PStype == 1) {
+    } else if (d.PStype == SteelType::LowRelaxation) {
         d.CRs = Store((5000.0 - 0.1 * es) - 0.05 * crcSh, "the relaxation loss");
     }
 
@@ -86,9 +86,9 @@ void CalcLosses(ProgramState& state, Dialogs& dialogs) {
 
     if (d.prestressing != Prestressing::PostTensioning) return;
     CalcFrictionAndAnchorSet(d, dialogs);
-    if (d.PStype != 0 && d.PStype != 1) return;
+    if (d.PStype != SteelType::StressRelieved && d.PStype != SteelType::LowRelaxation) return;
     // Relaxation is reduced by the friction at the location; friction and set are added.
-    const double f = d.PStype == 0 ? 0.3 : 0.07;
+    const double f = d.PStype == SteelType::StressRelieved ? 0.3 : 0.07;
     for (int i = 1; i <= count; ++i) {
         const double fr = detail::ValueAt(d.FRloss, i);
         const double as = detail::ValueAt(d.ASloss, i);

@@ -106,7 +106,7 @@ float LeftInflectionHeight(const DesignData& d) {
 }
 
 PathPoint EvaluatePath(const DesignData& d, float x) {
-    switch (static_cast<PathKind>(d.PathConfig)) {
+    switch (d.PathConfig) {
         case PathKind::Straight:
             return {d.Ym, 0.0F};
         case PathKind::Harped:

@@ -25,9 +25,9 @@ CamberFactor MidspanCamberFactor(const DesignData& d) {
                       "the beam stiffness (modulus at 28 days times the moment of inertia)");
     };
     switch (d.PathConfig) {
-        case static_cast<int>(PathKind::Straight):
+        case PathKind::Straight:
             return {perStiffness(L * L * eM), {}};
-        case static_cast<int>(PathKind::Harped): {
+        case PathKind::Harped: {
             if (d.Yl != d.Yr) {
                 return {0,
                         "Deflection calculation not available for unsymmetric harped cable path"};
@@ -35,19 +35,18 @@ CamberFactor MidspanCamberFactor(const DesignData& d) {
             const double ratio = Divide(2.0 * d.Xl, L, "the beam length");
             return {perStiffness(L * L * (eM - (eM - eL) * ratio * ratio / 3)), {}};
         }
-        case static_cast<int>(PathKind::SimpleSimple):
+        case PathKind::SimpleSimple:
             return {perStiffness(L * L * (eL + 5 * (eM - eL) / 6)), {}};
-        case static_cast<int>(PathKind::SimpleFixed):
+        case PathKind::SimpleFixed:
             return {0,
                     "Deflection calculation not available for simple-fixed parabolic cable path"};
-        case static_cast<int>(PathKind::FixedSimple):
+        case PathKind::FixedSimple:
             return {0,
                     "Deflection calculation not available for fixed-simple parabolic cable path"};
-        case static_cast<int>(PathKind::FixedFixed):
+        case PathKind::FixedFixed:
             return {0, "Deflection calculation not available for fixed-fixed parabolic cable path"};
-        default:
-            return {0, {}};
     }
+    return {0, {}};  // a configuration outside the list
 }
 
 /// The location with the largest positive beam dead moment (the first of equals).

@@ -24,12 +24,13 @@ void CheckSection(double fc, double b, double dp) {
 
 }  // namespace
 
-double FlexuralStrength(const DesignData& data, double fc, double phi, double Aps, double b,
-                        double hf, double bw, double dp) {
+double FlexuralStrength(const DesignData& data, const CompressionZone& zone, double phi, double Aps,
+                        double b, double hf, double bw, double dp) {
+    const double fc = zone.fc;
     CheckSection(fc, b, dp);
     const double fpu = data.PSus;
-    const double beta1 = data.Beta1;
-    const double gammaP = data.GammaP;
+    const double beta1 = zone.beta1;
+    const double gammaP = zone.gammaP;
     // AASHTO 9.17.4.1: average strand stress at ultimate.
     const double rhoP = Aps / (b * dp);
     const double fps = fpu * (1 - (gammaP / beta1) * rhoP * fpu / fc);
@@ -58,13 +59,15 @@ double FlexuralStrength(const DesignData& data, double fc, double phi, double Ap
     return Finite(phiMn, "the design flexural strength");
 }
 
-double MildSteelRequired(const DesignData& data, double Mult, double phi, double Aps, double b,
-                         double bw, double hf, double dp, double ds, double fc) {
+double MildSteelRequired(const DesignData& data, const CompressionZone& zone, double Mult,
+                         double phi, double Aps, double b, double bw, double hf, double dp,
+                         double ds) {
+    const double fc = zone.fc;
     CheckSection(fc, b, dp);
     NonZero(phi, "the strength reduction factor");
     const double fpu = data.PSus;
     const double fy = NonZero(data.RS, "the mild steel yield strength");
-    const double beta1 = data.Beta1;
+    const double beta1 = zone.beta1;
     const double rhoP = Aps / (b * dp);
     const double fpsR = fpu * (1 - 0.5 * rhoP * fpu / fc);
 

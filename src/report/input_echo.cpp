@@ -76,7 +76,7 @@ void WriteMaterials(ReportFile& report, const DesignData& d) {
 
     WriteGroupTitle(report, "PRESTRESSING STEEL");
     report.Write(10,
-                 "Type                                  = " + ListText(kSteelTypeTexts, d.PStype));
+                 "Type                                  = " + ListText(kSteelTypeTexts, static_cast<int>(d.PStype)));
     WriteItem(report, "Diameter                              = ", d.PSdia, 3);
     WriteItem(report, "Ultimate strength                     = ", d.PSus, 2);
     WriteItem(report, "Yield strength                        = ", d.PSys, 2);
@@ -109,7 +109,7 @@ void WriteShapeLines(ReportFile& report, const DesignData& d) {
         report.Write(10, SectionListText(d.BeamShape, d.SectionNo));
     };
     // The slab fields W, VNo and VDia share the storage of Btop, Htop and Bweb.
-    switch (static_cast<BeamShapeKind>(d.BeamShape)) {
+    switch (d.BeamShape) {
         case BeamShapeKind::General:
             writeName("General Section");
             break;
@@ -251,7 +251,7 @@ void WriteConfiguration(ReportFile& report, const DesignData& d) {
     WriteSectionTitle(report, "C O N F I G U R A T I O N");
     report.Empty();
     WriteGroupTitle(report, "PRESTRESS PATH");
-    report.Write(10, ListText(kPathConfigTexts, d.PathConfig));
+    report.Write(10, ListText(kPathConfigTexts, static_cast<int>(d.PathConfig)));
     WritePathPoint(report, "Xleft        = ", d.Xl, "  Yleft   = ", d.Yl);
     WritePathPoint(report, "Xmiddle      = ", d.Xm, "  Ymiddle = ", d.Ym);
     WritePathPoint(report, "Xright       = ", d.Xr, "  Yright  = ", d.Yr);

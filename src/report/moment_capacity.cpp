@@ -34,7 +34,7 @@ StrengthSection ChooseSection(const DesignData& d, bool positive, double Yp) {
     const double Hb = static_cast<double>(d.BeamYtop) + d.BeamYbot;
     const double W = d.Btop, VNo = d.Htop, VDia = d.Bweb;  // slab names of the shared fields
     const double twoWebs = 2.0 * d.Bweb;
-    switch (static_cast<BeamShapeKind>(d.BeamShape)) {
+    switch (d.BeamShape) {
         case BeamShapeKind::General:
             return Refused("Moment capacity of general section not available");
         case BeamShapeKind::IGirder:
@@ -46,7 +46,7 @@ StrengthSection ChooseSection(const DesignData& d, bool positive, double Yp) {
             return {d.Beff, d.Tslab, d.Bweb, Hc - Yp, Hc - d.Hbot / 2.0, 1, {}};
         case BeamShapeKind::BoxGirder:
         case BeamShapeKind::TrapezoidalBox: {
-            const bool box = d.BeamShape == static_cast<int>(BeamShapeKind::BoxGirder);
+            const bool box = d.BeamShape == BeamShapeKind::BoxGirder;
             if (!positive) {
                 const double ds = d.Composite ? Hc - d.Tslab / 2.0 : Hb - d.Htop / 2.0;
                 return {d.Bbot, d.Hbot, twoWebs, Yp, ds, -1, {}};
@@ -114,11 +114,12 @@ float BlockDepthFactor(double fc) {
 }
 
 /// AASHTO 9.17.3: mild steel only helps a section whose strands are not over-reinforced.
-double MildSteelForFailedCheck(const DesignData& d, double Mult, double phi, double Aps, double fc,
-                               const StrengthSection& s) {
+double MildSteelForFailedCheck(const DesignData& d, const CompressionZone& zone, double Mult,
+                               double phi, double Aps, const StrengthSection& s) {
     const double fpu = d.PSus;
-    const double beta1 = d.Beta1;
-    const double gammaP = d.GammaP;
+    const double fc = zone.fc;
+    const double beta1 = zone.beta1;
+    const double gammaP = zone.gammaP;
     if (fc == 0 || s.b * s.dp == 0) throw CalcError("the compression zone of the section is 0");
     const double rhoP = Aps / (s.b * s.dp);
     const double fps = fpu * (1 - (gammaP / beta1) * rhoP * fpu / fc);
@@ -133,7 +134,7 @@ double MildSteelForFailedCheck(const DesignData& d, double Mult, double phi, dou
                                  "the web width times the steel depth") <= 0.36 * beta1;
     }
     if (!underReinforced) return 0;
-    return MildSteelRequired(d, Mult, phi, Aps, s.b, s.bw, s.hf, s.dp, s.ds, fc);
+    return MildSteelRequired(d, zone, Mult, phi, Aps, s.b, s.bw, s.hf, s.dp, s.ds);
 }
 
 }  // namespace
@@ -141,7 +142,7 @@ double MildSteelForFailedCheck(const DesignData& d, double Mult, double phi, dou
 CheckTable<MomentCapacityRow> CalcMomentCapacity(DesignData& d) {
     CheckTable<MomentCapacityRow> table;
     table.computed = true;
-    d.GammaP = d.PStype == 1 ? 0.28F : 0.40F;
+    d.GammaP = d.PStype == SteelType::LowRelaxation ? 0.28F : 0.40F;
     const double phi = FlexurePhi(d);
     try {
         for (int i = 1; i <= d.nll; ++i) {
@@ -153,8 +154,10 @@ CheckTable<MomentCapacityRow> CalcMomentCapacity(DesignData& d) {
                 table.refusal = s.refusal;
                 break;
             }
-            const double fc = positive && d.Composite ? d.SS28 : d.CS28;
-            d.Beta1 = BlockDepthFactor(fc);
+            CompressionZone zone;
+            zone.fc = positive && d.Composite ? d.SS28 : d.CS28;
+            zone.gammaP = d.GammaP;
+            zone.beta1 = d.Beta1 = BlockDepthFactor(zone.fc);
             // ACI 9.5.2.3: modulus of rupture of the concrete on the tension face.
             const double ftension = !positive && d.Composite ? d.SS28 : d.CS28;
             const double fr = 7.5 * SquareRoot(ftension, "the concrete strength in tension");
@@ -168,10 +171,10 @@ CheckTable<MomentCapacityRow> CalcMomentCapacity(DesignData& d) {
             row.Mult = Mult;
             row.Mcr12 = Finite(1.2 * fr * d.GCompMoI / yTension, "the cracking moment");
             const double Aps = Divide(d.Pjack, d.PSi, "the initial prestress");
-            row.phiMn = s.sign * FlexuralStrength(d, fc, phi, Aps, s.b, s.hf, s.bw, s.dp);
+            row.phiMn = s.sign * FlexuralStrength(d, zone, phi, Aps, s.b, s.hf, s.bw, s.dp);
             row.holds =
                 std::fabs(row.phiMn) >= row.Mcr12 && std::fabs(row.phiMn) >= std::fabs(Mult);
-            if (!row.holds) row.mildSteel = MildSteelForFailedCheck(d, Mult, phi, Aps, fc, s);
+            if (!row.holds) row.mildSteel = MildSteelForFailedCheck(d, zone, Mult, phi, Aps, s);
             table.rows.push_back(row);
         }
     } catch (const std::exception& error) {

@@ -25,7 +25,7 @@ double DensityFactor(float unitWeight) {
 
 /// Width of the web(s) that carry the shear.
 double ShearWebWidth(const DesignData& d) {
-    switch (static_cast<BeamShapeKind>(d.BeamShape)) {
+    switch (d.BeamShape) {
         case BeamShapeKind::IGirder:
             return d.Bweb;
         case BeamShapeKind::BoxGirder:
@@ -121,7 +121,7 @@ ShearCapacityRow ShearAtLocation(const DesignData& d, int i, double phi, double 
 CheckTable<ShearCapacityRow> CalcShearCapacity(const DesignData& d) {
     CheckTable<ShearCapacityRow> table;
     table.computed = true;
-    if (d.BeamShape == static_cast<int>(BeamShapeKind::General)) {
+    if (d.BeamShape == BeamShapeKind::General) {
         table.refusal = "Shear capacity of general section not available";
         return table;
     }

@@ -5,7 +5,9 @@ namespace {
 
 constexpr int kShapeCount = 6;
 
-bool IsShape(int beamShape) { return beamShape >= 0 && beamShape < kShapeCount; }
+bool IsShape(BeamShapeKind beamShape) {
+    return static_cast<int>(beamShape) >= 0 && static_cast<int>(beamShape) < kShapeCount;
+}
 
 CatalogueEntry Entry(const char* text, float d, float btop, float htop, float bweb, float bbot,
                      float hbot, float ftop, float fbot, float area, float moi, float ytop,
@@ -112,8 +114,8 @@ float& DimensionValue(DesignData& data, DimensionField field) { return FieldOf(d
 
 float DimensionValue(const DesignData& data, DimensionField field) { return FieldOf(data, field); }
 
-bool UsesDimension(int beamShape, DimensionField field) {
-    switch (static_cast<BeamShapeKind>(beamShape)) {
+bool UsesDimension(BeamShapeKind beamShape, DimensionField field) {
+    switch (beamShape) {
         case BeamShapeKind::IGirder:
         case BeamShapeKind::BoxGirder:
         case BeamShapeKind::TrapezoidalBox:
@@ -129,9 +131,9 @@ bool UsesDimension(int beamShape, DimensionField field) {
     return false;
 }
 
-std::string DimensionCaption(int beamShape, DimensionField field) {
+std::string DimensionCaption(BeamShapeKind beamShape, DimensionField field) {
     if (!UsesDimension(beamShape, field)) return {};
-    const auto shape = static_cast<BeamShapeKind>(beamShape);
+    const BeamShapeKind shape = beamShape;
     if (shape == BeamShapeKind::VoidedSlab || shape == BeamShapeKind::SolidSlab) {
         switch (field) {
             case DimensionField::Btop:
@@ -147,7 +149,7 @@ std::string DimensionCaption(int beamShape, DimensionField field) {
     return DimensionName(field);
 }
 
-const std::vector<CatalogueEntry>& SectionCatalogue(int beamShape) {
+const std::vector<CatalogueEntry>& SectionCatalogue(BeamShapeKind beamShape) {
     static const std::array<std::vector<CatalogueEntry>, kShapeCount> catalogue = {
         std::vector<CatalogueEntry>{}, IGirders(),        BoxGirders(), VoidedSlabs(),
         std::vector<CatalogueEntry>{}, TrapezoidalBoxes()};
@@ -162,14 +164,14 @@ const std::vector<std::string>& BeamShapeTexts() {
     return texts;
 }
 
-std::vector<std::string> SectionListTexts(int beamShape) {
+std::vector<std::string> SectionListTexts(BeamShapeKind beamShape) {
     if (!IsShape(beamShape)) return {};
     std::vector<std::string> texts = {"User defined"};
     for (const CatalogueEntry& entry : SectionCatalogue(beamShape)) texts.push_back(entry.text);
     return texts;
 }
 
-std::string SectionListText(int beamShape, int sectionNo) {
+std::string SectionListText(BeamShapeKind beamShape, int sectionNo) {
     const std::vector<std::string> texts = SectionListTexts(beamShape);
     if (sectionNo < 0 || static_cast<std::size_t>(sectionNo) >= texts.size()) return {};
     return texts[static_cast<std::size_t>(sectionNo)];

@@ -23,11 +23,11 @@ float& DimensionValue(DesignData& data, DimensionField field);
 float DimensionValue(const DesignData& data, DimensionField field);
 
 /// True when the shape shows and uses the dimension field.
-bool UsesDimension(int beamShape, DimensionField field);
+bool UsesDimension(BeamShapeKind beamShape, DimensionField field);
 
 /// The caption of a dimension field for the shape ("W", "VNo", "VDia" for the slabs);
 /// empty when the shape does not use the field.
-std::string DimensionCaption(int beamShape, DimensionField field);
+std::string DimensionCaption(BeamShapeKind beamShape, DimensionField field);
 
 /// One standard section: its list text, the eight dimensions and the published properties
 /// (0 where the catalogue gives none).
@@ -39,16 +39,16 @@ struct CatalogueEntry {
 
 /// The standard sections of a shape in list order, without "User defined" (entry k is
 /// SectionNo k + 1). Empty for a shape without standard sections or outside 0..5.
-const std::vector<CatalogueEntry>& SectionCatalogue(int beamShape);
+const std::vector<CatalogueEntry>& SectionCatalogue(BeamShapeKind beamShape);
 
 /// Entry texts of the beam shape list (BeamShape 0..5).
 const std::vector<std::string>& BeamShapeTexts();
 
 /// The section list of a shape: "User defined" at index 0, then the catalogue entries in
 /// order. Empty for a shape outside 0..5.
-std::vector<std::string> SectionListTexts(int beamShape);
+std::vector<std::string> SectionListTexts(BeamShapeKind beamShape);
 
 /// The text of entry `sectionNo` of the shape's section list; empty outside the list.
-std::string SectionListText(int beamShape, int sectionNo);
+std::string SectionListText(BeamShapeKind beamShape, int sectionNo);
 
 }  // namespace tarnex

@@ -166,7 +166,7 @@ std::string MissingDimensionsMessage(const DesignData& data) {
 bool CalcSectionProperties(DesignData& data, Dialogs& dialogs) {
     std::optional<Properties> computed;
     bool dividesByArea = true;
-    switch (static_cast<BeamShapeKind>(data.BeamShape)) {
+    switch (data.BeamShape) {
         case BeamShapeKind::General:
             dialogs.ShowMessage("General section properties must be input directly.");
             break;

@@ -51,7 +51,7 @@ void CopyToBeamProperties(DesignData& data) {
 
 void SelectBeamShape(DesignData& data, int index) {
     if (data.FillingForm == 1) return;
-    data.BeamShape = index;
+    data.BeamShape = static_cast<BeamShapeKind>(index);
     data.SectionNo = 0;
     ClearDimensions(data);
     ClearProperties(data);
@@ -66,7 +66,7 @@ void SelectStandardSection(DesignData& data, int index) {
 void ApplyStandardSection(DesignData& data) {
     using F = DimensionField;
     const CatalogueEntry* entry = CurrentEntry(data);
-    switch (static_cast<BeamShapeKind>(data.BeamShape)) {
+    switch (data.BeamShape) {
         case BeamShapeKind::General:
             if (data.SectionNo == 0) {
                 ClearDimensions(data);

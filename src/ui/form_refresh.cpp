@@ -26,9 +26,11 @@ void SelectEntry(ControlState& list, int index) {
 void InputPresenter::ShowSectionInputs() {
     DesignData& d = state_.data;
     d.FillingForm = 1;
-    const int shape = window_.Get("cboBeam").selection;
-    if (shape >= 0 && shape <= 5) {
+    const int row = window_.Get("cboBeam").selection;
+    if (row >= 0 && row <= 5) {
+        const auto shape = static_cast<BeamShapeKind>(row);
         window_.Get("cboSection").items = SectionListTexts(shape);
+        SetDimensionTooltips(shape);  // every shown dimension box names its quantity
         const DesignData& cd = d;
         const std::array<float, 8> values = {cd.D,    cd.Btop, cd.Htop, cd.Bweb,
                                              cd.Bbot, cd.Hbot, cd.Ftop, cd.Fbot};
@@ -94,7 +96,7 @@ void InputPresenter::RefreshForm() {
     ShowValue("txtRS", d.RS);
     ShowValue("txtRM", d.RM);
     window_.Get("cboPStype").items = ToItems(kSteelTypeTexts);
-    SelectEntry(window_.Get("cboPStype"), d.PStype);
+    SelectEntry(window_.Get("cboPStype"), static_cast<int>(d.PStype));
     ShowValue("txtPSdia", d.PSdia);
     ShowValue("txtPSus", d.PSus);
     ShowWhole("txtPSys", d.PSys);
@@ -105,8 +107,8 @@ void InputPresenter::RefreshForm() {
 
     ControlState& beam = window_.Get("cboBeam");
     beam.items = BeamShapeTexts();
-    SelectEntry(beam, d.BeamShape);
-    ShowPicture("imgSect", d.BeamShape);
+    SelectEntry(beam, static_cast<int>(d.BeamShape));
+    ShowPicture("imgSect", static_cast<int>(d.BeamShape));
     ShowSectionInputs();
     d.FillingForm = 1;
 
@@ -126,8 +128,8 @@ void InputPresenter::RefreshForm() {
 
     ControlState& path = window_.Get("cboConfig");
     path.items = ToItems(kPathConfigTexts);
-    SelectEntry(path, d.PathConfig);
-    ShowPicture("imgPath", d.PathConfig);
+    SelectEntry(path, static_cast<int>(d.PathConfig));
+    ShowPicture("imgPath", static_cast<int>(d.PathConfig));
 
     ShowValue("txtYl", d.Yl);
     ShowValue("txtYm", d.Ym);

@@ -1,10 +1,12 @@
 #include "ui/input_presenter.h"
 
-#include <cmath>
 #include <optional>
+#include <string_view>
+#include <unordered_map>
 
 #include "model/defaults.h"
 #include "model/number_text.h"
+#include "model/typed_number.h"
 #include "prestress/buttons.h"
 #include "section/section_catalogue.h"
 #include "section/section_selection.h"
@@ -13,13 +15,6 @@
 namespace tarnex::ui {
 
 namespace {
-
-/// Square root of a strength for the tensile allowables; nothing for a negative strength.
-std::optional<double> RootOf(float strength) {
-    const double f = static_cast<double>(strength);
-    if (f < 0.0) return std::nullopt;
-    return std::sqrt(f);
-}
 
 const BoundBox* FindBound(const std::string& box) {
     for (const BoundBox& bound : BoundBoxes()) {
@@ -73,198 +68,227 @@ void InputPresenter::SyncOutputOptions() {
     window_.Get("chkUShear").checked = state_.output.UltimateShear;
 }
 
-void InputPresenter::KeyRelease(const std::string& box, const std::string& text) {
-    SetBox(box, text);
-    if (box == "txtnll") return;  // applied when the count is confirmed
-    if (StoreLoadEntry(box, text)) return;
-    StoreBox(box, text);
-    DeriveFrom(box);
-}
-
-void InputPresenter::Confirm(const std::string& box, const std::string& text) {
-    SetBox(box, text);
-    if (box == "txtnll") SetNumberOfLocations(text);
-}
-
-void InputPresenter::StoreBox(const std::string& box, const std::string& text) {
-    DesignData& d = state_.data;
-    const double value = ReadLeadingNumber(text);
-    if (box == "txtPjack") {
-        // Typed in kips, stored in lb; an empty box or 0 keeps the force in force.
-        if (value != 0.0) d.Pjack = static_cast<float>(value * static_cast<double>(d.ForceFactor));
+void InputPresenter::TextEdited(const std::string& box, const std::string& text) {
+    if (box != "txtnll") CommitPendingCount();
+    ControlState& control = window_.Get(box);
+    control.text = text;
+    control.problem.clear();
+    if (box == "txtnll") {
+        countPending_ = true;  // applied on Enter, on leaving the box or before moving on
         return;
     }
-    const BoundBox* bound = FindBound(box);
-    if (bound == nullptr) return;
-    d.*(bound->field) = static_cast<float>(value);
+    DesignData& d = state_.data;
+    float* field = FieldOf(box);
+    const double factor = UnitFactorOf(box);
+    const TypedNumber typed = ReadTypedNumber(text, factor);
+    if (!typed.value) {
+        // The value in use is the one of the last complete number typed (12 while 12O0 is
+        // typed), shown in the box's own unit.
+        if (field != nullptr) {
+            control.problem =
+                typed.problem + "; not stored, the value in use is " +
+                ShortestForm(static_cast<double>(*field) / (factor != 0.0 ? factor : 1.0)) +
+                (control.unit.empty() ? "" : " " + control.unit);
+        }
+        return;
+    }
+    if (field == nullptr) return;
+    *field = *typed.value;
     // A typed section property is also the beam's gross property.
     if (box == "txtArea") d.BeamArea = d.Area;
     if (box == "txtMoI") d.BeamMoI = d.MoI;
     if (box == "txtYtop") d.BeamYtop = d.Ytop;
     if (box == "txtYbot") d.BeamYbot = d.Ybot;
+    DeriveFrom(box);
 }
 
-void InputPresenter::DeriveFrom(const std::string& box) {
-    DesignData& d = state_.data;
-    const bool english = d.units == Units::English;
-    if (box == "txtBUW" && english) {
-        if (auto e = ConcreteModulus(d.BUW, d.CS28)) d.M28 = *e, ShowValue("txtM28", d.M28);
-        if (auto e = ConcreteModulus(d.BUW, d.CSps)) d.Mps = *e, ShowValue("txtMps", d.Mps);
-    } else if (box == "txtCS28" && english) {
-        if (auto e = ConcreteModulus(d.BUW, d.CS28)) d.M28 = *e, ShowValue("txtM28", d.M28);
-        // Final allowables: 0.40 f'c (0.45 f'c under ACI 318), tension 6 sqrt(f'c) (none
-        // under AREMA).
-        const double share = d.designCriteria == DesignCriteria::ACI ? 0.45 : 0.4;
-        d.ACS2 = static_cast<float>(share * static_cast<double>(d.CS28));
-        ShowValue("txtACS2", d.ACS2);
-        if (d.designCriteria == DesignCriteria::AREMA) {
-            d.ATS2 = 0;
-            ShowWhole("txtATS2", d.ATS2);
-        } else if (auto root = RootOf(d.CS28)) {
-            d.ATS2 = static_cast<float>(6.0 * *root);
-            ShowWhole("txtATS2", d.ATS2);
-        }
-    } else if (box == "txtCSps" && english) {
-        if (auto e = ConcreteModulus(d.BUW, d.CSps)) d.Mps = *e, ShowValue("txtMps", d.Mps);
-        // Initial allowables: 0.55 f'ci for post-tensioning except under ACI, else 0.60 f'ci;
-        // tension 3 sqrt(f'ci).
-        const bool post = d.prestressing == Prestressing::PostTensioning;
-        const double share = d.designCriteria != DesignCriteria::ACI && post ? 0.55 : 0.6;
-        d.ACS1 = static_cast<float>(share * static_cast<double>(d.CSps));
-        ShowValue("txtACS1", d.ACS1);
-        if (auto root = RootOf(d.CSps)) {
-            d.ATS1 = static_cast<float>(3.0 * *root);
-            ShowWhole("txtATS1", d.ATS1);
-        }
-    } else if ((box == "txtSUW" || box == "txtSS28") && english) {
-        if (auto e = ConcreteModulus(d.SUW, d.SS28)) d.SM28 = *e, ShowValue("txtSM28", d.SM28);
-    } else if (box == "txtPSus") {
-        // Yield strength: 0.85 fpu stress relieved, 0.90 fpu low relaxation.
-        const double share = d.PStype == 0 ? 0.85 : 0.9;
-        d.PSys = static_cast<float>(share * static_cast<double>(d.PSus));
-        ShowValue("txtPSys", d.PSys);
-    } else if (box == "txtPSloss") {
-        // A typed total loss discards the losses calculated per location.
-        for (float& loss : d.PSlossAt) loss = 0;
+void InputPresenter::Confirm(const std::string& box) {
+    if (box == "txtnll") CommitPendingCount();
+}
+
+float* InputPresenter::FieldOf(const std::string& box) {
+    if (box == "txtPjack") return &state_.data.Pjack;
+    if (const BoundBox* bound = FindBound(box)) return &(state_.data.*(bound->field));
+    return LoadEntryOf(box);
+}
+
+void InputPresenter::SetDerived(const std::string& box, float& field, std::optional<float> value,
+                                bool whole) {
+    // A value without a real result (negative strength) leaves the field as it was.
+    if (!value) return;
+    field = *value;
+    if (whole) {
+        ShowWhole(box, field);
+    } else {
+        ShowValue(box, field);
     }
 }
 
+void InputPresenter::DeriveFrom(const std::string& box) {
+    // The values derived from a typed source box (the concrete rules in English units only).
+    using Rule = void (*)(InputPresenter&, DesignData&);
+    struct Derivation {
+        Rule rule;
+        bool englishOnly;
+    };
+    static const std::unordered_map<std::string_view, Derivation> kDerivations = {
+        {"txtBUW",
+         {[](InputPresenter& p, DesignData& d) {
+              p.SetDerived("txtM28", d.M28, ConcreteModulus(d.BUW, d.CS28));
+              p.SetDerived("txtMps", d.Mps, ConcreteModulus(d.BUW, d.CSps));
+          },
+          true}},
+        {"txtCS28",
+         {[](InputPresenter& p, DesignData& d) {
+              p.SetDerived("txtM28", d.M28, ConcreteModulus(d.BUW, d.CS28));
+              const AllowableStresses service = FinalAllowables(d.designCriteria, d.CS28);
+              p.SetDerived("txtACS2", d.ACS2, service.compression);
+              p.SetDerived("txtATS2", d.ATS2, service.tension, true);
+          },
+          true}},
+        {"txtCSps",
+         {[](InputPresenter& p, DesignData& d) {
+              p.SetDerived("txtMps", d.Mps, ConcreteModulus(d.BUW, d.CSps));
+              const AllowableStresses transfer =
+                  InitialAllowables(d.designCriteria, d.prestressing, d.CSps);
+              p.SetDerived("txtACS1", d.ACS1, transfer.compression);
+              p.SetDerived("txtATS1", d.ATS1, transfer.tension, true);
+          },
+          true}},
+        {"txtSUW",
+         {[](InputPresenter& p, DesignData& d) {
+              p.SetDerived("txtSM28", d.SM28, ConcreteModulus(d.SUW, d.SS28));
+          },
+          true}},
+        {"txtSS28",
+         {[](InputPresenter& p, DesignData& d) {
+              p.SetDerived("txtSM28", d.SM28, ConcreteModulus(d.SUW, d.SS28));
+          },
+          true}},
+        {"txtPSus",
+         {[](InputPresenter& p, DesignData& d) {
+              p.SetDerived("txtPSys", d.PSys, SteelYieldStrength(d.PStype, d.PSus));
+          },
+          false}},
+        // A typed total loss discards the losses calculated per location.
+        {"txtPSloss",
+         {[](InputPresenter&, DesignData& d) {
+              for (float& loss : d.PSlossAt) loss = 0;
+          },
+          false}},
+    };
+    DesignData& d = state_.data;
+    const auto found = kDerivations.find(box);
+    if (found == kDerivations.end()) return;
+    if (found->second.englishOnly && d.units != Units::English) return;
+    found->second.rule(*this, d);
+}
+
 void InputPresenter::Click(const std::string& control, bool checked) {
-    if (control.rfind("opt", 0) == 0 || control == "chkComp") {
-        ClickSetting(control, checked);
-    } else if (control == "chkStress") {
-        state_.output.Stresses = checked;
-    } else if (control == "chkDefl") {
-        state_.output.Deflections = checked;
-    } else if (control == "chkUMom") {
-        state_.output.UltimateMoment = checked;
-    } else if (control == "chkUShear") {
-        state_.output.UltimateShear = checked;
-    } else if (control == "cmdNext") {
-        StepLocation(1);
-    } else if (control == "cmdPrev") {
-        StepLocation(-1);
-    } else if (control == "cmdCalc") {
-        CalculateOutput();
+    CommitPendingCount();
+    using Handler = void (*)(InputPresenter&, bool);
+    // Settings: their handlers run, then the option buttons show the record's settings.
+    static const std::unordered_map<std::string_view, Handler> kSettings = {
+        {"optAASHTO", [](InputPresenter& p,
+                         bool) { SelectDesignCriteria(p.state_, p, DesignCriteria::AASHTO); }},
+        {"optAREA",
+         [](InputPresenter& p, bool) { SelectDesignCriteria(p.state_, p, DesignCriteria::AREMA); }},
+        {"optACI",
+         [](InputPresenter& p, bool) { SelectDesignCriteria(p.state_, p, DesignCriteria::ACI); }},
+        {"optEnglish", [](InputPresenter& p, bool) { SelectUnits(p.state_, p, Units::English); }},
+        {"optMetric", [](InputPresenter& p, bool) { SelectUnits(p.state_, p, Units::Metric); }},
+        {"optPreT", [](InputPresenter& p,
+                       bool) { SelectPrestressing(p.state_, p, Prestressing::Pretensioning); }},
+        {"optPostT", [](InputPresenter& p,
+                        bool) { SelectPrestressing(p.state_, p, Prestressing::PostTensioning); }},
+        {"optGross",
+         [](InputPresenter& p, bool) { SelectSectionBasis(p.state_, p, SectionBasis::Gross); }},
+        {"optTrans", [](InputPresenter& p,
+                        bool) { SelectSectionBasis(p.state_, p, SectionBasis::Transformed); }},
+        {"chkComp", [](InputPresenter& p, bool on) { SelectComposite(p.state_, p, on); }},
+    };
+    static const std::unordered_map<std::string_view, Handler> kOthers = {
+        {"chkStress", [](InputPresenter& p, bool on) { p.state_.output.Stresses = on; }},
+        {"chkDefl", [](InputPresenter& p, bool on) { p.state_.output.Deflections = on; }},
+        {"chkUMom", [](InputPresenter& p, bool on) { p.state_.output.UltimateMoment = on; }},
+        {"chkUShear", [](InputPresenter& p, bool on) { p.state_.output.UltimateShear = on; }},
+        {"cmdNext", [](InputPresenter& p, bool) { p.StepLocation(1); }},
+        {"cmdPrev", [](InputPresenter& p, bool) { p.StepLocation(-1); }},
+        {"cmdCalc", [](InputPresenter& p, bool) { p.CalculateOutput(); }},
+    };
+    if (const auto setting = kSettings.find(control); setting != kSettings.end()) {
+        setting->second(*this, checked);
+        SyncSettingButtons();
+    } else if (const auto other = kOthers.find(control); other != kOthers.end()) {
+        other->second(*this, checked);
     } else {
         PressButton(control);
     }
     SyncOutputOptions();
 }
 
-void InputPresenter::ClickSetting(const std::string& control, bool checked) {
-    if (control == "optAASHTO") SelectDesignCriteria(state_, *this, DesignCriteria::AASHTO);
-    if (control == "optAREA") SelectDesignCriteria(state_, *this, DesignCriteria::AREMA);
-    if (control == "optACI") SelectDesignCriteria(state_, *this, DesignCriteria::ACI);
-    if (control == "optEnglish") SelectUnits(state_, *this, Units::English);
-    if (control == "optMetric") SelectUnits(state_, *this, Units::Metric);
-    if (control == "optPreT") SelectPrestressing(state_, *this, Prestressing::Pretensioning);
-    if (control == "optPostT") SelectPrestressing(state_, *this, Prestressing::PostTensioning);
-    if (control == "optGross") SelectSectionBasis(state_, *this, SectionBasis::Gross);
-    if (control == "optTrans") SelectSectionBasis(state_, *this, SectionBasis::Transformed);
-    if (control == "chkComp") SelectComposite(state_, *this, checked);
-    SyncSettingButtons();
-}
-
 void InputPresenter::SelectRow(const std::string& list, int row) {
-    ControlState& control = window_.Get(list);
-    control.selection = row;
-    if (list == "cboPStype") {
-        SelectSteelType(row);
-    } else if (list == "cboConfig") {
-        SelectPathConfig(row);
-    } else if (list == "cboBeam") {
-        if (state_.data.FillingForm == 1) return;
-        if (row >= 0 && row <= 5) ShowPicture("imgSect", row);
-        SelectBeamShape(state_.data, row);
-        ShowSectionInputs();
-    } else if (list == "cboSection") {
-        if (state_.data.FillingForm == 1) return;
-        SelectStandardSection(state_.data, row);
-        ShowSectionInputs();
-    }
+    CommitPendingCount();
+    window_.Get(list).selection = row;
+    using Handler = void (*)(InputPresenter&, int);
+    static const std::unordered_map<std::string_view, Handler> kLists = {
+        {"cboPStype", [](InputPresenter& p, int r) { p.SelectSteelType(r); }},
+        {"cboConfig", [](InputPresenter& p, int r) { p.SelectPathConfig(r); }},
+        {"cboBeam",
+         [](InputPresenter& p, int r) {
+             if (p.state_.data.FillingForm == 1) return;
+             if (r >= 0 && r <= 5) p.ShowPicture("imgSect", r);
+             SelectBeamShape(p.state_.data, r);
+             p.ShowSectionInputs();
+         }},
+        {"cboSection",
+         [](InputPresenter& p, int r) {
+             if (p.state_.data.FillingForm == 1) return;
+             SelectStandardSection(p.state_.data, r);
+             p.ShowSectionInputs();
+         }},
+    };
+    if (const auto handler = kLists.find(list); handler != kLists.end())
+        handler->second(*this, row);
 }
 
 void InputPresenter::SelectSteelType(int row) {
     DesignData& d = state_.data;
     if (d.FillingForm == 1) return;
-    d.PStype = row;
-    const bool post = d.prestressing == Prestressing::PostTensioning;
-    const bool lowRelaxation = d.PStype != 0;
-    // Default total loss (psi) by prestressing method and strand type.
-    if (post) {
-        d.PSloss = lowRelaxation ? 32000.0F : 24000.0F;
-    } else {
-        d.PSloss = lowRelaxation ? 35000.0F : 45000.0F;
-    }
-    ShowValue("txtPSloss", d.PSloss);
-    const double fpu = static_cast<double>(d.PSus);
-    double share = 0.70;
-    if (!post) {
-        if (d.designCriteria == DesignCriteria::ACI) {
-            share = 0.74;
-        } else {
-            share = lowRelaxation ? 0.75 : 0.70;
-        }
-    }
-    d.PSi = static_cast<float>(share * fpu);
-    ShowValue("txtPSi", d.PSi);
-    // Loss at transfer: initial prestress less 0.63 fpu (stress relieved) or 0.69 fpu.
-    const double atTransfer = lowRelaxation ? 0.69 : 0.63;
-    d.PStrans = static_cast<float>(static_cast<double>(d.PSi) - atTransfer * fpu);
-    ShowValue("txtPStrans", d.PStrans);
+    d.PStype = static_cast<SteelType>(row);
+    const SteelTypeLosses losses = SteelTypeChoiceLosses(d, d.PStype);
+    SetDerived("txtPSloss", d.PSloss, losses.PSloss);
+    SetDerived("txtPSi", d.PSi, losses.PSi);
+    SetDerived("txtPStrans", d.PStrans, losses.PStrans);
 }
 
 void InputPresenter::SelectPathConfig(int row) {
     if (row < 0 || row > 5) return;
     ShowPicture("imgPath", row);
-    state_.data.PathConfig = row;
+    state_.data.PathConfig = static_cast<PathKind>(row);
 }
 
 void InputPresenter::PressButton(const std::string& button) {
-    ButtonResult result;
-    std::string box;
     if (button == "cmdCalcSP") {
         PressCalcSectionProperties(state_, *this);
         ShowSectionInputs();
         return;
     }
-    if (button == "cmdcalcbeff") {
-        result = PressCalcEffectiveSlabWidth(state_, *this);
-        box = "txtBeff";
-    } else if (button == "cmdcalcloss") {
-        result = PressCalcTotalLosses(state_, *this);
-        box = "txtPSloss";
-    } else if (button == "cmdCalcTrans") {
-        result = PressCalcLossAtTransfer(state_, *this);
-        box = "txtPStrans";
-    } else if (button == "cmdCalcPSF") {
-        result = PressCalcPrestressForce(state_, *this);
-        box = "txtPjack";
-    } else {
-        return;
-    }
-    if (!result.fieldText.empty()) SetBox(box, result.fieldText);
+    // The calculation buttons that show their result in one box.
+    struct Button {
+        ButtonResult (*press)(ProgramState&, Dialogs&);
+        const char* box;
+    };
+    static const std::unordered_map<std::string_view, Button> kButtons = {
+        {"cmdcalcbeff", {PressCalcEffectiveSlabWidth, "txtBeff"}},
+        {"cmdcalcloss", {PressCalcTotalLosses, "txtPSloss"}},
+        {"cmdCalcTrans", {PressCalcLossAtTransfer, "txtPStrans"}},
+        {"cmdCalcPSF", {PressCalcPrestressForce, "txtPjack"}},
+    };
+    const auto found = kButtons.find(button);
+    if (found == kButtons.end()) return;
+    const ButtonResult result = found->second.press(state_, *this);
+    if (!result.fieldText.empty()) SetBox(found->second.box, result.fieldText);
 }
 
 }  // namespace tarnex::ui

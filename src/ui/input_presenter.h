@@ -49,10 +49,15 @@ class InputPresenter : public Dialogs {
     DesignData& data() { return state_.data; }
 
     // Events of the input window.
-    /// A key release in a text box whose text is now `text`.
-    void KeyRelease(const std::string& box, const std::string& text);
-    /// Enter pressed in, or focus leaving, a text box (applies the number of locations).
-    void Confirm(const std::string& box, const std::string& text);
+    /// The user changed the text of a text box (typing, pasting, deleting): the field is
+    /// stored when the whole text is a number it can hold, otherwise the box is marked and
+    /// the field keeps its value. Navigation and refreshes never come here.
+    void TextEdited(const std::string& box, const std::string& text);
+    /// Enter pressed in, or focus leaving, a text box: applies an edited number of locations.
+    void Confirm(const std::string& box);
+    /// Applies an edited number of locations before the user moves on (step buttons, another
+    /// tab, a calculation, a file command).
+    void CommitPendingCount();
     /// A click on an option button, the composite check box or a command button. For a check
     /// box `checked` is its new state.
     void Click(const std::string& control, bool checked = true);
@@ -64,12 +69,20 @@ class InputPresenter : public Dialogs {
     void LoadInput();
     /// Loads an input file as "&Load Input File" does once the dialog has given its path.
     void LoadInputFile(const std::string& path);
-    void SaveInput();
-    void ChooseReportFile();
+    /// "&Save" > "&Input As"; true when the file was written.
+    bool SaveInput();
+    /// "&Save" > "&Output As"; true when a report file was chosen.
+    bool ChooseReportFile();
     void ViewReport();
     void Reset(ResetCommand command);
     void AskOutputTitle();
     void CalculateOutput();
+    /// True when the design differs from the one last loaded, saved or started with, as the
+    /// input file would hold it.
+    [[nodiscard]] bool DesignChanged() const;
+    /// Before a command that replaces or closes the design: when it changed, asks whether to
+    /// save it first. False when the command is to stop (Cancel, or the save did not happen).
+    bool OfferToSave();
 
     // Dialogs: forwarded to the outer dialogs.
     void ShowMessage(const std::string& text) override { outer_.ShowMessage(text); }
@@ -81,6 +94,9 @@ class InputPresenter : public Dialogs {
         return outer_.InputBox(prompt, title, defaultText);
     }
     void Beep() override { outer_.Beep(); }
+    SaveChoice AskSaveChanges(const std::string& text) override {
+        return outer_.AskSaveChanges(text);
+    }
 
     /// Shows the design record in the window (all boxes, lists, pictures, frames).
     void RefreshForm() override;
@@ -88,33 +104,52 @@ class InputPresenter : public Dialogs {
     void SetTooltips() override;
     /// Brings the section tab in line with the beam shape and section number.
     void ShowSectionInputs();
+    /// Tooltips and units of the dimension boxes that `shape` uses.
+    void SetDimensionTooltips(BeamShapeKind shape);
 
   private:
-    void SetBox(const std::string& name, const std::string& text) { window_.Get(name).text = text; }
+    /// Writes a box from the design; a mark on the box goes with the text it was about.
+    void SetBox(const std::string& name, const std::string& text) {
+        ControlState& box = window_.Get(name);
+        box.text = text;
+        box.problem.clear();
+    }
     void ShowValue(const std::string& name, float value);
     void ShowWhole(const std::string& name, float value);
     void ShowPicture(const std::string& array, int index);
     void SyncSettingButtons();
     void SyncOutputOptions();
-    void StoreBox(const std::string& box, const std::string& text);
+    float* FieldOf(const std::string& box);
+    float* LoadEntryOf(const std::string& box);
+    [[nodiscard]] double UnitFactorOf(const std::string& box) const;
     void DeriveFrom(const std::string& box);
-    bool StoreLoadEntry(const std::string& box, const std::string& text);
+    void SetDerived(const std::string& box, float& field, std::optional<float> value,
+                    bool whole = false);
+    void MarkSaved();
     void SelectSteelType(int row);
     void SelectPathConfig(int row);
     void SetNumberOfLocations(const std::string& text);
     void StepLocation(int step);
     void PressButton(const std::string& button);
-    void ClickSetting(const std::string& control, bool checked);
     void ShowLocation();
 
     ProgramState& state_;
     Dialogs& outer_;
     ShellPort* shell_;
     WindowState window_;
+    bool countPending_ = false;  ///< txtnll edited and not yet applied
+    std::string savedText_;      ///< input file text of the design as last loaded or saved
 };
+
+/// The unit named at the end of a tooltip ("... in lbs/in^2" gives "psi", "... in inches"
+/// "in"); empty when the tooltip names none.
+std::string UnitOfTooltip(const std::string& tooltip);
 
 /// Text of status panel 1 and 2 before any file is chosen.
 inline constexpr const char* kNoInputFile = "No input file specified";
 inline constexpr const char* kNoOutputFile = "No output file specified";
+/// The one message for a number of locations that cannot be applied.
+inline constexpr const char* kCountRangeMessage =
+    "The number of locations must be a number from 1 to 100,000";
 
 }  // namespace tarnex::ui

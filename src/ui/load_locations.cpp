@@ -1,5 +1,6 @@
 #include <cmath>
-#include <limits>
+#include <optional>
+#include <string>
 
 #include "model/number_text.h"
 #include "ui/control_names.h"
@@ -25,61 +26,83 @@ bool ParseGridBox(const std::string& box, std::size_t& loadCase, char& column) {
     return false;
 }
 
+/// True when any of locations `first`..end holds a distance, a load or a factor.
+bool HoldsEntries(const DesignData& d, int first) {
+    for (int i = first; i <= d.locations.size(); ++i) {
+        if (!(d.locations(i) == LoadLocation{})) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
-/// Stores a key release in the distance box or the load grid into the current location.
-bool InputPresenter::StoreLoadEntry(const std::string& box, const std::string& text) {
+/// The entry of the current location that the distance box or a load grid box shows;
+/// nothing for other boxes.
+float* InputPresenter::LoadEntryOf(const std::string& box) {
     DesignData& d = state_.data;
     std::size_t loadCase = 0;
     char column = 0;
     const bool grid = ParseGridBox(box, loadCase, column);
-    if (!grid && box != "txtx") return false;
-    if (d.CurrentLocation < 1 || d.CurrentLocation > d.locations.size()) return true;
+    if (!grid && box != "txtx") return nullptr;
+    if (d.CurrentLocation < 1 || d.CurrentLocation > d.locations.size()) return nullptr;
     LoadLocation& loc = d.locations(d.CurrentLocation);
-    const double value = ReadLeadingNumber(text);
-    if (box == "txtx") {
-        loc.x = static_cast<float>(value);
-        return true;
-    }
+    if (box == "txtx") return &loc.x;
     const LoadValues v = ValuesOf(loc, kLoadCases[loadCase]);
-    if (column == 'F') {
-        *v.F = static_cast<float>(value);
-        return true;
-    }
-    // Forces and moments: 0 keeps the entry; a text that is not a number as a whole (5a, or
-    // 1e while the exponent is typed) keeps it too.
-    if (value == 0.0) return true;
-    const std::optional<double> whole = ReadCompleteNumber(text);
-    if (!whole) return true;
-    const float factor = column == 'M' ? d.MomentFactor : d.ForceFactor;
-    const double product = RoundToSignificant(*whole * static_cast<double>(factor), 15);
-    float* target = column == 'P' ? v.P : (column == 'V' ? v.V : v.M);
-    if (std::isfinite(product) &&
-        std::fabs(product) <= static_cast<double>(std::numeric_limits<float>::max())) {
-        *target = static_cast<float>(product);
-    }
-    return true;
+    if (column == 'P') return v.P;
+    if (column == 'V') return v.V;
+    if (column == 'M') return v.M;
+    return v.F;
+}
+
+/// Forces are typed in kips and moments in kip-ft but stored in lb and lb-in; every other
+/// box stores its number as typed.
+double InputPresenter::UnitFactorOf(const std::string& box) const {
+    const DesignData& d = state_.data;
+    if (box == "txtPjack") return static_cast<double>(d.ForceFactor);
+    std::size_t loadCase = 0;
+    char column = 0;
+    if (!ParseGridBox(box, loadCase, column) || column == 'F') return 1.0;
+    return static_cast<double>(column == 'M' ? d.MomentFactor : d.ForceFactor);
+}
+
+void InputPresenter::CommitPendingCount() {
+    if (!countPending_) return;
+    countPending_ = false;
+    SetNumberOfLocations(window_.Get("txtnll").text);
 }
 
 /// Applies a confirmed number of locations: locations 1..n are kept, new ones are zero.
 void InputPresenter::SetNumberOfLocations(const std::string& text) {
     DesignData& d = state_.data;
-    const double value = ReadLeadingNumber(text);
-    if (value == 0.0) {
-        ShowValue("txtnll", static_cast<float>(d.nll));
+    if (text.find_first_not_of(" \t\n") == std::string::npos) {
+        ShowValue("txtnll", static_cast<float>(d.nll));  // an emptied box keeps the count
         return;
     }
+    const std::optional<double> value = ReadCompleteNumber(text);
     // Halves round to the even count (2.5 gives 2).
-    const double rounded = std::nearbyint(value);
+    const double rounded = value ? std::nearbyint(*value) : 0.0;
     if (!(rounded >= 1.0 && rounded <= static_cast<double>(kMaxLocations))) {
-        ShowMessage("Invalid Entry");
         ShowValue("txtnll", static_cast<float>(d.nll));
+        ShowMessage(kCountRangeMessage);
         return;
     }
     const int count = static_cast<int>(rounded);
     if (count == d.nll && d.locations.size() == count) {
         ShowValue("txtnll", static_cast<float>(d.nll));
         return;
+    }
+    if (count < d.locations.size() && HoldsEntries(d, count + 1)) {
+        const std::string last = std::to_string(d.locations.size());
+        const std::string first = std::to_string(count + 1);
+        const std::string which = first == last
+                                      ? "Location " + last + " holds entries"
+                                      : "Locations " + first + " to " + last + " hold entries";
+        if (!AskYesNo(which + " that will be deleted." + kMessageLineBreak +
+                          "Lower the number of locations to " + std::to_string(count) + "?",
+                      "Number of Locations")) {
+            ShowValue("txtnll", static_cast<float>(d.nll));
+            return;
+        }
     }
     d.PrevNll = d.nll;
     d.nll = count;

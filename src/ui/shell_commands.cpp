@@ -2,6 +2,7 @@
 #include <stdexcept>
 
 #include "model/completeness.h"
+#include "model/dialogs.h"
 #include "model/input_file.h"
 #include "model/text_files.h"
 #include "report/report_writer.h"
@@ -29,10 +30,36 @@ void InputPresenter::StartUp() {
     SyncOutputOptions();
     window_.Get("SBFiles1").text = kNoInputFile;
     window_.Get("SBFiles2").text = kNoOutputFile;
+    MarkSaved();
+}
+
+void InputPresenter::MarkSaved() { savedText_ = FormatInputFileText(state_.data); }
+
+bool InputPresenter::DesignChanged() const {
+    return FormatInputFileText(state_.data) != savedText_;
+}
+
+bool InputPresenter::OfferToSave() {
+    CommitPendingCount();
+    if (!DesignChanged()) return true;
+    const DesignData& d = state_.data;
+    const std::string name = d.InputFileTitle.empty() ? "the new design" : d.InputFileTitle;
+    switch (AskSaveChanges("The design has changed since it was last saved." +
+                           std::string(1, kMessageLineBreak) + "Save the changes to " + name +
+                           "?")) {
+        case SaveChoice::Save:
+            return SaveInput();
+        case SaveChoice::Discard:
+            return true;
+        case SaveChoice::Cancel:
+            break;
+    }
+    return false;
 }
 
 void InputPresenter::LoadInput() {
     if (shell_ == nullptr) return;
+    if (!OfferToSave()) return;
     std::optional<std::string> path;
     try {
         path = shell_->ChooseOpenFile(kInputFilters, 2);
@@ -48,7 +75,7 @@ void InputPresenter::LoadInputFile(const std::string& path) {
         DesignData& d = state_.data;
         d.InputFileName = path;
         d.InputFileTitle = FileTitle(path);
-        ReadInputFile(state_, *this);
+        if (ReadInputFile(state_, *this)) MarkSaved();
         RefreshForm();
         SyncSettingButtons();
         SyncOutputOptions();
@@ -59,40 +86,46 @@ void InputPresenter::LoadInputFile(const std::string& path) {
     }
 }
 
-void InputPresenter::SaveInput() {
-    if (shell_ == nullptr) return;
+bool InputPresenter::SaveInput() {
+    if (shell_ == nullptr) return false;
+    CommitPendingCount();
     try {
         DesignData& d = state_.data;
         CheckInputComplete(d, *this);
         const std::optional<std::string> path = shell_->ChooseSaveFile(kInputFilters, 2);
-        if (!path) return;
+        if (!path) return false;
         d.InputFileName = *path;
         d.InputFileTitle = FileTitle(*path);
-        WriteInputFile(state_, *this);
+        const bool written = WriteInputFile(state_, *this);
+        if (written) MarkSaved();
         window_.Get("SBFiles1").text = "Input file = " + d.InputFileTitle;
+        return written;
     } catch (const std::exception&) {
         ShowMessage("Error saving input file");
     }
+    return false;
 }
 
-void InputPresenter::ChooseReportFile() {
-    if (shell_ == nullptr) return;
+bool InputPresenter::ChooseReportFile() {
+    if (shell_ == nullptr) return false;
     try {
         const std::optional<std::string> path = shell_->ChooseSaveFile(kOutputFilters, 2);
-        if (!path) return;
+        if (!path) return false;
         DesignData& d = state_.data;
         // The report run would overwrite the design with the report.
         if (SameFile(*path, d.InputFileName)) {
             ShowMessage("The output file cannot be the input file" +
                         std::string(1, kMessageLineBreak) + *path);
-            return;
+            return false;
         }
         d.OutputFileName = *path;
         d.OutputFileTitle = FileTitle(*path);
         window_.Get("SBFiles2").text = "Output file = " + d.OutputFileTitle;
+        return true;
     } catch (const std::exception&) {
         ShowMessage("Error saving output file");
     }
+    return false;
 }
 
 void InputPresenter::ViewReport() {
@@ -110,6 +143,7 @@ void InputPresenter::ViewReport() {
 }
 
 void InputPresenter::Reset(ResetCommand command) {
+    if (!OfferToSave()) return;
     RunResetCommand(state_, *this, command);
     SyncSettingButtons();
     SyncOutputOptions();
@@ -121,11 +155,16 @@ void InputPresenter::AskOutputTitle() {
 
 void InputPresenter::CalculateOutput() {
     DesignData& d = state_.data;
+    CommitPendingCount();
     if (shell_ != nullptr) shell_->HideOutputDialog();
     if (d.OutputFileName.empty()) {
-        Beep();
-        ShowMessage("Please save output filename");
-        return;
+        // With a desktop the report file is asked for now; cancelling it ends the run.
+        if (shell_ == nullptr) {
+            Beep();
+            ShowMessage("Please save output filename");
+            return;
+        }
+        if (!ChooseReportFile()) return;
     }
     CheckInputComplete(d, *this);
     if (d.InputIncomplete == 1) {
@@ -138,13 +177,20 @@ void InputPresenter::CalculateOutput() {
     }
     window_.Get("SBFiles2").text = "Please wait";
     if (shell_ != nullptr) shell_->SetBusy(true);
+    bool written = false;
     try {
-        WriteReport(state_, *this);
+        written = WriteReport(state_, *this);
     } catch (const std::exception&) {
         // The report writer reports its own failures; the window is given back regardless.
     }
-    window_.Get("SBFiles2").text = "Output file = " + d.OutputFileTitle;
+    window_.Get("SBFiles2").text =
+        (written ? "Report written to " : "Output file = ") + d.OutputFileTitle;
     if (shell_ != nullptr) shell_->SetBusy(false);
+    if (written && AskYesNo("Report written to " + d.OutputFileTitle + "." + kMessageLineBreak +
+                                "View it now?",
+                            "Calculate Output")) {
+        ViewReport();
+    }
 }
 
 }  // namespace tarnex::ui

@@ -68,11 +68,11 @@ const std::vector<Tip>& MaterialTips() {
 }
 
 /// English tooltips of the dimension boxes for a beam shape; none for General Section.
-std::vector<Tip> DimensionTips(int shape) {
+std::vector<Tip> DimensionTips(BeamShapeKind shape) {
     switch (shape) {
-        case 1:
-        case 2:
-        case 5:
+        case BeamShapeKind::IGirder:
+        case BeamShapeKind::BoxGirder:
+        case BeamShapeKind::TrapezoidalBox:
             return {{"txtD", "Enter depth in inches"},
                     {"txtBtop", "Enter top flange width in inches"},
                     {"txtHtop", "Enter top flange thickness in inches"},
@@ -81,12 +81,12 @@ std::vector<Tip> DimensionTips(int shape) {
                     {"txtHbot", "Enter bottom flange thickness in inches"},
                     {"txtFtop", "Enter top fillet depth in inches"},
                     {"txtFbot", "Enter bottom fillet depth in inches"}};
-        case 3:
+        case BeamShapeKind::VoidedSlab:
             return {{"txtD", "Enter depth in inches"},
                     {"txtBtop", "Enter width in inches"},
                     {"txtHtop", "Enter number of voids"},
                     {"txtBweb", "Enter void diameter in inches"}};
-        case 4:
+        case BeamShapeKind::SolidSlab:
             return {{"txtD", "Enter depth in inches"}, {"txtBtop", "Enter width in inches"}};
         default:
             return {};
@@ -174,17 +174,44 @@ std::string MetricText(std::string text) {
 
 }  // namespace
 
+std::string UnitOfTooltip(const std::string& tooltip) {
+    const std::size_t at = tooltip.rfind(" in ");
+    if (at == std::string::npos) return "";
+    std::string unit = tooltip.substr(at + 4);
+    static const std::vector<std::pair<std::string, std::string>> words = {
+        {"lbs/in^3", "lb/in\u00b3"},
+        {"lbs/in^2", "psi"},
+        {"inches", "in"},
+        {"millimeters", "mm"},
+        {"^2", "\u00b2"},
+        {"^3", "\u00b3"},
+        {"^4", "\u2074"}};
+    for (const auto& [from, to] : words) ReplaceAll(unit, from, to);
+    return unit;
+}
+
 void InputPresenter::SetTooltips() {
     for (const auto& [name, tip] : UnitFreeTips()) window_.Get(name).tooltip = tip;
     const bool english = state_.data.units == Units::English;
     auto set = [&](const std::vector<Tip>& tips) {
         for (const auto& [name, tip] : tips) {
-            window_.Get(name).tooltip = english ? std::string(tip) : MetricText(tip);
+            ControlState& box = window_.Get(name);
+            box.tooltip = english ? std::string(tip) : MetricText(tip);
+            box.unit = UnitOfTooltip(box.tooltip);
         }
     };
     set(MaterialTips());
-    set(DimensionTips(state_.data.BeamShape));
     set(LaterTips());
+    SetDimensionTooltips(state_.data.BeamShape);
+}
+
+void InputPresenter::SetDimensionTooltips(BeamShapeKind shape) {
+    const bool english = state_.data.units == Units::English;
+    for (const auto& [name, tip] : DimensionTips(shape)) {
+        ControlState& box = window_.Get(name);
+        box.tooltip = english ? std::string(tip) : MetricText(tip);
+        box.unit = UnitOfTooltip(box.tooltip);
+    }
 }
 
 }  // namespace tarnex::ui

@@ -10,6 +10,8 @@ namespace tarnex::ui {
 struct ControlState {
     std::string text;  ///< text box contents, label, frame or status panel text
     std::string tooltip;
+    std::string problem;  ///< why the typed text was not stored; empty when it was
+    std::string unit;     ///< unit shown beside a text box
     bool enabled = true;
     bool visible = true;
     bool checked = false;            ///< option buttons and check boxes

@@ -270,4 +270,56 @@ TEST_F(BatchRun, NoticeOfAGeneralSectionDoesNotStopTheRun) {
     EXPECT_EQ(ReadText(PathOf("general-copy.in")), ReadText(input));
 }
 
+TEST_F(BatchRun, ShippedGeneratedExampleIsTheGenerationOfItsSourceAndReloadsUnchanged) {
+    // The example with generated loads is the pretensioned girder with its loads generated;
+    // its report is a golden report.
+    const std::string generated = PathOf("generated.in");
+    EXPECT_EQ(Run({Example("pretensioned-i-girder.in"), "--generate-loads", "--live", "hs20-44",
+                   "--comp-dead", "0.1", "--save", generated}),
+              0)
+        << err;
+    EXPECT_TRUE(err.empty()) << err;
+    const std::string text = ReadText(generated);
+    EXPECT_EQ(text, ReadText(Example("generated-loads-i-girder.in")));
+    // Tenth points, h/2 = 31.5 in and the 25 in transfer length from each end; the harped
+    // path's key points are tenth points.
+    EXPECT_NE(text.find("\r\n15,1270283\r\n0\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\n31.5\r\n0,38933.84,1260393,1.3\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\n1168.5\r\n"), std::string::npos);
+    EXPECT_EQ(Run({generated, "--save", PathOf("again.in")}), 0) << err;
+    EXPECT_EQ(ReadText(PathOf("again.in")), text);
+}
+
+TEST_F(BatchRun, GenerationAtThePresentLocationsKeepsTheFactors) {
+    const std::string saved = PathOf("at.in");
+    EXPECT_EQ(Run({"--generate-at-locations", "--live", "E80", "--impact", "0", "--distribution",
+                   "0.5", Example("pretensioned-i-girder.in"), "--save", saved}),
+              0)
+        << err;
+    // At 25 ft of 100 ft, Cooper E80 per rail: 173.12 kips and 5,060.5 kip-ft; the file's
+    // live load factor stays and its composite dead load is replaced by the (zero) generated.
+    EXPECT_NE(ReadText(saved).find("\r\n300\r\n0,20545.56,9245502,1.3\r\n0,20519.52,9233784,1.3"
+                                   "\r\n0,0,0,1.3\r\n0,173120,6.0726E+07,2.17\r\n0,0,0,1\r\n"),
+              std::string::npos);
+}
+
+TEST_F(BatchRun, GenerationOptionsAreCheckedBeforeAndAfterLoading) {
+    const std::string input = Example("solid-slab.in");
+    const std::vector<std::vector<std::string>> usage = {
+        {"--live", "HS20-44", input},
+        {"--impact", "0.2", input},
+        {"--generate-loads", "--generate-at-locations", input},
+        {"--generate-loads", "--live", "HS25-44", input},
+        {"--generate-loads", "--distribution", "one", input},
+        {"--generate-loads=yes", input},
+    };
+    for (const auto& args : usage) {
+        EXPECT_EQ(Run(args), 2) << args[0] << " " << args[1];
+        EXPECT_NE(err.find("Usage: tarnex-batch"), std::string::npos);
+    }
+    EXPECT_EQ(Run({"--generate-loads", "--comp-dead", "-1", input, "--save", PathOf("x.in")}), 1);
+    EXPECT_EQ(err, "Enter superimposed dead loads of 0 or more\n");
+    EXPECT_FALSE(fs::exists(PathOf("x.in")));
+}
+
 }  // namespace

@@ -98,7 +98,7 @@ TEST(AllowableDefaults, FollowPrestressingCriteriaAndSteelType) {
         ProgramState state = StartedUp();
         state.data.prestressing = c.prestressing;
         state.data.designCriteria = c.criteria;
-        state.data.PStype = c.steelType;
+        state.data.PStype = static_cast<SteelType>(c.steelType);
         state.data.CS28 = c.cs28;
         state.data.PSi = 123;
         state.RH = 70;

@@ -56,7 +56,7 @@ ProgramState PostTensionedComposite() {
     d.SUW = 0.0868F;
     d.K = 0.0000167F;
     d.MU = 0.25F;
-    d.BeamShape = 2;
+    d.BeamShape = BeamShapeKind::BoxGirder;
     d.SectionNo = 14;
     d.BeamArea = d.Area = 843;
     d.BeamMoI = d.MoI = 203088;
@@ -68,7 +68,7 @@ ProgramState PostTensionedComposite() {
         d.locations(i).LF = 2.17F;
     }
     d.Pjack = 991440;
-    d.PathConfig = 2;
+    d.PathConfig = PathKind::SimpleSimple;
     d.Ym = 4;
     d.Blength = 1080;
     d.Tslab = 6;
@@ -192,7 +192,7 @@ TEST_F(InputFileTest, BlanksTabsAndUnquotedKeywordsAreAccepted) {
     EXPECT_EQ(d.BUW, 0.0868F);
     EXPECT_EQ(d.PSdia, 0.5F);
     EXPECT_EQ(d.PSmod, 28000000.0F);
-    EXPECT_EQ(d.BeamShape, 4);
+    EXPECT_EQ(d.BeamShape, BeamShapeKind::SolidSlab);
     EXPECT_EQ(d.BeamArea, 864.0F);
     EXPECT_EQ(d.Area, 864.0F);
     EXPECT_EQ(d.BeamMoI, 23328.0F);
@@ -289,10 +289,10 @@ ProgramState RandomDesign(std::mt19937& random) {
         d.K = real();
         d.MU = real();
     }
-    d.PStype = coin(random);
-    d.BeamShape = std::uniform_int_distribution<int>(0, 5)(random);
+    d.PStype = static_cast<SteelType>(coin(random));
+    d.BeamShape = static_cast<BeamShapeKind>(std::uniform_int_distribution<int>(0, 5)(random));
     d.SectionNo = std::uniform_int_distribution<int>(0, 14)(random);
-    d.PathConfig = std::uniform_int_distribution<int>(0, 5)(random);
+    d.PathConfig = static_cast<PathKind>(std::uniform_int_distribution<int>(0, 5)(random));
     d.nll = std::uniform_int_distribution<int>(1, 6)(random);
     d.RecreateLocations(d.nll);
     for (LoadLocation& loc : d.locations) {

@@ -36,7 +36,7 @@ TEST(Buttons, RefusalsNoticesAndErrorsShowTheirMessageAndKeepTheResults) {
          {"General section properties must be input directly."}},
         {"I girder without dimensions",
          PressCalcSectionProperties,
-         [](ProgramState& s) { s.data.BeamShape = static_cast<int>(BeamShapeKind::IGirder); },
+         [](ProgramState& s) { s.data.BeamShape = BeamShapeKind::IGirder; },
          StepResult::Refused,
          {"Enter the section dimensions: D, Btop, Htop, Bweb, Bbot, Hbot, Ftop, Fbot"}},
         {"width without slab",

@@ -54,13 +54,13 @@ inline DesignData PlainBeam() {
     DesignData d;
     d.ForceFactor = kForceFactor;
     d.MomentFactor = kMomentFactor;
-    d.BeamShape = 0;
+    d.BeamShape = BeamShapeKind::General;
     d.BeamArea = d.Area = 2000.0F;
     d.BeamMoI = d.MoI = 200000.0F;
     d.BeamYtop = d.Ytop = 20.0F;
     d.BeamYbot = d.Ybot = 20.0F;
     d.Blength = 1200.0F;
-    d.PathConfig = 0;
+    d.PathConfig = PathKind::Straight;
     d.Ym = 5.0F;
     d.Xm = 600.0F;
     d.M28 = 4000000.0F;

@@ -56,7 +56,7 @@ TEST(Friction, StraightTendonLosesWobbleOnlyAndNoFrictionGivesZero) {
 TEST(Friction, ParabolicSegmentsAccumulateFromTheJackingEnd) {
     ScriptedDialogs dialogs;
     DesignData d = Tendon(1200.0F, 1200.0F, 0.0F);
-    d.PathConfig = static_cast<int>(PathKind::SimpleSimple);
+    d.PathConfig = PathKind::SimpleSimple;
     d.Yl = 30.0F;
     d.Yr = 20.0F;
     AddLocation(d, 600.0F, 1000.0F);
@@ -80,7 +80,7 @@ TEST(Friction, RisesAndInflectionHeightsAreCarriedInDouble) {
     // K = 0.0003 f1 = 1 - exp(-(0.25 x 2 x 15.8913336 / 394 + 0.0003 x 394)) = 0.129220665.
     ScriptedDialogs dialogs;
     DesignData d = Tendon(1200.0F, 1200.0F, 0.0F);
-    d.PathConfig = static_cast<int>(PathKind::FixedFixed);
+    d.PathConfig = PathKind::FixedFixed;
     d.Xl = 394.0F;
     d.Xr = 806.0F;
     d.Yl = d.Yr = 28.5F;
@@ -96,7 +96,7 @@ TEST(Friction, RisesAndInflectionHeightsAreCarriedInDouble) {
     // Yd - Ym = 18.8000004 over 400 in: f2 = 0.0983239785 (0.098323971 from a single-precision
     // rise), f1 = 0.0615258776; at x = 500, f1 + f2 x 300 / 400 = 0.135268867.
     d = Tendon(1200.0F, 1200.0F, 0.0F);
-    d.PathConfig = static_cast<int>(PathKind::FixedFixed);
+    d.PathConfig = PathKind::FixedFixed;
     d.Xl = 200.0F;
     d.Xr = 1000.0F;
     d.Yl = d.Yr = 32.5F;
@@ -171,7 +171,7 @@ TEST(Friction, PretensioningAndHarpingAreRefusedWithZeroLosses) {
     d.prestressing = Prestressing::Pretensioning;
     EXPECT_FALSE(CalcFrictionAndAnchorSet(d, dialogs));
     d.prestressing = Prestressing::PostTensioning;
-    d.PathConfig = static_cast<int>(PathKind::Harped);
+    d.PathConfig = PathKind::Harped;
     EXPECT_FALSE(CalcFrictionAndAnchorSet(d, dialogs));
     EXPECT_EQ(dialogs.messages,
               (std::vector<std::string>{"No friction losses occur for pretensioned beams",
@@ -191,7 +191,7 @@ TEST(Friction, ZeroPSiAndZeroSegmentAreReported) {
     d.PSi = 0.0F;
     EXPECT_THROW(CalcFrictionAndAnchorSet(d, dialogs), CalcError);
     DesignData s = Tendon(1200.0F, 600.0F, 0.25F);
-    s.PathConfig = static_cast<int>(PathKind::SimpleSimple);
+    s.PathConfig = PathKind::SimpleSimple;
     s.Xm = 0.0F;
     ExpectCalcError([&] { CalcFrictionAndAnchorSet(s, dialogs); },
                     "the length of path segment 1 is 0");

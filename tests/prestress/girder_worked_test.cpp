@@ -25,7 +25,7 @@ ProgramState Girder() {
     DesignData& d = state.data;
     d = PlainBeam();
     d.Composite = true;
-    d.PStype = 1;
+    d.PStype = SteelType::LowRelaxation;
     d.Btop = 20.0F;
     d.Tslab = 8.0F;
     d.Beff = 96.0F;

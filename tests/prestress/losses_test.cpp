@@ -51,13 +51,13 @@ TEST(Losses, PretensionedStressRelievedStrand) {
 TEST(Losses, LowRelaxationStrandAndUnknownStrandType) {
     ScriptedDialogs dialogs;
     ProgramState state = LossDesign(Prestressing::Pretensioning);
-    state.data.PStype = 1;
+    state.data.PStype = SteelType::LowRelaxation;
     CalcLosses(state, dialogs);
     EXPECT_EQ(state.data.CRs, 2797.5F);  // 5000 - 0.1 ES - 0.05 (CRc + SH)
     EXPECT_EQ(state.data.PSloss, 34972.5F);
 
     ProgramState other = LossDesign(Prestressing::Pretensioning);
-    other.data.PStype = 2;
+    other.data.PStype = static_cast<SteelType>(2);
     other.data.CRs = 123.0F;  // an unknown strand type keeps the relaxation as it was
     CalcLosses(other, dialogs);
     EXPECT_EQ(other.data.CRs, 123.0F);
@@ -105,7 +105,7 @@ TEST(Losses, PostTensionedAddsFrictionAndAnchorSetPerLocation) {
 TEST(Losses, PostTensionedHarpedPathKeepsTheTotalLoss) {
     ScriptedDialogs dialogs;
     ProgramState state = LossDesign(Prestressing::PostTensioning);
-    state.data.PathConfig = static_cast<int>(PathKind::Harped);
+    state.data.PathConfig = PathKind::Harped;
     state.data.Xl = 240.0F;
     state.data.Xr = 960.0F;
     state.data.Yl = state.data.Yr = 5.0F;

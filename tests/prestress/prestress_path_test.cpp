@@ -12,7 +12,7 @@ using namespace tarnex::testing;  // NOLINT(google-build-using-namespace)
 
 DesignData PathBeam(PathKind kind, std::initializer_list<float> xs) {
     DesignData d = PlainBeam();
-    d.PathConfig = static_cast<int>(kind);
+    d.PathConfig = kind;
     d.Yl = 30.0F;
     d.Ym = 5.0F;
     d.Yr = 30.0F;

@@ -84,7 +84,7 @@ TEST(RequiredForce, SteelAboveTheCentroidAtTheFirstLocationSetsNoCeiling) {
     ScriptedDialogs dialogs;
     DesignData d = ForceDesign();
     // Parabolic steel at 30 in over the supports (e = +10 in at x = 0, P1 < 0 there).
-    d.PathConfig = static_cast<int>(PathKind::SimpleSimple);
+    d.PathConfig = PathKind::SimpleSimple;
     d.Yl = d.Yr = 30.0F;
     d.locations(1).x = 0.0F;
     d.locations(1).DM = 1000000.0F;

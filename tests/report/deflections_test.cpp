@@ -18,7 +18,7 @@ namespace {
 ProgramState Beam(int path) {
     ProgramState state = testing::CapacityDesign(1, 3);
     DesignData& d = state.data;
-    d.PathConfig = path;
+    d.PathConfig = static_cast<PathKind>(path);
     d.Blength = 1200;
     d.BeamMoI = 100000;
     d.BeamYbot = 20;

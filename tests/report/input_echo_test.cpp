@@ -28,7 +28,7 @@ DesignData MakeGirder() {
     d.SM28 = 3834254;
     d.K = 0.0002F;
     d.MU = 0.25F;
-    d.BeamShape = 1;
+    d.BeamShape = BeamShapeKind::IGirder;
     d.D = 54;
     d.Btop = 16;
     d.Htop = 4;
@@ -51,7 +51,7 @@ DesignData MakeGirder() {
     d.ATS2 = 424.26F;
     d.PSloss = 45000.4F;
     d.Aset = 0.25F;
-    d.PathConfig = 1;
+    d.PathConfig = PathKind::Harped;
     d.Xl = 0.5F;
     d.Xm = 600;
     d.Ym = 3.5F;
@@ -152,7 +152,7 @@ TEST(InputEcho, SettingsLinesAndPostTensioningDucts) {
 
 TEST(InputEcho, SlabShapesUseTheSharedDimensionFields) {
     DesignData d = MakeGirder();
-    d.BeamShape = 3;  // voided slab: W, VNo, VDia are Btop, Htop, Bweb
+    d.BeamShape = BeamShapeKind::VoidedSlab;  // voided slab: W, VNo, VDia are Btop, Htop, Bweb
     d.D = 18;
     d.Btop = 48;
     d.Htop = 2;
@@ -163,19 +163,19 @@ TEST(InputEcho, SlabShapesUseTheSharedDimensionFields) {
                      "          W    = 48.000", "          VNo  = 2.000", "          VDia = 10.500",
                      ""}));
 
-    d.BeamShape = 4;
+    d.BeamShape = BeamShapeKind::SolidSlab;
     lines = EchoOf(d);
     EXPECT_EQ(LinesFrom(lines, FindLine(lines, "          Solid Slab"), 5),
               Lines({"          Solid Slab", "          User defined", "          D    = 18.000",
                      "          W    = 48.000", ""}));
 
-    d.BeamShape = 0;
+    d.BeamShape = BeamShapeKind::General;
     lines = EchoOf(d);
     EXPECT_EQ(LinesFrom(lines, FindLine(lines, "          General Section"), 3),
               Lines({"          General Section", "          User defined", ""}));
     EXPECT_FALSE(AnyLineContains(lines, "          D    = "));
 
-    d.BeamShape = 5;
+    d.BeamShape = BeamShapeKind::TrapezoidalBox;
     lines = EchoOf(d);
     const int name = FindLine(lines, "          Trapezoidal Box");
     ASSERT_GE(name, 0);
@@ -184,8 +184,8 @@ TEST(InputEcho, SlabShapesUseTheSharedDimensionFields) {
 
 TEST(InputEcho, ListTextsOutsideTheListAreEmpty) {
     DesignData d = MakeGirder();
-    d.PathConfig = 6;
-    d.PStype = 0;
+    d.PathConfig = static_cast<PathKind>(6);
+    d.PStype = SteelType::StressRelieved;
     const auto lines = EchoOf(d);
     EXPECT_GE(
         FindLine(lines, "          Type                                  = Stress relieved strand"),

@@ -28,7 +28,7 @@ ProgramState Record(int shape, bool composite, int locations, float aps = 1) {
     ProgramState state = testing::CapacityDesign(shape, locations);
     DesignData& d = state.data;
     d.Composite = composite;
-    d.PStype = 1;
+    d.PStype = SteelType::LowRelaxation;
     d.PSus = 270000;
     d.PSi = 189000;
     d.Pjack = 189000 * aps;
@@ -113,21 +113,20 @@ TEST(MomentCapacity, RectangularSectionPositiveNegativeAndZero) {
 TEST(MomentCapacity, FlexuralStrengthByHand) {
     DesignData d;
     d.PSus = 270000;
-    d.GammaP = 0.28F;
-    d.Beta1 = 0.8F;
-    EXPECT_NEAR(FlexuralStrength(d, 5000, 1.0, 1, 36, 12, 36, 10), 2340095.2, 0.5);
-    EXPECT_NEAR(FlexuralStrength(d, 5000, 0.9, 1, 36, 12, 36, 10), 0.9 * 2340095.2, 0.5);
+    const CompressionZone fc5000 = {5000, 0.8, 0.28};
+    EXPECT_NEAR(FlexuralStrength(d, fc5000, 1.0, 1, 36, 12, 36, 10), 2340095.2, 0.5);
+    EXPECT_NEAR(FlexuralStrength(d, fc5000, 0.9, 1, 36, 12, 36, 10), 0.9 * 2340095.2, 0.5);
     // Over-reinforced: index 0.7125 > 0.288, f'c b dp^2 (0.36 b1 - 0.08 b1^2) = 18e6 * 0.2368.
-    EXPECT_NEAR(FlexuralStrength(d, 5000, 1.0, 10, 36, 12, 36, 10), 4262400, 0.5);
+    EXPECT_NEAR(FlexuralStrength(d, fc5000, 1.0, 10, 36, 12, 36, 10), 4262400, 0.5);
     // Flanged: b 24, hf 1, bw 12, dp 35, f'c 4000 (beta1 0.85), Aps 2: fps = 255705.9,
     // a = 6.27 > 1, Apf = 40800 / fps = 0.1596, web index 0.2801 < 0.306,
     // Mf = 40800 * 34.5 = 1407600.
-    d.Beta1 = 0.85F;
-    EXPECT_NEAR(FlexuralStrength(d, 4000, 1.0, 2, 24, 1, 12, 35), 15110568.9, 0.5);
+    const CompressionZone fc4000 = {4000, 0.85, 0.28};
+    EXPECT_NEAR(FlexuralStrength(d, fc4000, 1.0, 2, 24, 1, 12, 35), 15110568.9, 0.5);
     // Same flange with a 6 in web: web index Apw fps / (bw dp f'c) = 0.536 > 0.306, so the
     // web is over-reinforced: f'c bw dp^2 (0.36 b1 - 0.08 b1^2) + Mf with the flange couple
     // Mf = 0.85 * 4000 * 18 * 1 * 34.5 = 2111400: 29.4e6 * 0.2482 + 2111400 = 9408480.
-    EXPECT_NEAR(FlexuralStrength(d, 4000, 1.0, 2, 24, 1, 6, 35), 9408480.2, 0.5);
+    EXPECT_NEAR(FlexuralStrength(d, fc4000, 1.0, 2, 24, 1, 6, 35), 9408480.2, 0.5);
 }
 
 TEST(MomentCapacity, BlockDepthFactorFollowsTheCompressionConcrete) {
@@ -148,7 +147,7 @@ TEST(MomentCapacity, BlockDepthFactorFollowsTheCompressionConcrete) {
         state.data.CS28 = c.fc;
         state.data.Composite = c.composite;
         state.data.Beff = 36;
-        state.data.PStype = c.strand;
+        state.data.PStype = static_cast<SteelType>(c.strand);
         Write(state);
         EXPECT_FLOAT_EQ(state.data.Beta1, c.beta1);
         EXPECT_EQ(state.data.GammaP, c.gammaP);
@@ -191,19 +190,18 @@ TEST(MomentCapacity, MildSteelRequiredByHand) {
     const double a = (249750 + as * 60000) / 153000;
     EXPECT_NEAR(249750 * (10 - a / 2) + as * 60000 * (9.6 - a / 2), 3e6, 1.0);
     DesignData d = SolidSlab(1).data;
-    d.Beta1 = 0.8F;
-    EXPECT_NEAR(MildSteelRequired(d, 3e6, 1.0, 1, 36, 36, 12, 10, 9.6, 5000), as, 1e-6);
+    EXPECT_NEAR(MildSteelRequired(d, {5000, 0.8, 0}, 3e6, 1.0, 1, 36, 36, 12, 10, 9.6), as, 1e-6);
 
     d = CompositeIGirder(1).data;
-    d.Beta1 = 0.85F;
-    EXPECT_NEAR(MildSteelRequired(d, 15.2e6, 1.0, 2, 24, 12, 1, 35, 37, 4000), 0.2572143, 1e-6);
+    const CompressionZone fc4000 = {4000, 0.85, 0};
+    EXPECT_NEAR(MildSteelRequired(d, fc4000, 15.2e6, 1.0, 2, 24, 12, 1, 35, 37), 0.2572143, 1e-6);
     // Past the reinforcement index limit (t = 11.7) no mild steel helps.
-    EXPECT_EQ(MildSteelRequired(d, 17e6, 1.0, 2, 24, 12, 1, 35, 37, 4000), 0.0);
+    EXPECT_EQ(MildSteelRequired(d, fc4000, 17e6, 1.0, 2, 24, 12, 1, 35, 37), 0.0);
 
     // A 1 in web under a 0.1 in flange never develops the couple; with the index limit out
     // of reach the search must stop with a calculation error, not run on.
-    d.Beta1 = 1e6F;
-    EXPECT_THROW(MildSteelRequired(d, 2e6, 1.0, 0.1, 100, 1, 0.1, 10, 10, 5000), CalcError);
+    EXPECT_THROW(MildSteelRequired(d, {5000, 1e6, 0}, 2e6, 1.0, 0.1, 100, 1, 0.1, 10, 10),
+                 CalcError);
 }
 
 TEST(MomentCapacity, NumericFailuresAreCalculationErrors) {
@@ -314,10 +312,9 @@ TEST(MomentCapacity, SectionChoiceByShapeSlabAndMomentSign) {
         const std::string row = OnlyRow(state);  // sets GammaP for the hand value
         const bool positive = c.moment > 0;
         const double fc = positive && c.composite ? 4000 : 5000;
-        DesignData hand = d;
-        hand.Beta1 = fc == 4000 ? 0.85F : 0.80F;
+        const CompressionZone zone = {fc, fc == 4000 ? 0.85 : 0.80, d.GammaP};
         const double phiMn =
-            (positive ? 1 : -1) * FlexuralStrength(hand, fc, 1.0, 3, c.b, c.hf, c.bw, c.dp) / 12000;
+            (positive ? 1 : -1) * FlexuralStrength(d, zone, 1.0, 3, c.b, c.hf, c.bw, c.dp) / 12000;
         EXPECT_EQ(ItemAt(row, 42), FormatPattern(phiMn, 0));
     }
 }

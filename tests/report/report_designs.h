@@ -26,7 +26,7 @@ inline void SetGirderMaterials(DesignData& d) {
     d.Mps = 3834254;
     d.RS = 60000;
     d.RM = 29000000;
-    d.PStype = 1;
+    d.PStype = SteelType::LowRelaxation;
     d.PSdia = 0.5F;
     d.PSus = 270000;
     d.PSys = 243000;
@@ -46,7 +46,7 @@ inline ProgramState CapacityDesign(int shape, int count) {
     DesignData& d = state.data;
     d.ForceFactor = kForceFactor;
     d.MomentFactor = kMomentFactor;
-    d.BeamShape = shape;
+    d.BeamShape = static_cast<BeamShapeKind>(shape);
     d.CS28 = 5000;
     d.RS = 60000;
     d.nll = count;

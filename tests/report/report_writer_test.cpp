@@ -36,7 +36,7 @@ class ReportRun : public ::testing::Test {
         d.OutputFileName = outputPath;
         d.OutputFileTitle = fs::path(outputPath).filename().string();
         d.InputFileTitle = "beam.in";
-        d.BeamShape = 4;  // solid slab used as a rectangle
+        d.BeamShape = BeamShapeKind::SolidSlab;  // solid slab used as a rectangle
         d.D = 24;
         d.Btop = 12;
         d.Area = d.BeamArea = 288;

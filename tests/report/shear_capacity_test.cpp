@@ -180,7 +180,7 @@ TEST(ShearCapacity, RightHalfShearsTypedNegativeAreCheckedAsTheMirrorImage) {
 
 TEST(ShearCapacity, RefusalAndNumericFailures) {
     ProgramState state = Girder({30000});
-    state.data.BeamShape = 0;
+    state.data.BeamShape = BeamShapeKind::General;
     const auto out = testing::RunSection(WriteShearCapacity, state);
     EXPECT_TRUE(out.lines.empty());
     EXPECT_EQ(out.messages,

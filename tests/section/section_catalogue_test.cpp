@@ -15,7 +15,7 @@ const Quad kOldProperties = {100, 200, 3, 4};
 const Quad kOldBeam = {11, 22, 33, 44};
 
 /// A record with every section field set to a non-zero value, to see what a pick clears.
-DesignData FilledRecord(int shape) {
+DesignData FilledRecord(BeamShapeKind shape) {
     DesignData data;
     data.BeamShape = shape;
     SetDimensions(data, kNines);
@@ -28,7 +28,7 @@ TEST(ShapeTexts, ListAndCaptions) {
     EXPECT_EQ(BeamShapeTexts(),
               (std::vector<std::string>{"General Section", "I Girder", "Box Girder", "Voided Slab",
                                         "Solid Slab", "Trapezoidal Box"}));
-    for (int shape : {kIGirder, kBox, kTrapezoid}) {
+    for (BeamShapeKind shape : {kIGirder, kBox, kTrapezoid}) {
         for (DimensionField field : kDimensionFields) {
             EXPECT_TRUE(UsesDimension(shape, field));
             EXPECT_EQ(DimensionCaption(shape, field), DimensionName(field));
@@ -43,18 +43,18 @@ TEST(ShapeTexts, ListAndCaptions) {
     }
     EXPECT_EQ(voided, (std::vector<std::string>{"D", "W", "VNo", "VDia"}));
     EXPECT_EQ(solid, (std::vector<std::string>{"D", "W"}));
-    EXPECT_FALSE(UsesDimension(7, DimensionField::D));
+    EXPECT_FALSE(UsesDimension(static_cast<BeamShapeKind>(7), DimensionField::D));
 }
 
 TEST(SectionLists, UserDefinedFirstThenCatalogueOrder) {
     const std::size_t sizes[] = {1, 10, 15, 13, 1, 6};
     for (int shape = 0; shape <= 5; ++shape) {
-        const auto texts = SectionListTexts(shape);
-        ASSERT_EQ(texts.size(), sizes[shape]) << shape;
+        const auto texts = SectionListTexts(static_cast<BeamShapeKind>(shape));
+        ASSERT_EQ(texts.size(), sizes[shape]) << static_cast<int>(shape);
         EXPECT_EQ(texts[0], "User defined");
     }
-    EXPECT_TRUE(SectionListTexts(6).empty());
-    EXPECT_TRUE(SectionListTexts(-1).empty());
+    EXPECT_TRUE(SectionListTexts(static_cast<BeamShapeKind>(6)).empty());
+    EXPECT_TRUE(SectionListTexts(static_cast<BeamShapeKind>(-1)).empty());
     EXPECT_EQ(SectionListText(kIGirder, 1), "California d = 36");
     EXPECT_EQ(SectionListText(kIGirder, 9), "AASHTO d = 54");
     EXPECT_EQ(SectionListText(kBox, 6), "California 48x42");
@@ -69,7 +69,8 @@ TEST(SectionLists, UserDefinedFirstThenCatalogueOrder) {
 
 TEST(SelectStandardSection, PicksCopyThePublishedRowFromItsDecimalTextIntoUseAndTheBeam) {
     const struct {
-        int shape, no;
+        BeamShapeKind shape;
+        int no;
         Dims dims;
         Quad properties;
     } kRows[] = {
@@ -126,27 +127,28 @@ TEST(SelectStandardSection, SlabsClearTheirUnusedFieldsForAnyNumber) {
 }
 
 TEST(SelectStandardSection, UserDefinedClearsAndOutOfRangeOnlyCopies) {
-    for (int shape : {kGeneral, kIGirder, kBox, kVoided, kSolid, kTrapezoid}) {
+    for (BeamShapeKind shape : {kGeneral, kIGirder, kBox, kVoided, kSolid, kTrapezoid}) {
         DesignData data = FilledRecord(shape);
         SelectStandardSection(data, 0);
-        EXPECT_EQ(Dimensions(data), Dims{}) << shape;
-        EXPECT_EQ(Properties(data), Quad{}) << shape;
-        EXPECT_EQ(BeamProperties(data), Quad{}) << shape;
+        EXPECT_EQ(Dimensions(data), Dims{}) << static_cast<int>(shape);
+        EXPECT_EQ(Properties(data), Quad{}) << static_cast<int>(shape);
+        EXPECT_EQ(BeamProperties(data), Quad{}) << static_cast<int>(shape);
     }
     // I girder number 10 and a shape outside the list: nothing but the copy into BeamArea..
-    for (const auto& [shape, no] : {std::pair{kIGirder, 10}, std::pair{8, 0}}) {
+    for (const auto& [shape, no] :
+         {std::pair{kIGirder, 10}, std::pair{static_cast<BeamShapeKind>(8), 0}}) {
         DesignData data = FilledRecord(shape);
         SelectStandardSection(data, no);
-        EXPECT_EQ(Dimensions(data), kNines) << shape;
-        EXPECT_EQ(Properties(data), kOldProperties) << shape;
-        EXPECT_EQ(BeamProperties(data), kOldProperties) << shape;
+        EXPECT_EQ(Dimensions(data), kNines) << static_cast<int>(shape);
+        EXPECT_EQ(Properties(data), kOldProperties) << static_cast<int>(shape);
+        EXPECT_EQ(BeamProperties(data), kOldProperties) << static_cast<int>(shape);
     }
 }
 
 TEST(SelectBeamShape, ClearsTheSectionButKeepsTheBeamAndIsIdleWhileTheFormIsFilled) {
     DesignData data = FilledRecord(kIGirder);
     data.SectionNo = 4;
-    SelectBeamShape(data, kBox);
+    SelectBeamShape(data, static_cast<int>(kBox));
     EXPECT_EQ(data.BeamShape, kBox);
     EXPECT_EQ(data.SectionNo, 0);
     EXPECT_EQ(Dimensions(data), Dims{});
@@ -156,7 +158,7 @@ TEST(SelectBeamShape, ClearsTheSectionButKeepsTheBeamAndIsIdleWhileTheFormIsFill
     DesignData filling = FilledRecord(kIGirder);
     filling.SectionNo = 4;
     filling.FillingForm = 1;
-    SelectBeamShape(filling, kBox);
+    SelectBeamShape(filling, static_cast<int>(kBox));
     SelectStandardSection(filling, 2);
     EXPECT_EQ(filling.BeamShape, kIGirder);
     EXPECT_EQ(filling.SectionNo, 4);

@@ -8,7 +8,10 @@
 
 namespace tarnex::testing {
 
-inline constexpr int kGeneral = 0, kIGirder = 1, kBox = 2, kVoided = 3, kSolid = 4, kTrapezoid = 5;
+inline constexpr BeamShapeKind kGeneral = BeamShapeKind::General, kIGirder = BeamShapeKind::IGirder,
+                               kBox = BeamShapeKind::BoxGirder, kVoided = BeamShapeKind::VoidedSlab,
+                               kSolid = BeamShapeKind::SolidSlab,
+                               kTrapezoid = BeamShapeKind::TrapezoidalBox;
 
 /// Four section properties in record order: area, moment of inertia, Ytop, Ybot.
 using Quad = std::array<float, 4>;
@@ -49,9 +52,9 @@ inline void SetBeamProperties(DesignData& d, const Quad& q) {
 }
 
 /// A record with the shape chosen from the list and then the standard section picked.
-inline DesignData Picked(int shape, int sectionNo) {
+inline DesignData Picked(BeamShapeKind shape, int sectionNo) {
     DesignData data;
-    SelectBeamShape(data, shape);
+    SelectBeamShape(data, static_cast<int>(shape));
     SelectStandardSection(data, sectionNo);
     return data;
 }

@@ -147,7 +147,7 @@ TEST(Shapes, GeneralSectionAndShapeOutsideTheListKeepTypedValues) {
     EXPECT_EQ(BeamProperties(general), typed);
 
     DesignData other;
-    other.BeamShape = 6;
+    other.BeamShape = static_cast<BeamShapeKind>(6);
     SetProperties(other, typed);
     EXPECT_EQ(BeamProperties(Calculated(other)), typed);
 }
@@ -156,7 +156,7 @@ const Quad kOld = {1, 2, 3, 4};
 const Quad kOldBeam = {5, 6, 7, 8};
 
 /// A record with old properties that a refused calculation must leave alone.
-DesignData WithOldProperties(int shape, const Dims& dims) {
+DesignData WithOldProperties(BeamShapeKind shape, const Dims& dims) {
     DesignData data = Picked(shape, 0);
     SetDimensions(data, dims);
     SetProperties(data, kOld);
@@ -167,7 +167,7 @@ DesignData WithOldProperties(int shape, const Dims& dims) {
 TEST(ZeroArea, RefusalNamesTheMissingDimensionsAndKeepsTheOldProperties) {
     const std::string all = "D, Btop, Htop, Bweb, Bbot, Hbot, Ftop, Fbot";
     const struct {
-        int shape;
+        BeamShapeKind shape;
         Dims dims;
         std::string missing;
     } kCases[] = {
@@ -179,7 +179,7 @@ TEST(ZeroArea, RefusalNamesTheMissingDimensionsAndKeepsTheOldProperties) {
         {kBox, {1, 1, 1, 10, 1, 1, 1, 1}, all},
     };
     for (const auto& c : kCases) {
-        SCOPED_TRACE(c.missing + " of shape " + std::to_string(c.shape));
+        SCOPED_TRACE(c.missing + " of shape " + std::to_string(static_cast<int>(c.shape)));
         DesignData data = WithOldProperties(c.shape, c.dims);
         ScriptedDialogs dialogs;
         EXPECT_FALSE(CalcSectionProperties(data, dialogs));

@@ -12,7 +12,7 @@ namespace tarnex::testing {
 /// replies are taken in order; when the script runs out, questions get No and input boxes
 /// are cancelled.
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     struct Question {
         std::string text;
         std::string title;
@@ -40,11 +40,21 @@ public:
         return reply;
     }
     void Beep() override { ++beeps; }
+    /// Answers from `saveAnswers`; when the script runs out the changes are discarded.
+    SaveChoice AskSaveChanges(const std::string& text) override {
+        saveQuestions.push_back(text);
+        if (saveAnswers.empty()) return SaveChoice::Discard;
+        const SaveChoice answer = saveAnswers.front();
+        saveAnswers.pop_front();
+        return answer;
+    }
     void RefreshForm() override { ++refreshes; }
     void SetTooltips() override { ++tooltipCalls; }
 
     std::deque<bool> yesNoAnswers;
     std::deque<std::string> inputReplies;
+    std::deque<SaveChoice> saveAnswers;
+    std::vector<std::string> saveQuestions;
     std::vector<std::string> messages;
     std::vector<Question> questions;
     std::vector<Input> inputs;

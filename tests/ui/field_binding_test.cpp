@@ -86,32 +86,72 @@ TEST_F(FieldBindingTest, NegativeStrengthLeavesDerivedFieldsAlone) {
 }
 
 TEST_F(FieldBindingTest, UltimateStrengthDerivesYieldInEitherUnitSystem) {
-    data.PStype = 0;
+    data.PStype = SteelType::StressRelieved;
     Type("txtPSus", "250000");
     EXPECT_EQ(data.PSys, 212500.0F);
     EXPECT_EQ(Text("txtPSys"), " 212500");
-    data.PStype = 1;
+    data.PStype = SteelType::LowRelaxation;
     data.units = Units::Metric;
     Type("txtPSus", "1860");
     EXPECT_EQ(data.PSys, 1674.0F);
 }
 
-TEST_F(FieldBindingTest, JackingForceIgnoresZeroAndEmptyPlainBoxesReadTheLeadingNumber) {
+TEST_F(FieldBindingTest, OnlyAWholeNumberInRangeIsStoredOtherTextIsMarked) {
     Type("txtPjack", "250.5");
     EXPECT_EQ(data.Pjack, 250500.0F);
-    Type("txtPjack", "");
-    EXPECT_EQ(data.Pjack, 250500.0F);
-    Type("txtPjack", "0");
-    EXPECT_EQ(data.Pjack, 250500.0F);
-    Type("txtPjack", "12 kips");
-    EXPECT_EQ(data.Pjack, 12000.0F);
+    EXPECT_EQ(presenter["txtPjack"].problem, "");
+    Type("txtPjack", "0");  // a zero force is a value like any other
+    EXPECT_EQ(data.Pjack, 0.0F);
 
-    Type("txtBlength", "12.5 in");
-    EXPECT_EQ(data.Blength, 12.5F);
-    Type("txtBlength", "abc");
-    EXPECT_EQ(data.Blength, 0.0F);
+    Type("txtBlength", "600");
+    const struct {
+        const char* text;
+        const char* why;
+    } refused[] = {
+        {"12O0", "Not a number: \"12O0\""},
+        {"12.5 in", "Not a number: \"12.5 in\""},
+        {"", "No number entered"},
+        {"  ", "No number entered"},
+        {"1e", "Not a number: \"1e\""},
+        {"1e39", "Too large a number to be stored"},
+        {"-3.5e38", "Too large a number to be stored"},
+    };
+    for (const auto& r : refused) {
+        SCOPED_TRACE(r.text);
+        Type("txtBlength", r.text);
+        EXPECT_EQ(data.Blength, 600.0F);
+        EXPECT_EQ(presenter["txtBlength"].problem,
+                  std::string(r.why) + "; not stored, the value in use is 600 in");
+        EXPECT_EQ(Text("txtBlength"), r.text);  // what was typed stays in view
+    }
     Type("txtYm", " 1 2");
     EXPECT_EQ(data.Ym, 12.0F);
+    Type("txtBlength", "3.4e38");
+    EXPECT_EQ(data.Blength, 3.4e38F);
+    EXPECT_EQ(presenter["txtBlength"].problem, "");
+
+    // 1e36 kips is beyond a float in lb; the force in use stays, named in kips.
+    Type("txtPjack", "2.5");
+    Type("txtPjack", "1e36");
+    EXPECT_EQ(data.Pjack, 2500.0F);
+    EXPECT_EQ(presenter["txtPjack"].problem,
+              "Too large a number to be stored; not stored, the value in use is 2.5 kips");
+    presenter.RefreshForm();  // the design shown again clears the mark
+    EXPECT_EQ(presenter["txtPjack"].problem, "");
+    EXPECT_EQ(Text("txtPjack"), "2.5");
+}
+
+TEST_F(FieldBindingTest, RefusedSourceTextDerivesNothingAndHugeWeightKeepsTheModulus) {
+    const float m28 = data.M28, acs2 = data.ACS2;
+    Type("txtCS28", "5000x");
+    EXPECT_EQ(data.CS28, 4000.0F);
+    EXPECT_EQ(data.M28, m28);
+    EXPECT_EQ(data.ACS2, acs2);
+    // 33 (1728 w)^1.5 sqrt(f'c) beyond a float: the weight is stored, the modulus kept.
+    Type("txtBUW", "1e30");
+    EXPECT_EQ(data.BUW, 1e30F);
+    EXPECT_EQ(data.M28, m28);
+    EXPECT_EQ(Text("txtM28"), " 3833886");
 }
 
 TEST_F(FieldBindingTest, TypedLossAndPropertiesOverrideTheCalculatedOnes) {
@@ -161,8 +201,8 @@ TEST_F(FieldBindingTest, ListClicksDoNothingWhileTheFormIsFilled) {
     presenter.SelectRow("cboPStype", 0);
     presenter.SelectRow("cboBeam", 2);
     EXPECT_EQ(data.PSloss, loss);
-    EXPECT_EQ(data.PStype, 1);
-    EXPECT_EQ(data.BeamShape, 0);
+    EXPECT_EQ(data.PStype, SteelType::LowRelaxation);
+    EXPECT_EQ(data.BeamShape, BeamShapeKind::General);
 }
 
 TEST_F(FieldBindingTest, CompositeCheckBoxGivesSlabDefaultsOrZeros) {
@@ -187,11 +227,11 @@ TEST_F(FieldBindingTest, CompositeCheckBoxGivesSlabDefaultsOrZeros) {
 
 TEST_F(FieldBindingTest, PathConfigurationShowsItsPicture) {
     presenter.SelectRow("cboConfig", 3);
-    EXPECT_EQ(data.PathConfig, 3);
+    EXPECT_EQ(data.PathConfig, PathKind::SimpleFixed);
     EXPECT_TRUE(presenter["imgPath3"].visible);
     EXPECT_FALSE(presenter["imgPath0"].visible);
     presenter.SelectRow("cboConfig", 7);
-    EXPECT_EQ(data.PathConfig, 3);
+    EXPECT_EQ(data.PathConfig, PathKind::SimpleFixed);
 }
 
 TEST_F(FieldBindingTest, CriteriaAnsweredNoIsSelectedAndItsButtonChecked) {

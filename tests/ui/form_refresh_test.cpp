@@ -59,7 +59,7 @@ TEST_F(FormRefreshTest, MetricDesignIsNotShown) {
 }
 
 TEST_F(FormRefreshTest, ListSelectionsDuringRefreshChangeNoData) {
-    data.BeamShape = 2;
+    data.BeamShape = BeamShapeKind::BoxGirder;
     data.SectionNo = 7;
     data.D = 27;
     data.Area = 561;

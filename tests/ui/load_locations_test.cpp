@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "presenter_fixture.h"
 
 namespace tarnex::ui::testing {
@@ -7,7 +9,7 @@ class LoadLocationsTest : public PresenterTest {
   protected:
     /// Three locations with a distinct moment and loss at each.
     void FillThree() {
-        presenter.Confirm("txtnll", "3");
+        EnterCount("3");
         for (int i = 1; i <= 3; ++i) {
             data.locations(i).DM = 12000.0F * static_cast<float>(i);
             data.locations(i).x = static_cast<float>(10 * i);
@@ -20,7 +22,7 @@ class LoadLocationsTest : public PresenterTest {
 TEST_F(LoadLocationsTest, RaisingTheCountKeepsEveryLocation) {
     FillThree();
     data.CurrentLocation = 3;
-    presenter.Confirm("txtnll", "5");
+    EnterCount("5");
     EXPECT_EQ(data.nll, 5);
     EXPECT_EQ(data.PrevNll, 3);
     ASSERT_EQ(data.locations.size(), 5);
@@ -34,54 +36,96 @@ TEST_F(LoadLocationsTest, RaisingTheCountKeepsEveryLocation) {
     EXPECT_EQ(Text("txtx"), " 10");
 }
 
-TEST_F(LoadLocationsTest, LoweringTheCountDropsOnlyLocationsBeyondTheSameCountNothing) {
+TEST_F(LoadLocationsTest, LoweringTheCountAsksBeforeDroppingEntriesAndNoKeepsThem) {
     FillThree();
     data.CurrentLocation = 2;
-    presenter.Confirm("txtnll", "3");
+    EnterCount("3");  // the same count: nothing asked, nothing changed
     EXPECT_EQ(data.locations(3).DM, 36000.0F);
     EXPECT_EQ(data.CurrentLocation, 2);
+    EXPECT_TRUE(dialogs.questions.empty());
 
-    presenter.Confirm("txtnll", "2");
+    EnterCount("1");
+    ASSERT_EQ(dialogs.questions.size(), 1U);
+    EXPECT_EQ(dialogs.questions[0].text,
+              "Locations 2 to 3 hold entries that will be deleted.\rLower the number of "
+              "locations to 1?");
+    EXPECT_EQ(dialogs.questions[0].title, "Number of Locations");
+    EXPECT_EQ(data.nll, 3);
+    EXPECT_EQ(data.locations.size(), 3);
+    EXPECT_EQ(Text("txtnll"), " 3");
+
+    dialogs.yesNoAnswers.push_back(true);
+    EnterCount("2");
+    EXPECT_EQ(dialogs.questions.at(1).text,
+              "Location 3 holds entries that will be deleted.\rLower the number of locations "
+              "to 2?");
     EXPECT_EQ(data.nll, 2);
     ASSERT_EQ(data.locations.size(), 2);
     EXPECT_EQ(data.locations(2).DM, 24000.0F);
     EXPECT_EQ(data.PSlossAt(2), 2000.0F);
     EXPECT_EQ(data.FRloss(2), 200.0F);
+
+    // Empty trailing locations go without a question.
+    EnterCount("4");
+    EnterCount("2");
+    EXPECT_EQ(dialogs.questions.size(), 2U);
+    EXPECT_EQ(data.nll, 2);
 }
 
-TEST_F(LoadLocationsTest, CountActsOnlyWhenConfirmed) {
+TEST_F(LoadLocationsTest, TypedCountIsAppliedBeforeMovingOnNotWhileTyping) {
     FillThree();
-    presenter.KeyRelease("txtnll", "1");  // on the way to 12
-    presenter.KeyRelease("txtnll", "12");
+    Type("txtnll", "1");  // on the way to 12
+    Type("txtnll", "12");
     EXPECT_EQ(data.nll, 3);
-    presenter.Confirm("txtnll", "12");
+    presenter.Click("cmdNext");  // applied first, then the step from location 1
     EXPECT_EQ(data.nll, 12);
+    EXPECT_EQ(data.CurrentLocation, 2);
     EXPECT_EQ(data.locations(3).DM, 36000.0F);
+
+    Type("txtnll", "13");
+    Type("txtDM", "5");  // another box edited: the count goes first
+    EXPECT_EQ(data.nll, 13);
+    EXPECT_EQ(data.locations(1).DM, 60000.0F);
+
+    for (const auto& moveOn : std::vector<std::function<void()>>{
+             [&] { presenter.CommitPendingCount(); },  // another tab
+             [&] { presenter.Click("cmdCalcPSF"); }, [&] { presenter.SaveInput(); },
+             [&] { presenter.CalculateOutput(); }}) {
+        Type("txtnll", "14");
+        moveOn();
+        EXPECT_EQ(data.nll, 14);
+        EnterCount("13");
+    }
 }
 
-TEST_F(LoadLocationsTest, CountRoundsHalvesToEvenAndInvalidCountsKeepTheLocations) {
+TEST_F(LoadLocationsTest, CountRoundsHalvesToEvenAndInvalidCountsGetOneMessage) {
     const struct {
         const char* text;
         int nll;
         bool refused;
     } cases[] = {
-        {"1.5", 2, false},         {"2.5", 2, false}, {"3.5", 4, false},
-        {"-2", 3, true},           {"0.4", 3, true},  {"100001", 3, true},
-        {"100000", 100000, false}, {"", 3, false},  // no number: nothing applied, nothing shown
+        {"1.5", 2, false},   {"2.5", 2, false}, {"3.5", 4, false},
+        {"-2", 3, true},     {"0", 3, true},    {"0.4", 3, true},
+        {"100001", 3, true}, {"12a", 3, true},  {"100000", 100000, false},
+        {"", 3, false},  // emptied: the count in force shown again
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         FillThree();
         dialogs.messages.clear();
-        presenter.Confirm("txtnll", c.text);
+        dialogs.yesNoAnswers = {true};  // lowering to 2 drops location 3
+        EnterCount(c.text);
+        presenter.Confirm("txtnll");  // focus leaving after Enter applies nothing twice
         EXPECT_EQ(data.nll, c.nll);
-        EXPECT_EQ(dialogs.messages, c.refused ? std::vector<std::string>{"Invalid Entry"}
+        EXPECT_EQ(dialogs.messages, c.refused ? std::vector<std::string>{kCountRangeMessage}
                                               : std::vector<std::string>{});
         if (c.nll != 3) continue;
         EXPECT_EQ(data.locations.size(), 3);
         EXPECT_EQ(data.locations(3).DM, 36000.0F);
         EXPECT_EQ(Text("txtnll"), " 3");
     }
+    EXPECT_EQ(std::string(kCountRangeMessage),
+              "The number of locations must be a number from 1 to 100,000");
 }
 
 TEST_F(LoadLocationsTest, StepButtonsStopAtTheEnds) {
@@ -113,23 +157,29 @@ TEST_F(LoadLocationsTest, EntriesWriteTheCurrentLocationInStoredUnits) {
     EXPECT_EQ(data.locations(2).x, 120.5F);
 }
 
-TEST_F(LoadLocationsTest, ZeroOrIncompleteForceTextKeepsTheEntryFactorsStoreZero) {
+TEST_F(LoadLocationsTest, ZeroIsStoredIncompleteTextKeepsTheEntry) {
     Type("txtDM", "2.5");
-    for (const char* text : {"0", "", "5a", "1e", "-", "2.5e+"}) {
+    for (const char* text : {"", "5a", "1e", "-", "2.5e+", "1e35"}) {
         Type("txtDM", text);
         EXPECT_EQ(data.locations(1).DM, 30000.0F) << text;
+        EXPECT_NE(presenter["txtDM"].problem, "") << text;
     }
+    Type("txtDM", "0");
+    EXPECT_EQ(data.locations(1).DM, 0.0F);
+    EXPECT_EQ(presenter["txtDM"].problem, "");
     Type("txtCDV", "1e1");
     EXPECT_EQ(data.locations(1).CDV, 10000.0F);
     Type("txtCDV", " 2 ");
     EXPECT_EQ(data.locations(1).CDV, 2000.0F);
+    Type("txtCDV", "-0");
+    EXPECT_EQ(data.locations(1).CDV, 0.0F);
 
     Type("txtDF", "1.3");
     EXPECT_EQ(data.locations(1).DF, 1.3F);
     Type("txtDF", "0");
     EXPECT_EQ(data.locations(1).DF, 0.0F);
     Type("txtMF", "2x");
-    EXPECT_EQ(data.locations(1).MF, 2.0F);
+    EXPECT_EQ(data.locations(1).MF, 0.0F);
 }
 
 }  // namespace

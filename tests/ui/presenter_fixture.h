@@ -19,7 +19,13 @@ class PresenterTest : public ::testing::Test {
         dialogs.questions.clear();
     }
     std::string Text(const std::string& name) { return presenter[name].text; }
-    void Type(const std::string& box, const std::string& text) { presenter.KeyRelease(box, text); }
+    /// The user's edit of a box, as the window reports it.
+    void Type(const std::string& box, const std::string& text) { presenter.TextEdited(box, text); }
+    /// A number of locations typed and confirmed with Enter.
+    void EnterCount(const std::string& text) {
+        presenter.TextEdited("txtnll", text);
+        presenter.Confirm("txtnll");
+    }
 
     ProgramState state;
     tarnex::testing::ScriptedDialogs dialogs;

@@ -46,15 +46,17 @@ TEST_F(ShellCommandsTest, CancelledDialogsChangeNothing) {
 }
 
 TEST_F(ShellCommandsTest, CalculationStopsAtTheFirstMissingThingAndWritesNothing) {
-    // No report file: a beep and no completeness check.
+    // No report file: its dialog is offered first; cancelled, the run ends without a word.
     presenter.Click("cmdCalc");
     EXPECT_EQ(shell.hides, 1);
-    EXPECT_EQ(dialogs.beeps, 1);
-    EXPECT_EQ(dialogs.messages, Texts{"Please save output filename"});
+    EXPECT_EQ(shell.filterLists, Texts{kOutputFilters});
+    EXPECT_EQ(dialogs.beeps, 0);
+    EXPECT_EQ(dialogs.messages, Texts{});
 
     dialogs.messages.clear();
-    data.OutputFileName = reportPath;
+    shell.files.push_back(reportPath);
     presenter.CalculateOutput();
+    EXPECT_EQ(data.OutputFileName, reportPath);
     EXPECT_EQ(shell.hides, 2);
     EXPECT_EQ(dialogs.messages, missingInput);
     EXPECT_EQ(data.InputIncomplete, 0);
@@ -136,18 +138,75 @@ TEST_F(ShellCommandsTest, LoadedExampleIsShownAndACompleteRunWritesTheReport) {
     shell.files.push_back(std::string(TARNEX_SOURCE_DIR) + "/examples/pretensioned-i-girder.in");
     presenter.LoadInput();
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(presenter["cboBeam"].selection, data.BeamShape);
+    EXPECT_EQ(presenter["cboBeam"].selection, static_cast<int>(data.BeamShape));
     EXPECT_EQ(Text("txtnll"), ShowNumber(data.nll));
     EXPECT_EQ(Text("SBFiles1"), "Input file = pretensioned-i-girder.in");
 
     ASSERT_GT(data.Pjack, 0.0F);
     data.OutputFileName = reportPath;
     data.OutputFileTitle = "tarnex ui shell test.out";
+    dialogs.yesNoAnswers.push_back(true);
     presenter.CalculateOutput();
     EXPECT_EQ(shell.busyCalls, (std::vector<bool>{true, false}));
     EXPECT_TRUE(std::filesystem::exists(reportPath));
     EXPECT_GT(std::filesystem::file_size(reportPath), 1000U);
-    EXPECT_EQ(Text("SBFiles2"), "Output file = tarnex ui shell test.out");
+    EXPECT_EQ(Text("SBFiles2"), "Report written to tarnex ui shell test.out");
+    ASSERT_EQ(dialogs.questions.size(), 1U);
+    EXPECT_EQ(dialogs.questions[0].text,
+              "Report written to tarnex ui shell test.out.\rView it now?");
+    EXPECT_EQ(shell.shownReports, Texts{reportPath});
+    presenter.CalculateOutput();  // answered No: nothing shown
+    EXPECT_EQ(shell.shownReports.size(), 1U);
+    EXPECT_FALSE(presenter.DesignChanged());  // a run changes nothing the file holds
+}
+
+TEST_F(ShellCommandsTest, ReplacingAChangedDesignAsksToSaveItFirst) {
+    const std::string example =
+        std::string(TARNEX_SOURCE_DIR) + "/examples/pretensioned-i-girder.in";
+    // Unchanged: never asked.
+    EXPECT_FALSE(presenter.DesignChanged());
+    presenter.Reset(ResetCommand::Configuration);
+    shell.files.push_back(example);
+    presenter.LoadInput();
+    EXPECT_TRUE(dialogs.saveQuestions.empty());
+    EXPECT_FALSE(presenter.DesignChanged());
+    EXPECT_TRUE(presenter.OfferToSave());
+    const float length = data.Blength;
+    ASSERT_NE(length, 612.0F);
+
+    // Changed, then Cancel: the command stops and the design stays.
+    Type("txtBlength", "612");
+    EXPECT_TRUE(presenter.DesignChanged());
+    dialogs.saveAnswers = {SaveChoice::Cancel, SaveChoice::Cancel};
+    presenter.Reset(ResetCommand::All);
+    EXPECT_EQ(dialogs.saveQuestions.at(0),
+              "The design has changed since it was last saved.\rSave the changes to "
+              "pretensioned-i-girder.in?");
+    EXPECT_EQ(data.Blength, 612.0F);
+    shell.files.push_back(example);
+    presenter.LoadInput();
+    EXPECT_EQ(shell.files.size(), 1U);  // the file dialog was not even shown
+    EXPECT_EQ(data.Blength, 612.0F);
+
+    // Save: written first, then the command goes on; a cancelled save stops it.
+    const std::string saved = scratch.PathOf("tarnex ui changed.in");
+    dialogs.saveAnswers = {SaveChoice::Save, SaveChoice::Save};
+    shell.files = {std::nullopt};
+    EXPECT_FALSE(presenter.OfferToSave());
+    EXPECT_EQ(data.Blength, 612.0F);
+    shell.files = {saved};
+    presenter.Reset(ResetCommand::Configuration);
+    EXPECT_TRUE(std::filesystem::exists(saved));
+    EXPECT_EQ(data.Blength, 0.0F);
+    EXPECT_EQ(data.InputFileTitle, "tarnex ui changed.in");
+
+    // Discard: the command goes on without writing.
+    dialogs.saveAnswers = {SaveChoice::Discard};
+    shell.files = {example};
+    presenter.LoadInput();
+    EXPECT_EQ(data.Blength, length);
+    EXPECT_FALSE(presenter.DesignChanged());
+    EXPECT_EQ(dialogs.saveQuestions.size(), 5U);
 }
 
 TEST_F(ShellCommandsTest, TheReportFileIsNeverTheInputFile) {

@@ -17,32 +17,51 @@ TEST_F(TooltipsTest, StartUpSetsEnglishTextsAndNoDimensionTips) {
     EXPECT_EQ(presenter["txtPSloss"].tooltip,
               "Enter total prestress loss (excluding friction and anchor set) in lbs/in^2");
     for (const char* dim : {"D", "Btop", "Htop", "Bweb", "Bbot", "Hbot", "Ftop", "Fbot"}) {
-        EXPECT_EQ(presenter[std::string("txt") + dim].tooltip, "") << dim;
+        EXPECT_FALSE(presenter[std::string("txt") + dim].visible) << dim;  // General Section
     }
 }
 
-TEST_F(TooltipsTest, DimensionTipsFollowTheShapeOfTheLastCall) {
+TEST_F(TooltipsTest, DimensionTipsAndUnitsFollowTheChosenShape) {
     presenter.SelectRow("cboBeam", 1);
-    EXPECT_EQ(presenter["txtD"].tooltip, "");  // choosing a shape does not set tooltips
-    presenter.SetTooltips();
     EXPECT_EQ(presenter["txtHtop"].tooltip, "Enter top flange thickness in inches");
     EXPECT_EQ(presenter["txtFbot"].tooltip, "Enter bottom fillet depth in inches");
+    EXPECT_EQ(presenter["txtHtop"].unit, "in");
     presenter.SelectRow("cboBeam", 3);
-    EXPECT_EQ(presenter["txtHtop"].tooltip, "Enter top flange thickness in inches");
-    presenter.SetTooltips();
     EXPECT_EQ(presenter["txtHtop"].tooltip, "Enter number of voids");
+    EXPECT_EQ(presenter["txtHtop"].unit, "");
     EXPECT_EQ(presenter["txtBweb"].tooltip, "Enter void diameter in inches");
-    // Boxes the voided slab does not name keep the girder texts.
-    EXPECT_EQ(presenter["txtFbot"].tooltip, "Enter bottom fillet depth in inches");
-    presenter.SelectRow("cboBeam", 4);
-    presenter.SetTooltips();
-    EXPECT_EQ(presenter["txtBtop"].tooltip, "Enter width in inches");
-    EXPECT_EQ(presenter["txtHtop"].tooltip, "Enter number of voids");
+    // Every box the shape shows has a tooltip.
+    for (int shape = 1; shape <= 5; ++shape) {
+        presenter.SelectRow("cboBeam", shape);
+        for (const char* dim : {"D", "Btop", "Htop", "Bweb", "Bbot", "Hbot", "Ftop", "Fbot"}) {
+            const ControlState& box = presenter[std::string("txt") + dim];
+            if (box.visible) {
+                EXPECT_NE(box.tooltip, "") << shape << dim;
+            }
+        }
+    }
+}
+
+TEST_F(TooltipsTest, UnitsBesideTheBoxesComeFromTheirTooltips) {
+    const std::pair<const char*, const char*> units[] = {{"txtBUW", "lb/in\u00b3"},
+                                                         {"txtCS28", "psi"},
+                                                         {"txtArea", "in\u00b2"},
+                                                         {"txtMoI", "in\u2074"},
+                                                         {"txtPjack", "kips"},
+                                                         {"txtDM", "kip-ft"},
+                                                         {"txtSlope", "degrees"},
+                                                         {"txtK", "1/in"},
+                                                         {"txtx", "in"},
+                                                         {"txtnll", ""},
+                                                         {"txtDF", ""},
+                                                         {"txtMU", ""}};
+    for (const auto& [box, unit] : units) EXPECT_EQ(presenter[box].unit, unit) << box;
+    EXPECT_EQ(UnitOfTooltip("Enter area in mm^2"), "mm\u00b2");
 }
 
 TEST_F(TooltipsTest, MetricTextsReplaceTheUnitWords) {
     data.units = Units::Metric;
-    data.BeamShape = 1;
+    data.BeamShape = BeamShapeKind::IGirder;
     presenter.SetTooltips();
     EXPECT_EQ(presenter["txtPjack"].tooltip, "Enter initial prestressing force in Newtons");
     EXPECT_EQ(presenter["txtDM"].tooltip, "Enter beam dead load moment in N-mm");

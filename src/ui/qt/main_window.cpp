@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QFileDialog>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -23,7 +25,9 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "prestress/load_generation.h"
 #include "ui/control_names.h"
+#include "ui/qt/load_generation_dialog.h"
 #include "ui/qt/pictures.h"
 
 // The help pages are compiled into the view library; a static library must register them.
@@ -91,36 +95,45 @@ void MainWindow::Run(const std::function<void()>& action) {
     Sync();
 }
 
-QLineEdit* MainWindow::MakeBox(const std::string& name, QWidget* parent) {
-    auto* box = Named(new QLineEdit(parent), name);
+QWidget* MainWindow::MakeBox(const std::string& name, QWidget* parent, bool withUnit) {
+    auto* field = new QWidget(parent);
+    field->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+    auto* row = new QHBoxLayout(field);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* box = Named(new QLineEdit(field), name);
     box->setMinimumWidth(90);
     box->setMaximumWidth(160);
     box->installEventFilter(this);
-    connect(box, &QLineEdit::textEdited, this,
-            [this, name](const QString& text) { presenter_[name].text = text.toStdString(); });
+    row->addWidget(box);
+    // Only edits by the user store a value: navigation and refreshes leave the design alone.
+    connect(box, &QLineEdit::textEdited, this, [this, name](const QString& text) {
+        Run([&] { presenter_.TextEdited(name, text.toStdString()); });
+    });
     if (name == "txtnll") {
-        connect(box, &QLineEdit::returnPressed, this, [this, box, name] {
-            Run([&] { presenter_.Confirm(name, box->text().toStdString()); });
-        });
+        connect(box, &QLineEdit::returnPressed, this,
+                [this, name] { Run([&] { presenter_.Confirm(name); }); });
     }
-    return box;
+    if (withUnit) {
+        auto* unit = new QLabel(field);
+        unit->setObjectName(Q("unit" + name.substr(3)));
+        unit->setMinimumWidth(44);
+        row->addWidget(unit);
+        units_[name] = unit;
+    }
+    fields_[name] = field;
+    return field;
 }
 
 QLineEdit* MainWindow::AddBox(QFormLayout* form, const QString& label, const std::string& name) {
-    QLineEdit* box = MakeBox(name, form->parentWidget());
-    form->addRow(label, box);
-    return box;
+    form->addRow(label, MakeBox(name, form->parentWidget()));
+    return qobject_cast<QLineEdit*>(widgets_.at(name));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* box = qobject_cast<QLineEdit*>(watched);
-    if (box != nullptr && !syncing_) {
-        const std::string name = box->objectName().toStdString();
-        if (event->type() == QEvent::KeyRelease) {
-            Run([&] { presenter_.KeyRelease(name, box->text().toStdString()); });
-        } else if (event->type() == QEvent::FocusOut && name == "txtnll") {
-            Run([&] { presenter_.Confirm(name, box->text().toStdString()); });
-        }
+    if (box != nullptr && !syncing_ && event->type() == QEvent::FocusOut &&
+        box->objectName() == "txtnll") {
+        Run([&] { presenter_.Confirm("txtnll"); });
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -135,6 +148,7 @@ void MainWindow::Sync() {
         widget->setHidden(!c.visible);
         if (auto* box = qobject_cast<QLineEdit*>(widget)) {
             if (box->text() != text) box->setText(text);
+            SyncField(name, box, c);
         } else if (auto* label = qobject_cast<QLabel*>(widget)) {
             label->setText(text);
         } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
@@ -160,19 +174,62 @@ void MainWindow::Sync() {
             widget->update();  // pictures follow the dimensions as they are typed
         }
     }
+    const DesignData& d = state_.data;
+    setWindowTitle(d.InputFileTitle.empty()
+                       ? QString("Prestressed Concrete Beam[*]")
+                       : Q(d.InputFileTitle) + "[*] - Prestressed Concrete Beam");
+    setWindowModified(presenter_.DesignChanged());
     syncing_ = false;
+}
+
+void MainWindow::SyncField(const std::string& name, QLineEdit* box, const ControlState& c) {
+    if (auto field = fields_.find(name); field != fields_.end()) {
+        field->second->setHidden(!c.visible);
+    }
+    if (auto unit = units_.find(name); unit != units_.end()) {
+        unit->second->setText(Q(c.unit));
+        unit->second->setToolTip(UnitTooltip(Q(c.unit)));
+    }
+    // A text that was not stored is framed in red and says why; the stored value stays.
+    const bool marked = !c.problem.empty();
+    if (marked != box->property("marked").toBool()) {
+        box->setProperty("marked", marked);
+        box->setStyleSheet(marked ? "QLineEdit { border: 2px solid #c00000; }" : "");
+    }
+    if (marked) {
+        box->setToolTip(Q(c.tooltip) + "\n" + Q(c.problem));
+        if (box->hasFocus()) statusBar()->showMessage(Q(c.problem), 8000);
+    }
+}
+
+QString UnitTooltip(const QString& unit) {
+    if (unit == "lb/in\u00b3") {
+        return "pounds per cubic inch: pcf divided by 1728 (150 pcf is 0.0868 lb/in\u00b3)";
+    }
+    if (unit == "psi") return "pounds per square inch";
+    if (unit == "in") return "inches";
+    if (unit == "kips") return "kips (1 kip = 1000 lb)";
+    if (unit == "kip-ft") return "kip-feet (1 kip-ft = 12000 lb-in)";
+    return unit;
 }
 
 void MainWindow::BuildTabs() {
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName("SSTab1");
-    tabs->addTab(BuildOptionsTab(), "Program Options");
+    // Access keys clear of the menus (F, D, R, V, H) and the buttons (C, A).
+    tabs->addTab(BuildOptionsTab(), "&Program Options");
     tabs->addTab(BuildMaterialsTab(), "&Material Properties");
-    tabs->addTab(BuildSectionTab(), "Section Properties");
-    tabs->addTab(BuildLoadsTab(), "Loads");
-    tabs->addTab(BuildAllowablesTab(), "Allow Stress and Loss");
-    tabs->addTab(BuildConfigurationTab(), "Configuration");
+    tabs->addTab(BuildSectionTab(), "&Section Properties");
+    tabs->addTab(BuildLoadsTab(), "&Loads");
+    tabs->addTab(BuildAllowablesTab(), "Allow S&tress and Loss");
+    tabs->addTab(BuildConfigurationTab(), "C&onfiguration");
     setCentralWidget(tabs);
+    // Moving to another tab applies a number of locations typed but not yet confirmed.
+    connect(tabs, &QTabWidget::currentChanged, this,
+            [this] { Run([&] { presenter_.CommitPendingCount(); }); });
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this,
+            [this, tabs] { ShowHelpTopic(kTabHelpPages[tabs->currentIndex()]); });
 }
 
 QWidget* MainWindow::BuildOptionsTab() {
@@ -311,12 +368,23 @@ QWidget* MainWindow::BuildLoadsTab() {
     jack->addWidget(calc);
     jack->addStretch();
     top->addRow("Initial Prestress Force:", jack);
+    auto* generate = new QPushButton("Generate Loads...", page);
+    generate->setObjectName("cmdGenLoads");
+    generate->setToolTip("Generate dead loads and live load plus impact for a simple span");
+    connect(generate, &QPushButton::clicked, this, [this] { ShowLoadGenerationDialog(); });
+    auto* generateRow = new QHBoxLayout;
+    generateRow->addWidget(generate);
+    generateRow->addStretch();
+    top->addRow("", generateRow);
 
     auto* frame = Named(new QGroupBox("LOCATION NO ", page), "fraLocation");
     auto* grid = new QGridLayout(frame);
-    grid->addWidget(new QLabel("Distance from left end of beam:", frame), 0, 0, 1, 2);
-    grid->addWidget(MakeBox("txtx", frame), 0, 2);
-    const char* headers[] = {"Axial", "Shear", "Moment", "Factor"};
+    auto* distance = new QHBoxLayout;
+    distance->addWidget(new QLabel("Distance from left end of beam:", frame));
+    distance->addWidget(MakeBox("txtx", frame));
+    distance->addStretch();
+    grid->addLayout(distance, 0, 0, 1, 5);
+    const char* headers[] = {"Axial (kips)", "Shear (kips)", "Moment (kip-ft)", "Factor"};
     for (int c = 0; c < 4; ++c)
         grid->addWidget(new QLabel(headers[c], frame), 1, c + 1, Qt::AlignHCenter);
     const char* rows[] = {
@@ -325,8 +393,8 @@ QWidget* MainWindow::BuildLoadsTab() {
     for (int r = 0; r < 7; ++r) {
         grid->addWidget(new QLabel(rows[r], frame), r + 2, 0);
         for (int c = 0; c < 4; ++c) {
-            grid->addWidget(MakeBox("txt" + kLoadCasePrefixes[r] + kLoadColumns[c], frame), r + 2,
-                            c + 1);
+            grid->addWidget(MakeBox("txt" + kLoadCasePrefixes[r] + kLoadColumns[c], frame, false),
+                            r + 2, c + 1);
         }
     }
     auto* steps = new QHBoxLayout;
@@ -341,6 +409,7 @@ QWidget* MainWindow::BuildLoadsTab() {
     }
     steps->addStretch();
     grid->addLayout(steps, 9, 1, 1, 4);
+    grid->setColumnStretch(5, 1);  // spare width to the right of the grid
     layout->addWidget(frame);
     layout->addStretch();
     return page;
@@ -446,10 +515,11 @@ void MainWindow::BuildMenus() {
     entry(save, "&Output As", "mnuSaveOF", [this] { presenter_.ChooseReportFile(); });
     entry(save, "&Results as CSV...", "mnuSaveCSV", [this] { SaveResults(); });
     file->addSeparator();
-    entry(file, "&Exit", "mnuExit", [] { QApplication::exit(0); });
+    entry(file, "&Exit", "mnuExit", [this] { close(); });
     QMenu* define = bar->addMenu("&Define");
     define->setObjectName("mnuDefine");
     entry(define, "&Calcs to Output", "mnuCalcs", [this] { ShowOutputDialog(); });
+    entry(define, "&Generate Loads...", "mnuGenLoads", [this] { ShowLoadGenerationDialog(); });
     QMenu* reset = bar->addMenu("&Reset");
     reset->setObjectName("mnuReset");
     const std::tuple<const char*, const char*, ResetCommand> resets[] = {
@@ -519,6 +589,24 @@ void MainWindow::ShowOutputDialog() {
     outputDialog_->raise();
 }
 
+void MainWindow::ShowLoadGenerationDialog() {
+    if (loadGenerationDialog_ != nullptr) loadGenerationDialog_->deleteLater();
+    auto generate = [this](const LoadGenerationOptions& options) {
+        bool done = false;
+        Run([&] { done = RunLoadGeneration(state_, options, presenter_); });
+        if (done) {
+            if (auto* tabs = findChild<QTabWidget*>("SSTab1")) tabs->setCurrentIndex(3);
+        }
+        return done;
+    };
+    auto* dialog = new LoadGenerationDialog(state_.data, generate, this);
+    loadGenerationDialog_ = dialog;
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->show();
+    dialog->adjustSize();
+    CentreOnScreen(dialog);
+}
+
 void MainWindow::StartUp() {
     Run([&] { presenter_.StartUp(); });
     resize(sizeHint().expandedTo(QSize(900, 620)));
@@ -562,5 +650,15 @@ void MainWindow::SetBusy(bool busy) {
 }
 
 void MainWindow::HideOutputDialog() { outputDialog_->hide(); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    bool close = false;
+    Run([&] { close = presenter_.OfferToSave(); });
+    if (close) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
 
 }  // namespace tarnex::ui

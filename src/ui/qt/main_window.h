@@ -46,6 +46,10 @@ class MainWindow : public QMainWindow, private ShellPort {
     void LoadInputFile(const std::string& path);
     /// Opens the output options dialog, centred.
     void ShowOutputDialog();
+    /// Opens "Generate Loads" (window-modal); OK generates through the core and shows
+    /// location 1 on the Loads tab.
+    void ShowLoadGenerationDialog();
+    QDialog* loadGenerationDialog() { return loadGenerationDialog_; }
     /// Opens the help window at a topic page.
     void ShowHelpTopic(const QString& topic);
     /// View ▸ Diagrams: calculates the results and shows them along the beam.
@@ -56,6 +60,8 @@ class MainWindow : public QMainWindow, private ShellPort {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    /// Closing the window (Exit or the title bar) offers to save a changed design first.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     // ShellPort
@@ -75,7 +81,9 @@ class MainWindow : public QMainWindow, private ShellPort {
     QWidget* BuildAllowablesTab();
     QWidget* BuildConfigurationTab();
     QLineEdit* AddBox(QFormLayout* form, const QString& label, const std::string& name);
-    QLineEdit* MakeBox(const std::string& name, QWidget* parent);
+    /// A text box named `name` with its unit label beside it, in a field widget.
+    QWidget* MakeBox(const std::string& name, QWidget* parent, bool withUnit = true);
+    void SyncField(const std::string& name, QLineEdit* box, const ControlState& c);
     template <typename W>
     W* Named(W* widget, const std::string& name);
     void Run(const std::function<void()>& action);
@@ -88,14 +96,25 @@ class MainWindow : public QMainWindow, private ShellPort {
     ShellPort* shell_;
     InputPresenter presenter_;
     std::map<std::string, QWidget*> widgets_;
+    std::map<std::string, QWidget*> fields_;  ///< box name -> box with its unit label
+    std::map<std::string, QLabel*> units_;
     QDialog* outputDialog_ = nullptr;
     QDialog* aboutBox_ = nullptr;
     QDialog* helpWindow_ = nullptr;
     QDialog* reportViewer_ = nullptr;
     DiagramsWindow* diagrams_ = nullptr;
+    QDialog* loadGenerationDialog_ = nullptr;
     std::string lastFile_;
     bool syncing_ = false;
 };
+
+/// Help pages of the six tabs, in tab order (F1 shows the page of the current tab).
+inline constexpr const char* kTabHelpPages[] = {"ProgramOptions.htm",     "MaterialProperties.htm",
+                                                "SectionProperties.htm",  "Loads.htm",
+                                                "AllowStressAndLoss.htm", "Configuration.htm"};
+
+/// The tooltip of a unit label: the unit in words.
+QString UnitTooltip(const QString& unit);
 
 /// Centres a window on its screen: left = (screen width - width) / 2, likewise the top.
 void CentreOnScreen(QWidget* window);

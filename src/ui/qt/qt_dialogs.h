@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "model/dialogs.h"
 
@@ -17,6 +18,7 @@ class QtDialogs : public Dialogs {
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
     void Beep() override;
+    SaveChoice AskSaveChanges(const std::string& text) override;
 
   private:
     QWidget* parent_;
@@ -27,5 +29,9 @@ inline constexpr const char* kApplicationTitle = "TARNEX";
 
 /// A message text with its carriage returns turned into line breaks.
 QString MessageText(const std::string& text);
+
+/// A message of "label = value" lines laid out in two columns (labels padded, values right
+/// aligned) for a monospaced font; nothing for any other message.
+std::optional<QString> AlignedValues(const std::string& text);
 
 }  // namespace tarnex::ui

@@ -43,6 +43,9 @@ void SaveScreenshots(MainWindow& window, const QString& folder) {
     }
     window.ShowOutputDialog();
     Save(window.outputDialog(), folder + "/define-calcs.png");
+    window.ShowLoadGenerationDialog();
+    Save(window.loadGenerationDialog(), folder + "/generate-loads.png");
+    window.loadGenerationDialog()->hide();
     DesignData& data = window.presenter().data();
     data.OutputFileName = QDir(folder).filePath("example.out").toStdString();
     data.OutputFileTitle = "example.out";
