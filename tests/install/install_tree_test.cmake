@@ -1,7 +1,7 @@
 # Installs the build into a scratch prefix and checks the tree: the two programs in bin, the
 # desktop entry and the icons in their freedesktop places, the examples and the README, and
 # nothing else; then runs the installed tarnex-batch on an installed example.
-# Arguments: -DBUILD_DIR=... -DPREFIX=... -DWINDOW=ON|OFF
+# Arguments: -DSOURCE_DIR=... -DBUILD_DIR=... -DPREFIX=... -DWINDOW=ON|OFF
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
   RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
@@ -9,13 +9,14 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed:\n${output}")
 endif()
 
-set(expected
-  bin/tarnex-batch
-  share/doc/tarnex/README.md
-  share/tarnex/examples/post-tensioned-box-girder.in
-  share/tarnex/examples/pretensioned-i-girder.in
-  share/tarnex/examples/solid-slab.in
-  share/tarnex/examples/transformed-i-girder-arema.in)
+set(expected bin/tarnex-batch share/doc/tarnex/README.md)
+file(GLOB examples RELATIVE "${SOURCE_DIR}/examples" "${SOURCE_DIR}/examples/*.in")
+if(NOT examples)
+  message(FATAL_ERROR "no examples in ${SOURCE_DIR}/examples")
+endif()
+foreach(example ${examples})
+  list(APPEND expected share/tarnex/examples/${example})
+endforeach()
 if(WINDOW)
   list(APPEND expected
     bin/tarnex
