@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QTabWidget>
 #include <QTimer>
 #include <iostream>
@@ -14,6 +15,8 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("TARNEX");
+    QApplication::setDesktopFileName("tarnex");
+    QApplication::setWindowIcon(QIcon::fromTheme("tarnex"));
     QStringList args = QApplication::arguments();
     args.removeFirst();
     QString shotDir;

@@ -513,6 +513,7 @@ void MainWindow::BuildMenus() {
     save->setObjectName("mnuSave");
     entry(save, "&Input As", "mnuSaveIF", [this] { presenter_.SaveInput(); });
     entry(save, "&Output As", "mnuSaveOF", [this] { presenter_.ChooseReportFile(); });
+    entry(save, "&Results as CSV...", "mnuSaveCSV", [this] { SaveResults(); });
     file->addSeparator();
     entry(file, "&Exit", "mnuExit", [this] { close(); });
     QMenu* define = bar->addMenu("&Define");
@@ -536,6 +537,7 @@ void MainWindow::BuildMenus() {
     QMenu* view = bar->addMenu("&View");
     view->setObjectName("mnuView");
     entry(view, "&Output", "mnuViewOutput", [this] { presenter_.ViewReport(); });
+    entry(view, "&Diagrams", "mnuViewDiagrams", [this] { ShowDiagrams(); });
     QMenu* help = bar->addMenu("&Help");
     help->setObjectName("mnuHelp");
     entry(help, "&About TARNEX", "mnuAbout", [this] {

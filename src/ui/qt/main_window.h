@@ -19,6 +19,8 @@ class QLineEdit;
 
 namespace tarnex::ui {
 
+class DiagramsWindow;
+
 /// The main window `frminput`: six tabs, menus and status bar, mirroring the presenter. Each
 /// widget's objectName is its control name; events go to the presenter and the window is
 /// then brought in line with the presenter's state.
@@ -50,6 +52,11 @@ class MainWindow : public QMainWindow, private ShellPort {
     QDialog* loadGenerationDialog() { return loadGenerationDialog_; }
     /// Opens the help window at a topic page.
     void ShowHelpTopic(const QString& topic);
+    /// View ▸ Diagrams: calculates the results and shows them along the beam.
+    void ShowDiagrams();
+    DiagramsWindow* diagramsWindow() { return diagrams_; }
+    /// Save ▸ Results as CSV.
+    void SaveResults();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -82,6 +89,8 @@ class MainWindow : public QMainWindow, private ShellPort {
     void Run(const std::function<void()>& action);
     /// The file dialog of Open or Save As; remembers the chosen file for the next one.
     std::optional<std::string> ChooseFile(bool save, const std::string& filters, int selected);
+    /// The file dialogs and viewers in use: the test's shell or the window itself.
+    ShellPort& Shell();
 
     ProgramState& state_;
     ShellPort* shell_;
@@ -93,6 +102,7 @@ class MainWindow : public QMainWindow, private ShellPort {
     QDialog* aboutBox_ = nullptr;
     QDialog* helpWindow_ = nullptr;
     QDialog* reportViewer_ = nullptr;
+    DiagramsWindow* diagrams_ = nullptr;
     QDialog* loadGenerationDialog_ = nullptr;
     std::string lastFile_;
     bool syncing_ = false;

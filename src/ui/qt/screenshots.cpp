@@ -2,9 +2,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QTabWidget>
 
+#include "ui/qt/diagram_view.h"
+#include "ui/qt/diagrams_window.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/report_viewer.h"
 
 namespace tarnex::ui {
 
@@ -16,6 +20,17 @@ void Save(QWidget* widget, const QString& file) {
 }
 
 }  // namespace
+
+void SaveDiagramScreenshots(MainWindow& window, const QString& folder, const QString& prefix) {
+    window.ShowDiagrams();
+    DiagramsWindow* diagrams = window.diagramsWindow();
+    if (diagrams == nullptr) return;
+    for (int i = 0; i < diagrams->count(); ++i) {
+        diagrams->tabs()->setCurrentIndex(i);
+        Save(diagrams, folder + "/" + prefix + diagrams->view(i)->diagram().key + ".png");
+    }
+    diagrams->hide();
+}
 
 void SaveScreenshots(MainWindow& window, const QString& folder) {
     QDir().mkpath(folder);
@@ -37,8 +52,13 @@ void SaveScreenshots(MainWindow& window, const QString& folder) {
     window.presenter().CalculateOutput();
     window.Sync();
     window.presenter().ViewReport();
-    if (window.reportViewer() != nullptr)
-        Save(window.reportViewer(), folder + "/report-viewer.png");
+    if (auto* viewer = qobject_cast<ReportViewer*>(window.reportViewer())) {
+        viewer->ShowFind();
+        viewer->findChild<QLineEdit*>("txtFind")->setText("FINAL COMPRESSION");
+        viewer->FindNext();
+        Save(viewer, folder + "/report-viewer.png");
+    }
+    SaveDiagramScreenshots(window, folder, "diagram-");
     window.ShowHelpTopic("Introduction.htm");
     Save(window.helpWindow(), folder + "/help.png");
     window.aboutBox()->show();

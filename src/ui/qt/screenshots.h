@@ -23,8 +23,13 @@ class LoggingDialogs : public Dialogs {
     void Beep() override {}
 };
 
+/// Opens the diagrams of the loaded design and saves a picture of each tab as
+/// PREFIX + the diagram's key + ".png".
+void SaveDiagramScreenshots(MainWindow& window, const QString& folder, const QString& prefix);
+
 /// Writes the report of the loaded design next to the pictures, then saves a picture of each
-/// tab, the output options dialog, the report viewer, the help window and the about box.
+/// tab, the output options dialog, the report viewer, the diagrams, the help window and the
+/// about box.
 void SaveScreenshots(MainWindow& window, const QString& folder);
 
 }  // namespace tarnex::ui

@@ -1,56 +1,22 @@
-#include <QDesktopServices>
-#include <QDialogButtonBox>
-#include <QFile>
-#include <QFontDatabase>
 #include <QGroupBox>
-#include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <stdexcept>
 
 #include "ui/qt/main_window.h"
+#include "ui/qt/report_viewer.h"
 
 namespace tarnex::ui {
 
 void MainWindow::ShowReport(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        throw std::runtime_error("the report file cannot be opened");
-    }
-    const QString text = QString::fromLocal8Bit(file.readAll());
     if (reportViewer_ == nullptr) {
-        reportViewer_ = new QDialog(this);
-        reportViewer_->setObjectName("frmreport");
-        reportViewer_->resize(900, 640);
-        auto* layout = new QVBoxLayout(reportViewer_);
-        auto* view = new QPlainTextEdit(reportViewer_);
-        view->setObjectName("txtReport");
-        view->setReadOnly(true);
-        view->setLineWrapMode(QPlainTextEdit::NoWrap);
-        view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-        layout->addWidget(view);
-        auto* buttons = new QDialogButtonBox(reportViewer_);
-        auto* editor = buttons->addButton("Open in &Text Editor", QDialogButtonBox::ActionRole);
-        editor->setObjectName("cmdOpenEditor");
-        buttons->addButton(QDialogButtonBox::Close);
-        connect(buttons, &QDialogButtonBox::rejected, reportViewer_, &QDialog::hide);
-        connect(editor, &QPushButton::clicked, this, [this] {
-            // The path goes to the desktop's opener as one argument, blanks and all.
-            const QString file = reportViewer_->property("reportPath").toString();
-            if (!QProcess::startDetached("xdg-open", {file})) {
-                QDesktopServices::openUrl(QUrl::fromLocalFile(file));
-            }
-        });
-        layout->addWidget(buttons);
+        reportViewer_ = new ReportViewer(state_, presenter_, Shell(), this);
     }
-    reportViewer_->setProperty("reportPath", QString::fromStdString(path));
-    reportViewer_->setWindowTitle(QString::fromStdString(path));
-    reportViewer_->findChild<QPlainTextEdit*>("txtReport")->setPlainText(text);
-    reportViewer_->show();
-    reportViewer_->raise();
+    auto* viewer = static_cast<ReportViewer*>(reportViewer_);
+    if (!viewer->Open(QString::fromStdString(path))) return;
+    viewer->show();
+    viewer->raise();
 }
 
 QDialog* MainWindow::aboutBox() {

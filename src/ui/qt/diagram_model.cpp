@@ -1,0 +1,199 @@
+#include "ui/qt/diagram_model.h"
+
+#include <string_view>
+
+namespace tarnex::ui {
+
+namespace {
+
+/// The same round-off that the stress checks forgive (psi).
+constexpr double kStressTolerance = 0.01;
+
+const QColor kTopColor(31, 119, 180);
+const QColor kBottomColor(214, 39, 40);
+const QColor kCapacityColor(44, 160, 44);
+const QColor kCrackingColor(255, 127, 14);
+const QColor kLimitColor(90, 90, 90);
+const QColor kExtraColor(148, 103, 189);
+
+/// The check of the critical stresses with this label (trailing blanks ignored), or null.
+const StressCheck* FindCheck(const std::vector<StressCheck>& checks, std::string_view label) {
+    for (const StressCheck& check : checks) {
+        std::string_view text = check.label;
+        while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+        if (text == label) return &check;
+    }
+    return nullptr;
+}
+
+double Feet(double inches) { return inches / kInchesPerFoot; }
+
+/// An allowable as a limit line and the test of a stress against it.
+struct Allowable {
+    const StressCheck* check = nullptr;
+    bool tension = false;
+    bool Exceeded(double stress) const {
+        if (check == nullptr) return false;
+        return tension ? stress < check->allowable - kStressTolerance
+                       : stress > check->allowable + kStressTolerance;
+    }
+};
+
+/// A fiber stress diagram; `top` and `bottom` pick the state from a row of combinations.
+template <typename Top, typename Bottom>
+Diagram StressDiagram(const DesignResults& r, const QString& key, const QString& title, Top top,
+                      Bottom bottom, const std::vector<Allowable>& topLimits,
+                      const std::vector<Allowable>& bottomLimits) {
+    Diagram d;
+    d.key = key;
+    d.title = title;
+    d.yLabel = "Stress (psi), compression positive";
+    d.failureName = "exceeds allowable";
+    DiagramSeries topSeries{"top fiber", kTopColor, Qt::SolidLine, {}};
+    DiagramSeries bottomSeries{"bottom fiber", kBottomColor, Qt::SolidLine, {}};
+    for (const StressCombinations& row : r.stresses.rows) {
+        const QPointF t(Feet(row.x), top(row));
+        const QPointF b(Feet(row.x), bottom(row));
+        topSeries.points << t;
+        bottomSeries.points << b;
+        for (const Allowable& a : topLimits) {
+            if (a.Exceeded(t.y())) d.failures << t;
+        }
+        for (const Allowable& a : bottomLimits) {
+            if (a.Exceeded(b.y())) d.failures << b;
+        }
+    }
+    d.series = {topSeries, bottomSeries};
+    return d;
+}
+
+/// The limit line of a check, once per allowable value and kind.
+void AddLimit(Diagram& d, const Allowable& a, const QString& name) {
+    if (a.check == nullptr) return;
+    d.limits.push_back({name, a.check->allowable, kLimitColor});
+}
+
+/// Why a table has no rows for some locations: its refusal, its failure, or not computed.
+template <typename Row>
+QString TableNote(const CheckTable<Row>& table, std::size_t locations) {
+    if (!table.computed) return "not computed";
+    if (!table.refusal.empty()) return QString::fromStdString(table.refusal);
+    if (!table.failure.empty())
+        return "Error in calculations: " + QString::fromStdString(table.failure);
+    if (table.rows.size() < locations) return "not computed";
+    return {};
+}
+
+}  // namespace
+
+std::vector<Diagram> MakeDiagrams(const DesignResults& r) {
+    const std::vector<StressCheck>& checks = r.checks;
+    // The transfer state: compression at either fiber, tension at the top fiber.
+    const Allowable initialCompression{FindCheck(checks, "INITIAL COMPRESSION"), false};
+    const Allowable topTension{FindCheck(checks, "TENSION (TOP FIBER)"), true};
+    // The service state: compression at either fiber, tension at the top as at transfer and
+    // at the bottom against the final allowable.
+    const Allowable finalCompression{FindCheck(checks, "FINAL COMPRESSION"), false};
+    const Allowable bottomTension{FindCheck(checks, "FINAL TENSION"), true};
+    const StressCheck* liveCheck = FindCheck(checks, "COMP @ (LL + [PS+DL]/2)");
+
+    std::vector<Diagram> out;
+    const QString stressNote = TableNote(r.stresses, r.x.size());
+
+    Diagram transfer = StressDiagram(
+        r, "stress-transfer", "Fiber stresses at transfer (initial prestress + beam dead load)",
+        [](const StressCombinations& c) { return c.transfer.top; },
+        [](const StressCombinations& c) { return c.transfer.bottom; },
+        {initialCompression, topTension}, {initialCompression});
+    AddLimit(transfer, initialCompression, "allowable compression");
+    AddLimit(transfer, topTension, "allowable tension (top)");
+    transfer.note = stressNote;
+    out.push_back(transfer);
+
+    Diagram service = StressDiagram(
+        r, "stress-service", "Fiber stresses under full service load (final prestress + all loads)",
+        [](const StressCombinations& c) { return c.service.top; },
+        [](const StressCombinations& c) { return c.service.bottom; },
+        {finalCompression, topTension}, {finalCompression, bottomTension});
+    if (liveCheck != nullptr) {
+        // AASHTO: the live load plus half the sustained stresses at the top fiber.
+        const Allowable live{liveCheck, false};
+        DiagramSeries half{"top, LL + (P/S + DL)/2", kExtraColor, Qt::DashLine, {}};
+        for (const StressCombinations& row : r.stresses.rows) {
+            const QPointF p(Feet(row.x), row.liveHalfSustained);
+            half.points << p;
+            if (live.Exceeded(p.y())) service.failures << p;
+        }
+        service.series.push_back(half);
+    }
+    AddLimit(service, finalCompression, "allowable compression");
+    AddLimit(service, topTension, "allowable tension (top)");
+    if (bottomTension.check != nullptr && topTension.check != nullptr &&
+        bottomTension.check->allowable != topTension.check->allowable) {
+        AddLimit(service, bottomTension, "allowable tension (bottom)");
+    } else if (topTension.check == nullptr) {
+        AddLimit(service, bottomTension, "allowable tension (bottom)");
+    }
+    service.note = stressNote;
+    out.push_back(service);
+
+    Diagram moment;
+    moment.key = "moment";
+    moment.title = "Factored moment and flexural capacity";
+    moment.yLabel = "Moment (kip-ft)";
+    moment.failureName = "Mult exceeds capacity";
+    DiagramSeries mult{"Mult", kTopColor, Qt::SolidLine, {}};
+    DiagramSeries phiMn{"phiMn", kCapacityColor, Qt::SolidLine, {}};
+    DiagramSeries mcr{"1.2Mcr", kCrackingColor, Qt::DashLine, {}};
+    for (const MomentCapacityRow& row : r.moment.rows) {
+        const double x = Feet(row.x);
+        mult.points << QPointF(x, row.Mult / kPoundInchesPerKipFoot);
+        phiMn.points << QPointF(x, row.phiMn / kPoundInchesPerKipFoot);
+        mcr.points << QPointF(x, row.Mcr12 / kPoundInchesPerKipFoot);
+        if (!row.holds) moment.failures << mult.points.back();
+    }
+    moment.series = {mult, phiMn, mcr};
+    moment.note = TableNote(r.moment, r.x.size());
+    out.push_back(moment);
+
+    Diagram shear;
+    shear.key = "shear";
+    shear.title = "Factored shear and concrete shear strength";
+    shear.yLabel = "Shear (kips)";
+    shear.failureName = "web to be widened";
+    DiagramSeries vu{"Vult", kTopColor, Qt::SolidLine, {}};
+    DiagramSeries phiVc{"phiVc", kCapacityColor, Qt::SolidLine, {}};
+    for (const ShearCapacityRow& row : r.shear.rows) {
+        const double x = Feet(row.x);
+        vu.points << QPointF(x, row.Vu / kPoundsPerKip);
+        phiVc.points << QPointF(x, row.phiVc / kPoundsPerKip);
+        if (row.widenWeb) shear.failures << vu.points.back();
+    }
+    shear.series = {vu, phiVc};
+    shear.note = TableNote(r.shear, r.x.size());
+    out.push_back(shear);
+
+    Diagram force;
+    force.key = "prestress-force";
+    force.title = "Prestress force along the beam";
+    force.yLabel = "Force (kips)";
+    DiagramSeries atTransfer{"at transfer", kTopColor, Qt::SolidLine, {}};
+    DiagramSeries finalSeries{"final", kBottomColor, Qt::SolidLine, {}};
+    for (std::size_t i = 0; i < r.x.size(); ++i) {
+        const double x = Feet(r.x[i]);
+        if (i < r.forceAtTransfer.size())
+            atTransfer.points << QPointF(x, r.forceAtTransfer[i] / kPoundsPerKip);
+        if (i < r.finalForce.size())
+            finalSeries.points << QPointF(x, r.finalForce[i] / kPoundsPerKip);
+    }
+    force.series = {atTransfer, finalSeries};
+    if (r.x.empty()) force.note = "no load locations";
+    out.push_back(force);
+
+    for (Diagram& d : out) {
+        for (const double x : r.x) d.loadLocations.push_back(Feet(x));
+    }
+    return out;
+}
+
+}  // namespace tarnex::ui

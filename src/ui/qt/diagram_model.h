@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QColor>
+#include <QPointF>
+#include <QString>
+#include <QVector>
+#include <vector>
+
+#include "report/design_results.h"
+
+namespace tarnex::ui {
+
+/// One curve of a diagram, in display units.
+struct DiagramSeries {
+    QString name;
+    QColor color;
+    Qt::PenStyle style = Qt::SolidLine;
+    QVector<QPointF> points;
+};
+
+/// A horizontal limit line (an allowable stress, in psi).
+struct DiagramLimit {
+    QString name;
+    double value = 0;
+    QColor color;
+};
+
+/// One diagram along the beam: x in feet from the left end, y in the unit of `yLabel`.
+struct Diagram {
+    QString key;  // file name stem of the exported picture
+    QString title;
+    QString yLabel;
+    std::vector<DiagramSeries> series;
+    std::vector<DiagramLimit> limits;
+    QVector<QPointF> failures;          // points that fail their check, marked
+    QString failureName;                // legend text of the marks
+    std::vector<double> loadLocations;  // ft
+    QString note;                       // why the diagram is empty or ends early
+};
+
+/// Display units of the internal ones: ft, kips, kip-ft.
+inline constexpr double kInchesPerFoot = 12.0;
+inline constexpr double kPoundsPerKip = 1000.0;
+inline constexpr double kPoundInchesPerKipFoot = 12000.0;
+
+/// The diagrams of a run, in this order: fiber stresses at transfer, fiber stresses under the
+/// full service load, factored moment against the capacities, factored shear against the
+/// concrete strength, and the prestress force along the beam.
+std::vector<Diagram> MakeDiagrams(const DesignResults& results);
+
+}  // namespace tarnex::ui

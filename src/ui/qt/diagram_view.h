@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QPainter>
+#include <QWidget>
+
+#include "ui/qt/diagram_model.h"
+
+namespace tarnex::ui {
+
+/// Draws a diagram into `area`: title, axes with ticks, limit lines, curves, failing points,
+/// the load locations as ticks under the axis, a legend and the note of an empty diagram.
+void PaintDiagram(QPainter& painter, const QRectF& area, const Diagram& diagram);
+
+/// Writes the diagram as a PNG picture of the given size; false when the file cannot be
+/// written.
+bool ExportDiagramPng(const Diagram& diagram, const QString& path, QSize size = {1200, 750});
+
+/// Writes the diagram as an SVG drawing of the given size; false when the file cannot be
+/// written.
+bool ExportDiagramSvg(const Diagram& diagram, const QString& path, QSize size = {1200, 750});
+
+/// A widget that shows one diagram.
+class DiagramView : public QWidget {
+  public:
+    explicit DiagramView(Diagram diagram, QWidget* parent = nullptr);
+    const Diagram& diagram() const { return diagram_; }
+    QSize sizeHint() const override { return {900, 560}; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    Diagram diagram_;
+};
+
+}  // namespace tarnex::ui

@@ -1,0 +1,106 @@
+#include "ui/qt/diagrams_window.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "model/text_files.h"
+#include "ui/qt/diagram_view.h"
+
+namespace tarnex::ui {
+
+namespace {
+
+/// Short tab captions, in the order of MakeDiagrams.
+QString TabCaption(const Diagram& d) {
+    if (d.key == "stress-transfer") return "Stresses at &Transfer";
+    if (d.key == "stress-service") return "Stresses at &Service";
+    if (d.key == "moment") return "&Moment";
+    if (d.key == "shear") return "S&hear";
+    if (d.key == "prestress-force") return "Prestress &Force";
+    return d.title;
+}
+
+}  // namespace
+
+DiagramsWindow::DiagramsWindow(const ProgramState& state, Dialogs& dialogs, ShellPort& shell,
+                               QWidget* parent)
+    : QDialog(parent), state_(state), dialogs_(dialogs), shell_(shell) {
+    setObjectName("frmdiagrams");
+    setWindowTitle("Diagrams");
+    setModal(false);
+    resize(980, 680);
+    auto* layout = new QVBoxLayout(this);
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName("tabDiagrams");
+    layout->addWidget(tabs_);
+    auto* buttons = new QDialogButtonBox(this);
+    auto* png = buttons->addButton("Export &PNG...", QDialogButtonBox::ActionRole);
+    png->setObjectName("cmdExportPng");
+    auto* svg = buttons->addButton("Export S&VG...", QDialogButtonBox::ActionRole);
+    svg->setObjectName("cmdExportSvg");
+    buttons->addButton(QDialogButtonBox::Close);
+    connect(png, &QPushButton::clicked, this, [this] { ExportShown(false); });
+    connect(svg, &QPushButton::clicked, this, [this] { ExportShown(true); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::hide);
+    layout->addWidget(buttons);
+}
+
+void DiagramsWindow::SetResults(const DesignResults& results) {
+    const int shown = tabs_->currentIndex();
+    while (tabs_->count() > 0) {
+        QWidget* page = tabs_->widget(0);
+        tabs_->removeTab(0);
+        delete page;
+    }
+    views_.clear();
+    for (Diagram& diagram : MakeDiagrams(results)) {
+        const QString caption = TabCaption(diagram);
+        auto* view = new DiagramView(std::move(diagram), tabs_);
+        views_.push_back(view);
+        tabs_->addTab(view, caption);
+    }
+    if (shown >= 0 && shown < tabs_->count()) tabs_->setCurrentIndex(shown);
+}
+
+bool DiagramsWindow::Export(int index, const QString& path, bool svg) {
+    const std::string file = path.toStdString();
+    const auto refuse = [&](const std::string& cause) {
+        dialogs_.ShowMessage("Error writing diagram file" + std::string(1, kMessageLineBreak) +
+                             cause);
+        return false;
+    };
+    const DesignData& d = state_.data;
+    if (!d.InputFileName.empty() && SameFile(file, d.InputFileName))
+        return refuse("the file " + file + " is the input file");
+    if (!d.OutputFileName.empty() && SameFile(file, d.OutputFileName))
+        return refuse("the file " + file + " is the report file");
+    const Diagram& diagram = view(index)->diagram();
+    const bool written = svg ? ExportDiagramSvg(diagram, path) : ExportDiagramPng(diagram, path);
+    if (!written) return refuse("the file " + file + " cannot be written");
+    return true;
+}
+
+void DiagramsWindow::ExportShown(bool svg) {
+    const int index = tabs_->currentIndex();
+    if (index < 0) return;
+    std::optional<std::string> chosen = shell_.ChooseSaveFile(svg ? kSvgFilters : kPngFilters, 1);
+    if (!chosen) return;
+    QString path = QString::fromStdString(*chosen);
+    if (QFileInfo(path).suffix().isEmpty()) path += svg ? ".svg" : ".png";
+    Export(index, path, svg);
+}
+
+bool DiagramsWindow::ExportAll(const QString& folder) {
+    const QDir dir(folder);
+    for (int i = 0; i < count(); ++i) {
+        const QString stem = dir.filePath(view(i)->diagram().key);
+        if (!Export(i, stem + ".png", false) || !Export(i, stem + ".svg", true)) return false;
+    }
+    return true;
+}
+
+}  // namespace tarnex::ui
