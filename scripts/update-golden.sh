@@ -3,7 +3,7 @@
 # four output options): NAME.out from the design as loaded, NAME.calc.out after the calculation
 # buttons (section, beff for a composite design, losses, transfer, pjack) at 70 % relative
 # humidity. Then vets every expected report against the independent computation of its figures
-# (tests/report/golden_vet.cpp). Builds tarnex-batch and the vetting program in BUILD first.
+# (tools/golden_vet). Builds tarnex-batch and the vetting program in BUILD first.
 # Usage: scripts/update-golden.sh [BUILD]   (default build/dev, configured)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,7 +12,7 @@ if [[ ! -f "$build/CMakeCache.txt" ]]; then
     echo "no configured build in $build" >&2
     exit 1
 fi
-cmake --build "$build" -j2 --target tarnex-batch report_golden_vet
+cmake --build "$build" -j2 --target tarnex-batch golden_vet
 batch="$build/tarnex-batch"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -49,7 +49,7 @@ for kept in "$work"/kept-*.out; do
     cp "$kept" "tests/report/golden/${kept#"$work"/kept-}"
 done
 echo "wrote $(ls "$work"/kept-*.out | wc -l) expected reports into tests/report/golden"
-"$build/tests/report_golden_vet" --gtest_brief=1 || {
+"$build/tools/golden_vet/golden_vet" --gtest_brief=1 || {
     echo "the expected reports disagree with the independent computation of their figures" >&2
     exit 1
 }
