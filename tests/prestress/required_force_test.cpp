@@ -107,6 +107,15 @@ TEST(RequiredForce, RequiredForceAboveTheTransferCeilingDoesNotConverge) {
         // Live load adds 2000 psi bottom tension: P6 = 3300 / 0.002 = 1650 kips > P1 = 1500.
         {"real ceiling below the service force",
          [](DesignData& d) { d.locations(1).LM = 20000000.0F; }},
+        // Straight steel: a location of small moment (200 psi) limits the force at transfer to
+        // P1 = (200 + 200) / 0.001 = 400 kips; the larger limit of a later location (1500 kips)
+        // does not lift it.
+        {"a later location's larger limit",
+         [](DesignData& d) {
+             d.locations(1).x = 120.0F;
+             d.locations(1).DM = 2000000.0F;
+             AddLocation(d, 600.0F, 13000000.0F);
+         }},
         // Steel at the centroid: P1 = (-200 - 1300) / 0.0005 < 0, no transfer limit anywhere.
         {"no transfer limit", [](DesignData& d) { d.Ym = 20.0F; }},
         // A lightly loaded first location sets the ceiling P1 = (200 + 100) / 0.001 = 300 kips;
