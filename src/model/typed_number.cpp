@@ -7,11 +7,12 @@
 namespace tarnex {
 
 std::optional<float> StorableFloat(double value) {
-    if (!std::isfinite(value)) return std::nullopt;
-    // Rounds to the nearest float; beyond the largest float by half a unit it is infinite.
-    const auto stored = static_cast<float>(value);
-    if (!std::isfinite(stored)) return std::nullopt;
-    return stored;
+    // Halfway between the largest float and 2^128: from there on the nearest float would be
+    // infinite (and converting such a double is undefined), below it the value rounds to a
+    // finite float.
+    constexpr double kFloatOverflow = 0x1.ffffffp127;
+    if (!(std::fabs(value) < kFloatOverflow)) return std::nullopt;  // also NaN
+    return static_cast<float>(value);
 }
 
 TypedNumber ReadTypedNumber(std::string_view text, double factor) {
