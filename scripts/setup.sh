@@ -4,7 +4,7 @@
 # Extra package names may be given as arguments.
 set -euo pipefail
 packages=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-svg-dev xvfb xauth
-    time clang-format clang-tidy "$@")
+    time locales clang-format clang-tidy "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

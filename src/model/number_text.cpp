@@ -3,6 +3,7 @@
 #include <array>
 #include <cerrno>
 #include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -55,9 +56,17 @@ std::size_t LeadingNumberLength(const std::string& s) {
     return end;
 }
 
+/// The C locale, whatever locale the process runs in: the window's toolkit takes the user's
+/// locale, whose decimal separator may be a comma, but a number typed or stored in a file always
+/// has a decimal point.
+locale_t DecimalPointLocale() {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
+    return c;
+}
+
 double ToDouble(const std::string& number) {
     errno = 0;
-    return std::strtod(number.c_str(), nullptr);
+    return strtod_l(number.c_str(), nullptr, DecimalPointLocale());
 }
 
 std::string StripTrailingZeros(std::string s) {
@@ -263,7 +272,7 @@ std::optional<float> ParseFileReal(std::string_view item) {
     // The float nearest the decimal value (a magnitude below the smallest float reads as the
     // nearest float); it is infinite exactly when the magnitude is beyond the largest float
     // by more than half a unit of its last place.
-    const float value = std::strtof(s.c_str(), nullptr);
+    const float value = strtof_l(s.c_str(), nullptr, DecimalPointLocale());
     if (std::isinf(value)) return std::nullopt;
     return value;
 }

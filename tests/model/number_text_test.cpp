@@ -2,8 +2,33 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdlib>
+#include <string>
+
+#include "support/scratch_folder.h"
+
 namespace tarnex {
 namespace {
+
+TEST(NumberText, ReadAndWrittenWithADecimalPointWhateverTheProcessLocale) {
+    // The window's toolkit takes the user's locale; with a comma as decimal separator the C
+    // library would read "0.0868" as 0. Build such a locale in a scratch folder.
+    testing::ScratchFolder scratch("tarnex-locale");
+    const std::string command =
+        "localedef -i de_DE -f UTF-8 '" + scratch.PathOf("de_DE.UTF-8") + "' >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0) GTEST_SKIP() << "no de_DE locale can be built here";
+    ::setenv("LOCPATH", scratch.path().c_str(), 1);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+    EXPECT_EQ(ReadLeadingNumber("0.0868"), 0.0868);
+    EXPECT_EQ(ReadCompleteNumber("1.5E+03"), 1500.0);
+    EXPECT_EQ(ParseFileReal("0.0868"), 0.0868F);
+    EXPECT_EQ(ParseFileInteger("12"), 12);
+    EXPECT_EQ(FormatPattern(18.875, 2), "18.88");
+    EXPECT_EQ(ShowNumber(0.5), " 0.5");
+    std::setlocale(LC_ALL, "C");
+    ::unsetenv("LOCPATH");
+}
 
 TEST(ReadLeadingNumber, TakesLongestLeadingDecimalNumberIgnoringBlanks) {
     EXPECT_DOUBLE_EQ(ReadLeadingNumber("25"), 25.0);
