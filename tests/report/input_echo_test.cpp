@@ -104,26 +104,6 @@ TEST(InputEcho, LoadsAllowablesAndPathOfAPretensionedGirder) {
                      At({{10, "Xright       = 1199.5"}, {42, "  Yright  = 5.000"}})}));
 }
 
-TEST(InputEcho, CompositeAddsSlabGroupsInTheirPlacesAndOnlyThen) {
-    EXPECT_FALSE(AnyLineContains(EchoOf(MakeGirder()), "SLAB"));
-    DesignData d = MakeGirder();
-    d.Composite = true;
-    const auto lines = EchoOf(d);
-    EXPECT_EQ(
-        LinesFrom(lines, FindLine(lines, "     SLAB CONCRETE"), 7),
-        Lines({"     SLAB CONCRETE", "", "          Unit weight                           = 0.0868",
-               "          Compressive strength at 28 days       = 4000.00",
-               "          Modulus of elasticity at 28 days      = 3834254.", "",
-               "     MILD REINFORCING"}));
-    const int config = FindLine(lines, "     SLAB CONFIGURATION");
-    EXPECT_EQ(static_cast<std::size_t>(config) + 7, lines.size());
-    EXPECT_EQ(
-        LinesFrom(lines, config, 7),
-        Lines({"     SLAB CONFIGURATION", "", "          Slab thickness       = 7.500",
-               "          Effective width      = 96.000", "          Cross slope          = 0.020",
-               "          Average haunch depth = 1.000", ""}));
-}
-
 TEST(InputEcho, SettingsLinesAndPostTensioningDucts) {
     DesignData d = MakeGirder();
     d.units = Units::Metric;
@@ -148,38 +128,6 @@ TEST(InputEcho, SettingsLinesAndPostTensioningDucts) {
 
     d.designCriteria = DesignCriteria::AREMA;
     EXPECT_EQ(EchoOf(d)[4], "     Design Criteria    = AREMA");
-}
-
-TEST(InputEcho, SlabShapesUseTheSharedDimensionFields) {
-    DesignData d = MakeGirder();
-    d.BeamShape = BeamShapeKind::VoidedSlab;  // voided slab: W, VNo, VDia are Btop, Htop, Bweb
-    d.D = 18;
-    d.Btop = 48;
-    d.Htop = 2;
-    d.Bweb = 10.5F;
-    auto lines = EchoOf(d);
-    EXPECT_EQ(LinesFrom(lines, FindLine(lines, "          Voided Slab"), 7),
-              Lines({"          Voided Slab", "          User defined", "          D    = 18.000",
-                     "          W    = 48.000", "          VNo  = 2.000", "          VDia = 10.500",
-                     ""}));
-
-    d.BeamShape = BeamShapeKind::SolidSlab;
-    lines = EchoOf(d);
-    EXPECT_EQ(LinesFrom(lines, FindLine(lines, "          Solid Slab"), 5),
-              Lines({"          Solid Slab", "          User defined", "          D    = 18.000",
-                     "          W    = 48.000", ""}));
-
-    d.BeamShape = BeamShapeKind::General;
-    lines = EchoOf(d);
-    EXPECT_EQ(LinesFrom(lines, FindLine(lines, "          General Section"), 3),
-              Lines({"          General Section", "          User defined", ""}));
-    EXPECT_FALSE(AnyLineContains(lines, "          D    = "));
-
-    d.BeamShape = BeamShapeKind::TrapezoidalBox;
-    lines = EchoOf(d);
-    const int name = FindLine(lines, "          Trapezoidal Box");
-    ASSERT_GE(name, 0);
-    EXPECT_EQ(lines[static_cast<std::size_t>(name + 9)], "          Fbot = 8.000");
 }
 
 TEST(InputEcho, ListTextsOutsideTheListAreEmpty) {

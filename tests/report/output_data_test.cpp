@@ -76,38 +76,6 @@ DesignData MakeComputed() {
     return d;
 }
 
-TEST(CompositeProperties, FourItemsAtIndentFive) {
-    const DesignData d = MakeComputed();
-    const auto lines = ReportLinesOf([&](ReportFile& r) { WriteCompositeProperties(r, d); });
-    const std::vector<std::string> expected = {"     C O M P O S I T E   P R O P E R T I E S",
-                                               "     " + std::string(53, '='),
-                                               "",
-                                               "     Area = 1090.",
-                                               "     MoI  = 434567.",
-                                               "     Ytop = 18.46",
-                                               "     Ybot = 43.04",
-                                               ""};
-    EXPECT_EQ(lines, expected);
-}
-
-TEST(TransformedProperties, OneTablePerLocation) {
-    const DesignData d = MakeComputed();
-    const auto lines = ReportLinesOf([&](ReportFile& r) { WriteTransformedProperties(r, d); });
-    ASSERT_EQ(lines.size(), 3U + 2 * 10);
-    EXPECT_EQ(lines[0], "     T R A N S F O R M E D   P R O P E R T I E S");
-    EXPECT_EQ(LinesFrom(lines, 3, 12),
-              Lines({"     LOCATION NUMBER  1  AT X =  .5",
-                     "     P/S STEEL LOCATED AT 5.00  FROM BOTTOM FIBER", "",
-                     At({{10, "ITEM"}, {28, "BEAM"}, {42, "COMPOSITE"}}),
-                     std::string(10, ' ') + std::string(48, '-'),
-                     At({{10, "Area"}, {28, "381."}, {42, "1102."}}),
-                     At({{10, "MoI"}, {28, "130001."}, {42, "440000."}}),
-                     At({{10, "Ytop"}, {28, "29.86"}, {42, "18.90"}}),
-                     At({{10, "Ybot"}, {28, "24.14"}, {42, "42.60"}}), "",
-                     "     LOCATION NUMBER  2  AT X =  600",
-                     "     P/S STEEL LOCATED AT 3.50  FROM BOTTOM FIBER"}));
-}
-
 TEST(PrestressForces, KipsAndKipFeetFormedInDouble) {
     DesignData d = MakeComputed();
     d.Pjack = 25050;  // 25.05 kips in double: 25.1, not 25.0 from the float 25.05F
@@ -206,24 +174,6 @@ std::vector<std::string> ChecksOf(DesignData& d) {
 std::string CheckRow(const std::string& label, const std::string& actual,
                      const std::string& allowable, const std::string& verdict) {
     return At({{10, label}, {42, actual}, {56, allowable}, {70, verdict}});
-}
-
-TEST(StressChecks, AashtoRowsAllPassing) {
-    DesignData d = MakeCritical();
-    const std::vector<std::string> expected = {
-        "     CHECK CRITICAL CONCRETE STRESSES",
-        "",
-        At({{10, "CASE"}, {42, "ACTUAL"}, {56, "ALLOWABLE"}}),
-        std::string(10, ' ') + std::string(58, '-'),
-        CheckRow("TENSION (TOP FIBER)", "-150.", "-200.", "< OK >"),
-        CheckRow("INITIAL COMPRESSION", "2300.", "2400.", "< OK >"),
-        CheckRow("FINAL TENSION (DL ONLY)", "12.", "0.", "< OK >"),
-        CheckRow("COMP @ (LL + [PS+DL]/2)", "1400.", "2250.", "< OK >"),
-        CheckRow("FINAL TENSION", "-300.", "-424.", "< OK >"),
-        CheckRow("FINAL COMPRESSION", "1800.", "2250.", "< OK >"),
-        ""};
-    EXPECT_EQ(ChecksOf(d), expected);
-    EXPECT_EQ(d.MaxFinalComp, 1800);
 }
 
 TEST(StressChecks, EqualityPasses) {

@@ -263,34 +263,5 @@ TEST_F(ReportRun, CompleteRunWritesEverySectionInOrder) {
     EXPECT_EQ(testing::ReadText(path), text);
 }
 
-TEST_F(ReportRun, TransformedAndCompositeSectionsAppearWhenAsked) {
-    const std::string path = PathOf("comp.out");
-    ProgramState state = MakeCompleteDesign(path);
-    DesignData& d = state.data;
-    d.Composite = true;
-    d.sectionBasis = SectionBasis::Transformed;
-    d.SUW = 0.0868F;
-    d.SS28 = 4000;
-    d.SM28 = 3834254;
-    d.Tslab = 8;
-    d.Beff = 72;
-    d.Haunch = 0;
-    d.PSus = 270000;
-    state.output.Stresses = false;
-    ScriptedDialogs dialogs;
-    ASSERT_TRUE(WriteReport(state, dialogs))
-        << (dialogs.messages.empty() ? "" : dialogs.messages[0]);
-    const auto lines = SplitReportLines(testing::ReadText(path));
-    const int composite = FindLine(lines, "     C O M P O S I T E   P R O P E R T I E S");
-    const int transformed = FindLine(lines, "     T R A N S F O R M E D   P R O P E R T I E S");
-    const int forces = FindLine(lines, "     P R E S T R E S S   F O R C E S");
-    ASSERT_GE(composite, 0);
-    EXPECT_LT(composite, transformed);
-    EXPECT_LT(transformed, forces);
-    EXPECT_EQ(FindLine(lines, "     B E A M   S T R E S S E S"), -1);
-    EXPECT_EQ(FindLine(lines, "     CHECK CRITICAL CONCRETE STRESSES"), -1);
-    EXPECT_GE(FindLine(lines, "     SLAB CONFIGURATION"), 0);
-}
-
 }  // namespace
 }  // namespace tarnex
