@@ -41,7 +41,7 @@ TEST(EffectiveSlabWidth, ChecksStopAtTheFirstMissingInput) {
     d.Tslab = 8.0F;
     EXPECT_FALSE(CalcEffectiveSlabWidth(d, dialogs));
     d.Bspace = 96.0F;
-    d.Blength = -5.0F;
+    d.Blength = 0.0F;  // not greater than 0
     EXPECT_FALSE(CalcEffectiveSlabWidth(d, dialogs));
     EXPECT_EQ(dialogs.messages,
               (std::vector<std::string>{"Enter slab thickness", "Enter beam spacing",

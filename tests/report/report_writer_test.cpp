@@ -181,11 +181,11 @@ TEST(LocationLosses, PretensioningTakesTheTotalLossEverywherePostTensioningKeeps
 
     d.RecreateLocations(3);
     d.prestressing = Prestressing::PostTensioning;
-    d.PSlossAt(2) = 0.5F;
+    d.PSlossAt(3) = 0.5F;  // one entered loss, at the last location
     FillLocationLosses(d, dialogs);
     EXPECT_EQ(d.PSlossAt(1), 0);
-    EXPECT_EQ(d.PSlossAt(2), 0.5F);
-    EXPECT_EQ(d.PSlossAt(3), 0);
+    EXPECT_EQ(d.PSlossAt(2), 0);
+    EXPECT_EQ(d.PSlossAt(3), 0.5F);
     EXPECT_TRUE(dialogs.messages.empty());  // no friction run
 }
 
