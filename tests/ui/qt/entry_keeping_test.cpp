@@ -14,6 +14,7 @@
 #include "support/scratch_folder.h"
 #include "support/scripted_dialogs.h"
 #include "ui/qt/main_window.h"
+#include "widget_lookup.h"
 
 using tarnex::SaveChoice;
 using tarnex::ui::MainWindow;
@@ -32,9 +33,7 @@ class EntryKeepingTest : public QObject {
 
     template <typename W>
     W* Find(const char* name) {
-        W* widget = window->findChild<W*>(name);
-        if (widget == nullptr) qFatal("no widget %s", name);
-        return widget;
+        return tarnex::ui::testing::FindWidget<W>(window.get(), name);
     }
     QTabWidget* Tabs() { return Find<QTabWidget>("SSTab1"); }
 

@@ -10,6 +10,7 @@
 #include "scripted_shell.h"
 #include "support/scripted_dialogs.h"
 #include "ui/qt/main_window.h"
+#include "widget_lookup.h"
 
 using tarnex::ui::MainWindow;
 
@@ -25,9 +26,7 @@ class LoadGenerationDialogTest : public QObject {
 
     template <typename W>
     W* Find(QObject* parent, const char* name) {
-        W* widget = parent->findChild<W*>(name);
-        if (widget == nullptr) qFatal("no widget %s", name);
-        return widget;
+        return tarnex::ui::testing::FindWidget<W>(parent, name);
     }
     QDialog* Dialog() {
         QDialog* dialog = window->loadGenerationDialog();

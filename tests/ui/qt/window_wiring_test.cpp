@@ -11,6 +11,7 @@
 #include "scripted_shell.h"
 #include "support/scripted_dialogs.h"
 #include "ui/qt/main_window.h"
+#include "widget_lookup.h"
 
 using tarnex::ui::MainWindow;
 
@@ -26,9 +27,7 @@ class WindowWiringTest : public QObject {
 
     template <typename W>
     W* Find(const char* name) {
-        W* widget = window->findChild<W*>(name);
-        if (widget == nullptr) qFatal("no widget %s", name);
-        return widget;
+        return tarnex::ui::testing::FindWidget<W>(window.get(), name);
     }
     QString Text(const char* box) { return Find<QLineEdit>(box)->text(); }
     /// Clicks the indicator of an option button or check box (its centre may be blank space).
