@@ -151,12 +151,17 @@ TEST_F(BatchRun, ReportOntoTheInputOrTheSavedFileIsRefusedBeforeAnythingIsWritte
     }
 }
 
-TEST_F(BatchRun, CsvComesWithOrWithoutAReportAndNeverOntoAnotherFile) {
+TEST_F(BatchRun, TitledReportAndCsvComeTogetherOrAloneAndNeverOntoAnotherFile) {
     // The same figures whether the run writes a report or not; one row per location.
-    EXPECT_EQ(Run({"--all", "-o", PathOf("r.out"), "--csv", PathOf("with.csv"),
-                   Example("solid-slab.in")}),
+    EXPECT_EQ(Run({"--all", "--title", "Bridge 12", "-o", PathOf("r.out"), "--csv",
+                   PathOf("with.csv"), Example("solid-slab.in")}),
               0)
         << err;
+    // The report names its title and its files without their folders.
+    const std::string report = ReadText(PathOf("r.out"));
+    EXPECT_NE(report.find("Bridge 12"), std::string::npos);
+    EXPECT_NE(report.find("Input file  = solid-slab.in\r\n     Output file = r.out\r\n"),
+              std::string::npos);
     EXPECT_EQ(Run({"--all", "--csv", PathOf("alone.csv"), Example("solid-slab.in")}), 0) << err;
     const std::string csv = ReadText(PathOf("with.csv"));
     EXPECT_EQ(csv, ReadText(PathOf("alone.csv")));
@@ -241,17 +246,6 @@ TEST_F(BatchRun, HumidityPromptIsPrintedUnlessAPositiveHumidityIsGiven) {
     EXPECT_EQ(err, "Enter mean annual ambient relative humidity in percent\n");
     EXPECT_EQ(Run({"--rh", "70", "--calc", "losses", input}), 0);
     EXPECT_EQ(err, "");
-}
-
-TEST_F(BatchRun, ReportNamesInputAndOutputFilesWithoutTheirFolders) {
-    EXPECT_EQ(Run({"--all", "--title", "Bridge 12 slab span", "-o", PathOf("r.out"),
-                   Example("solid-slab.in")}),
-              0)
-        << err;
-    const std::string report = ReadText(PathOf("r.out"));
-    EXPECT_NE(report.find("Input file  = solid-slab.in\r\n"), std::string::npos);
-    EXPECT_NE(report.find("Output file = r.out\r\n"), std::string::npos);
-    EXPECT_NE(report.find("Bridge 12 slab span"), std::string::npos);
 }
 
 TEST_F(BatchRun, FailedReportRunPrintsTheErrorAndItsCause) {
