@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "design_fixtures.h"
-#include "model/number_text.h"
 #include "support/scripted_dialogs.h"
 
 namespace tarnex {
@@ -20,117 +19,57 @@ ProgramState Complete() {
     return state;
 }
 
-TEST(Buttons, RefusalsNoticesAndErrorsShowTheirMessageAndKeepTheResults) {
+TEST(Buttons, RefusalsAndErrorsShowTheirMessageAndKeepTheResults) {
     using Press = ButtonResult (*)(ProgramState&, Dialogs&);
     const struct {
-        const char* name;
         Press press;
         void (*spoil)(ProgramState&);
         StepResult result;
         std::vector<std::string> messages;
     } kCases[] = {
-        {"general section",
-         PressCalcSectionProperties,
-         nullptr,
-         StepResult::Done,
-         {"General section properties must be input directly."}},
-        {"I girder without dimensions",
-         PressCalcSectionProperties,
-         [](ProgramState& s) { s.data.BeamShape = BeamShapeKind::IGirder; },
-         StepResult::Refused,
-         {"Enter the section dimensions: D, Btop, Htop, Bweb, Bbot, Hbot, Ftop, Fbot"}},
-        {"width without slab",
-         PressCalcEffectiveSlabWidth,
-         nullptr,
-         StepResult::Refused,
-         {"Enter slab thickness"}},
-        {"losses of an empty record",
-         PressCalcTotalLosses,
+        {PressCalcTotalLosses,
          [](ProgramState& s) { s = ProgramState{}; },
          StepResult::Refused,
          {"Enter beam properties", "Enter loads", "Enter prestress path"}},
-        {"transfer loss without force",
-         PressCalcLossAtTransfer,
+        {PressCalcLossAtTransfer,
          [](ProgramState& s) { s.data.Pjack = 0.0F; },
          StepResult::Refused,
          {"Please enter initial prestress force"}},
-        {"losses without modulus",
-         PressCalcTotalLosses,
+        {PressCalcTotalLosses,
          [](ProgramState& s) {
              s.RH = 70.0F;
              s.data.Mps = 0.0F;
          },
          StepResult::Failed,
          {"Cannot calculate: the beam modulus of elasticity at prestressing is 0"}},
-        {"force: bottom tension beyond the transfer ceiling",
-         PressCalcPrestressForce,
-         [](ProgramState& s) { s.data.locations(1).LM = 20000000.0F; },
-         StepResult::Refused,
-         {kNoConvergence}},
-        {"force without effective prestress",
-         PressCalcPrestressForce,
+        {PressCalcPrestressForce,
          [](ProgramState& s) { s.data.PSloss = s.data.PSi; },
          StepResult::Failed,
          {"Cannot calculate: the initial prestress less the loss is 0"}},
-        {"force without path",
-         PressCalcPrestressForce,
-         [](ProgramState& s) { s.data.Ym = 0; },
-         StepResult::Refused,
-         {"Enter prestress path"}},
     };
     for (const auto& c : kCases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.messages[0]);
         ProgramState state = Complete();
-        if (c.spoil != nullptr) c.spoil(state);
+        c.spoil(state);
         const DesignData before = state.data;
         ScriptedDialogs dialogs;
         EXPECT_EQ(c.press(state, dialogs).result, c.result);
         EXPECT_EQ(dialogs.messages, c.messages);
-        EXPECT_TRUE(dialogs.inputs.empty());
         EXPECT_EQ(state.data.InputIncomplete, 0);  // cleared for the next press
-        EXPECT_EQ(Properties(state.data), Properties(before));
-        EXPECT_EQ(state.data.Beff, before.Beff);
         EXPECT_EQ(state.data.PSloss, before.PSloss);
         EXPECT_EQ(state.data.SH, before.SH);
-        EXPECT_TRUE(state.data.PSlossAt.empty() || state.data.PSlossAt(1) == 0.0F);
         EXPECT_EQ(state.data.Pjack, before.Pjack);
     }
 }
 
-TEST(Buttons, WidthAndForceAreShownInTheirFields) {
-    ProgramState state;
-    state.data.Tslab = 7.5F;
-    state.data.Btop = 12.0F;
-    state.data.Bspace = 144.0F;
-    state.data.Blength = 1200.0F;
-    ScriptedDialogs dialogs;
-    const ButtonResult width = PressCalcEffectiveSlabWidth(state, dialogs);
-    EXPECT_EQ(width.result, StepResult::Done);
-    EXPECT_EQ(width.fieldText, "102.0");  // 12 x 7.5 + 12
-    EXPECT_EQ(state.data.Beff, 102.0F);
-
-    ProgramState design = Complete();
-    design.data.Pjack = 1.0F;
-    const ButtonResult force = PressCalcPrestressForce(design, dialogs);
-    ASSERT_EQ(force.result, StepResult::Done);
-    EXPECT_EQ(force.fieldText, "810.0");
-    EXPECT_EQ(design.data.Pjack, 810000.0F);
-}
-
 TEST(LossButtons, HumidityIsAskedWhileNotPositive) {
     ProgramState state = Complete();
-    ScriptedDialogs dialogs;  // the input box is cancelled
-    const ButtonResult r = PressCalcTotalLosses(state, dialogs);
-    ASSERT_EQ(r.result, StepResult::Done);
+    ScriptedDialogs dialogs;  // the input box is cancelled: RH stays 0
+    ASSERT_EQ(PressCalcTotalLosses(state, dialogs).result, StepResult::Done);
     ASSERT_EQ(dialogs.inputs.size(), 1U);
     EXPECT_EQ(dialogs.inputs[0].prompt, "Enter mean annual ambient relative humidity in percent");
     EXPECT_EQ(dialogs.inputs[0].title, "Long Term Prestress Loss");
-    EXPECT_EQ(dialogs.inputs[0].defaultText, "");
-    EXPECT_EQ(state.RH, 0.0F);
     EXPECT_EQ(state.data.SH, 17000.0F);
-    EXPECT_EQ(r.fieldText, FormatPattern(state.data.PSloss, 0));
-    EXPECT_EQ(r.fieldText.back(), '.');
-
     dialogs.inputReplies = {" 75.5 percent"};  // the leading number of the reply
     ASSERT_EQ(PressCalcTotalLosses(state, dialogs).result, StepResult::Done);
     EXPECT_EQ(state.RH, 75.5F);

@@ -92,28 +92,24 @@ TEST(LiveLoadEnvelope, ExactEnvelopeAgreesWithAFineScanAtEveryTenthPoint) {
     }
 }
 
-/// Published maxima: AREMA's table for Cooper E80 per rail, AASHTO's HS20-44 per lane.
-struct Published {
-    LiveLoad live;
-    double spanFeet;
-    double at;  // fraction of the span
-    bool moment;
-    double value;  // kip-ft or kips
-    double share;  // per rail: half a track
-    double tolerance;
-};
-
+/// Published maxima (kip-ft or kips) of AREMA's table for Cooper E80 per rail (half a track)
+/// and of AASHTO for HS20-44 per lane, at a fraction `at` of the span.
 TEST(LiveLoadEnvelope, PublishedMaxima) {
     const LiveLoad e80{LiveLoadKind::Cooper, 80};
     const LiveLoad hs20{LiveLoadKind::HS20, 0};
-    const Published table[] = {
+    const struct {
+        LiveLoad live;
+        double spanFeet, at;
+        bool moment;
+        double value, share, tolerance;
+    } kTable[] = {
         {e80, 100, 0.25, true, 5060.5, 0.5, 0.05},   {e80, 100, 0, false, 300.0, 0.5, 0.05},
         {e80, 100, 0.25, false, 173.12, 0.5, 0.005}, {e80, 20, 0.25, true, 300.0, 0.5, 0.05},
         {e80, 20, 0, false, 100.0, 0.5, 0.05},       {e80, 60, 0, false, 196.0, 0.5, 0.05},
         {e80, 60, 0.25, false, 120.2, 0.5, 0.05},    {hs20, 100, 0, false, 65.28, 1, 0.005},
         {hs20, 100, 0.5, true, 1520.0, 1, 0.05},
     };
-    for (const Published& p : table) {
+    for (const auto& p : kTable) {
         const double L = p.spanFeet * kFoot;
         const LiveEnvelope e = TrainEnvelope(TrainOf(p.live), L, p.at * L);
         const double value = p.moment ? e.moment / (kLbPerKip * kFoot)
@@ -121,61 +117,40 @@ TEST(LiveLoadEnvelope, PublishedMaxima) {
         EXPECT_NEAR(p.share * value, p.value, p.tolerance)
             << static_cast<int>(p.live.kind) << " " << p.spanFeet << " ft at " << p.at;
     }
-    // The lane load alone: uniform over the span and 18 kips at midspan.
-    const LaneLoad lane = LaneOf(hs20);
-    EXPECT_NEAR(LaneEnvelope(lane, 1200, 600).moment / 12000, 1250.0, 1e-9);
-    EXPECT_NEAR(LaneEnvelope(lane, 360, 180).moment / 12000, 207.0, 1e-9);
-}
-
-TEST(LiveLoadEnvelope, ShearSignsFollowTheLoadedSide) {
-    // HS20 at the left end: positive shear is the end reaction, negative shear has nothing to
-    // load; at the right end the other way round.
-    const AxleTrain truck = TrainOf({LiveLoadKind::HS20, 0});
-    const LiveEnvelope left = TrainEnvelope(truck, 1200, 0);
-    const LiveEnvelope right = TrainEnvelope(truck, 1200, 1200);
-    EXPECT_NEAR(left.positiveShear, 65280, 1e-6);
-    EXPECT_EQ(left.negativeShear, 0);
-    EXPECT_EQ(left.moment, 0);
-    EXPECT_NEAR(right.negativeShear, 65280, 1e-6);
-    EXPECT_EQ(right.positiveShear, 0);
-    // Uniform load: partial loading from x to the far end for shear.
+    // The lane load alone: 0.64 kip/ft over the span and 18 kips at midspan.
+    EXPECT_NEAR(LaneEnvelope(LaneOf(hs20), 1200, 600).moment / 12000, 1250.0, 1e-9);
+    // A uniform load loads x to the far end for positive shear, the near end for negative.
     const LiveEnvelope u = UniformEnvelope(100, 1000, 250);
     EXPECT_NEAR(u.moment, 100 * 250 * 750 / 2.0, 1e-6);
     EXPECT_NEAR(u.positiveShear, 100 * 750 * 750 / 2000.0, 1e-6);
     EXPECT_NEAR(u.negativeShear, 100 * 250 * 250 / 2000.0, 1e-6);
     // Outside the span nothing acts.
-    EXPECT_EQ(TrainEnvelope(truck, 1200, 1201).moment, 0);
-    EXPECT_EQ(TrainEnvelope(truck, 0, 0).positiveShear, 0);
+    EXPECT_EQ(TrainEnvelope(TrainOf(hs20), 1200, 1201).moment, 0);
+    EXPECT_EQ(TrainEnvelope(TrainOf(hs20), 0, 0).positiveShear, 0);
 }
 
 TEST(LiveLoad, ParseRefusesWhatIsNotALiveLoad) {
     EXPECT_EQ(ParseLiveLoad("hs20-44"), (LiveLoad{LiveLoadKind::HS20, 0}));
-    EXPECT_EQ(ParseLiveLoad("H15-44"), (LiveLoad{LiveLoadKind::H15, 0}));
     EXPECT_EQ(ParseLiveLoad("E72.5"), (LiveLoad{LiveLoadKind::Cooper, 72.5}));
-    EXPECT_EQ(ParseLiveLoad("0.6"), (LiveLoad{LiveLoadKind::Uniform, 50}));  // lb/in
-    EXPECT_EQ(ParseLiveLoad("0"), (LiveLoad{LiveLoadKind::Uniform, 0}));
+    EXPECT_EQ(ParseLiveLoad("0.6"), (LiveLoad{LiveLoadKind::Uniform, 50}));  // kip/ft to lb/in
     for (const char* bad : {"", "HS25-44", "HS20", "E0", "E-80", "E+80", "E", "-0.5", "E80x"}) {
         EXPECT_FALSE(ParseLiveLoad(bad)) << bad;
     }
 }
 
 TEST(LiveLoad, ClassAndCooperScaling) {
-    // Class 15 is three quarters of class 20, for the truck and for the lane load.
-    const AxleTrain hs15 = TrainOf({LiveLoadKind::HS15, 0});
-    ASSERT_EQ(hs15.axles.size(), 3U);
-    EXPECT_EQ(hs15.axles[2].load, 24000);
-    EXPECT_EQ(hs15.axles[2].offset, 28 * kFoot);
+    // Class 15 is three quarters of class 20, for the truck and for the lane load; the H truck
+    // has two axles, 8 and 32 kips 14 ft apart for H20.
+    EXPECT_EQ(TrainOf({LiveLoadKind::HS15, 0}).axles[2].load, 24000);
     EXPECT_EQ(LaneOf({LiveLoadKind::H15, 0}).shearLoad, 19500);
-    EXPECT_EQ(TrainOf({LiveLoadKind::H20, 0}).axles.size(), 2U);
-    // E60: every load 60/80 of E80; the second engine 8 ft behind the first's last axle.
+    const AxleTrain h20 = TrainOf({LiveLoadKind::H20, 0});
+    ASSERT_EQ(h20.axles.size(), 2U);
+    EXPECT_EQ(h20.axles[1].load, 32000);
+    EXPECT_EQ(h20.axles[1].offset, 14 * kFoot);
+    // E60: every load 60/80 of E80.
     const AxleTrain e60 = TrainOf({LiveLoadKind::Cooper, 60});
-    ASSERT_EQ(e60.axles.size(), 18U);
     EXPECT_EQ(e60.axles[1].load, 60000);
-    EXPECT_EQ(e60.axles[8].offset, 48 * kFoot);
-    EXPECT_EQ(e60.axles[9].offset, 56 * kFoot);
-    EXPECT_EQ(e60.tailOffset, 109 * kFoot);
     EXPECT_EQ(e60.tailLoad, 6000 / kFoot);
-    EXPECT_EQ(LaneOf({LiveLoadKind::Cooper, 80}).uniform, 0);
 }
 
 }  // namespace
