@@ -6,6 +6,8 @@
 
 #include "model/number_text.h"
 #include "prestress/design_fixtures.h"
+#include "section/section_catalogue.h"
+#include "section/section_selection.h"
 #include "support/scripted_dialogs.h"
 
 namespace tarnex {
@@ -73,19 +75,7 @@ TEST(WorkedSections, CatalogueIGirdersAreReplacedByComputedProperties) {
     }
 }
 
-TEST(Shapes, IGirderAndBoxWithoutFilletsByHand) {
-    DesignData girder = Picked(BeamShapeKind::IGirder, 0);
-    SetSection(girder, {10, 10, 2, 2, 6, 2, 0, 0}, {}, {});
-    girder = Calculated(girder);
-    // Web 2 x 10 at y 5, top overhang 8 x 2 at y 9, bottom overhang 4 x 2 at y 1.
-    const double ybot = (20 * 5 + 16 * 9 + 8 * 1) / 44.0;
-    const double moi = 2.0 * 1000 / 12 + 20 * (5 - ybot) * (5 - ybot) + 8.0 * 8 / 12 +
-                       16 * (9 - ybot) * (9 - ybot) + 4.0 * 8 / 12 + 8 * (1 - ybot) * (1 - ybot);
-    EXPECT_EQ(girder.Area, 44.0F);
-    EXPECT_FLOAT_EQ(girder.Ybot, static_cast<float>(ybot));
-    EXPECT_FLOAT_EQ(girder.Ytop, static_cast<float>(10 - ybot));
-    EXPECT_NEAR(girder.MoI, moi, 0.001);
-
+TEST(Shapes, BoxWithoutBottomFilletsByHand) {
     // The California 36x27 box without its bottom fillets: webs 5 x 27, slabs 26 x 5 top and
     // bottom, two 3-leg top fillets (area 9 together) with their centroid 1 below the top slab.
     DesignData box = Picked(BeamShapeKind::BoxGirder, 1);
@@ -97,15 +87,7 @@ TEST(Shapes, IGirderAndBoxWithoutFilletsByHand) {
                     static_cast<float>((270 * 13.5 + 130 * 24.5 + 130 * 2.5 + 9 * 21.0) / area));
 }
 
-TEST(Shapes, VoidNumberIsARealAndZeroVoidsGiveTheSolidSlab) {
-    DesignData voided = Picked(BeamShapeKind::VoidedSlab, 4);  // California 48x15
-    voided.Htop = 0;
-    DesignData solid = Picked(BeamShapeKind::SolidSlab, 0);
-    solid.D = 15;
-    solid.Btop = 48;
-    EXPECT_EQ(Properties(Calculated(voided)), (Quad{720, 13500, 7.5F, 7.5F}));
-    EXPECT_EQ(Properties(Calculated(solid)), (Quad{720, 13500, 7.5F, 7.5F}));
-
+TEST(Shapes, VoidNumberIsAReal) {
     // 2.5 voids of 4 in in a 10 x 40 slab, with pi taken as 3.1416.
     DesignData data = Picked(BeamShapeKind::VoidedSlab, 0);
     SetSection(data, {10, 40, 2.5F, 4, 0, 0, 0, 0}, {}, {});
@@ -152,6 +134,102 @@ TEST(ZeroArea, RefusalNamesTheMissingDimensionsAndKeepsTheOldProperties) {
     EXPECT_THROW(CalcSectionProperties(huge, dialogs), CalcError);
     EXPECT_EQ(Properties(huge), old);
     EXPECT_EQ(BeamProperties(huge), oldBeam);
+}
+
+const Dims kNines = {9, 9, 9, 9, 9, 9, 9, 9};
+const Quad kOld = {100, 200, 3, 4};
+const Quad kOldBeam = {11, 22, 33, 44};
+
+/// A record with every section field set to a non-zero value, to see what a pick clears.
+DesignData FilledRecord(BeamShapeKind shape) {
+    DesignData data;
+    data.BeamShape = shape;
+    SetSection(data, kNines, kOld, kOldBeam);
+    return data;
+}
+
+TEST(ShapeTexts, EachShapeCaptionsTheDimensionsItUses) {
+    const std::pair<BeamShapeKind, std::string> kCaptions[] = {
+        {BeamShapeKind::General, ",,,,,,,,"},
+        {BeamShapeKind::TrapezoidalBox, "D,Btop,Htop,Bweb,Bbot,Hbot,Ftop,Fbot,"},
+        {BeamShapeKind::VoidedSlab, "D,W,VNo,VDia,,,,,"},
+        {BeamShapeKind::SolidSlab, "D,W,,,,,,,"},
+    };
+    for (const auto& [shape, expected] : kCaptions) {
+        std::string captions;
+        for (DimensionField field : kDimensionFields) {
+            captions += DimensionCaption(shape, field) + ",";
+            EXPECT_EQ(UsesDimension(shape, field), !DimensionCaption(shape, field).empty());
+        }
+        EXPECT_EQ(captions, expected);
+    }
+}
+
+TEST(SelectStandardSection, APickCopiesThePublishedRowIntoUseAndTheBeam) {
+    // AASHTO Type III: 560 in2, 125390 in4, Yb = 20.27 in.
+    DesignData girder = FilledRecord(BeamShapeKind::IGirder);
+    SelectStandardSection(girder, 8);
+    EXPECT_EQ(girder.SectionNo, 8);
+    EXPECT_EQ(Dimensions(girder), (Dims{45, 16, 7, 7, 22, 7, 4.5F, 7.5F}));
+    EXPECT_EQ(Properties(girder), (Quad{560, 125390, 24.73F, 20.27F}));
+    EXPECT_EQ(BeamProperties(girder), Properties(girder));
+    // The California boxes publish no properties: the old ones are cleared.
+    DesignData box = FilledRecord(BeamShapeKind::BoxGirder);
+    SelectStandardSection(box, 1);
+    EXPECT_EQ(Dimensions(box), (Dims{27, 36, 5, 5, 36, 5, 3, 3}));
+    EXPECT_EQ(BeamProperties(box), Quad{});
+}
+
+TEST(SelectStandardSection, SlabsClearTheirUnusedFieldsForAnyNumber) {
+    // Outside the list: the four unused fields are cleared and nothing else changes.
+    DesignData voided = FilledRecord(BeamShapeKind::VoidedSlab);
+    SelectStandardSection(voided, 13);
+    EXPECT_EQ(Dimensions(voided), (Dims{9, 9, 9, 9, 0, 0, 0, 0}));
+    EXPECT_EQ(BeamProperties(voided), kOld);
+    // A solid slab keeps D and W and its properties for a non-zero number.
+    DesignData solid = FilledRecord(BeamShapeKind::SolidSlab);
+    SelectStandardSection(solid, 2);
+    EXPECT_EQ(Dimensions(solid), (Dims{9, 9, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(BeamProperties(solid), kOld);
+}
+
+TEST(SelectStandardSection, UserDefinedClearsAndOutOfRangeOnlyCopies) {
+    for (int shape = 0; shape <= 5; ++shape) {
+        DesignData data = FilledRecord(static_cast<BeamShapeKind>(shape));
+        SelectStandardSection(data, 0);
+        EXPECT_EQ(Dimensions(data), Dims{}) << shape;
+        EXPECT_EQ(Properties(data), Quad{}) << shape;
+        EXPECT_EQ(BeamProperties(data), Quad{}) << shape;
+    }
+    // I girder number 10 and a shape outside the list: nothing but the copy into BeamArea..
+    for (const auto& [shape, no] :
+         {std::pair{BeamShapeKind::IGirder, 10}, std::pair{static_cast<BeamShapeKind>(8), 0}}) {
+        DesignData data = FilledRecord(shape);
+        SelectStandardSection(data, no);
+        EXPECT_EQ(Dimensions(data), kNines) << no;
+        EXPECT_EQ(BeamProperties(data), kOld) << no;
+    }
+}
+
+TEST(SelectBeamShape, ClearsTheSectionButKeepsTheBeamAndIsIdleWhileTheFormIsFilled) {
+    DesignData data = FilledRecord(BeamShapeKind::IGirder);
+    data.SectionNo = 4;
+    SelectBeamShape(data, static_cast<int>(BeamShapeKind::BoxGirder));
+    EXPECT_EQ(data.BeamShape, BeamShapeKind::BoxGirder);
+    EXPECT_EQ(data.SectionNo, 0);
+    EXPECT_EQ(Dimensions(data), Dims{});
+    EXPECT_EQ(Properties(data), Quad{});
+    EXPECT_EQ(BeamProperties(data), kOldBeam);
+
+    DesignData filling = FilledRecord(BeamShapeKind::IGirder);
+    filling.SectionNo = 4;
+    filling.FillingForm = 1;
+    SelectBeamShape(filling, static_cast<int>(BeamShapeKind::BoxGirder));
+    SelectStandardSection(filling, 2);
+    EXPECT_EQ(filling.BeamShape, BeamShapeKind::IGirder);
+    EXPECT_EQ(filling.SectionNo, 4);
+    EXPECT_EQ(Dimensions(filling), kNines);
+    EXPECT_EQ(BeamProperties(filling), kOldBeam);
 }
 
 }  // namespace
