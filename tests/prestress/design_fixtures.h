@@ -71,11 +71,10 @@ inline void AddLocation(DesignData& d, float x, float dm) {
 /// A pretensioned, non-composite beam with properties typed in: A = 2000 in2,
 /// I = 200000 in4, 40 in deep with its centroid at mid-depth, straight steel 5 in above
 /// the bottom (e = -15 in), L = 1200 in; PSi = 202500, PSloss = 40000, PStrans = 20250 psi;
-/// allowables 200 / 0 psi tension, 3000 / 2000 psi compression; no locations yet.
+/// 200 psi tension allowed at transfer; no locations yet.
 inline DesignData PlainBeam() {
     DesignData d;
     d.ForceFactor = kForceFactor;
-    d.MomentFactor = kMomentFactor;
     d.BeamShape = BeamShapeKind::General;
     SetSection(d, {}, {2000, 200000, 20, 20}, {2000, 200000, 20, 20});
     d.Blength = 1200.0F;
@@ -85,13 +84,10 @@ inline DesignData PlainBeam() {
     d.M28 = 4000000.0F;
     d.Mps = 3600000.0F;
     d.PSmod = 28500000.0F;
-    d.PSus = 270000.0F;
     d.PSi = 202500.0F;
     d.PSloss = 40000.0F;
     d.PStrans = 20250.0F;
     d.ATS1 = 200.0F;
-    d.ACS1 = 3000.0F;
-    d.ACS2 = 2000.0F;
     d.K = 0.0002F;
     d.MU = 0.25F;
     return d;

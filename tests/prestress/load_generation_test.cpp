@@ -13,6 +13,8 @@ namespace tarnex {
 namespace {
 
 using namespace tarnex::testing;  // NOLINT(google-build-using-namespace)
+using enum LiveLoadKind;
+using enum PathKind;
 
 /// An AASHTO Type III girder (560 in2, 45 in deep) on 80 ft, pretensioned with 0.5 in strand,
 /// straight path, beams 8 ft apart, no slab, one location.
@@ -46,7 +48,7 @@ TEST(LoadGeneration, OnLongSpansTheHs20LaneLoadGoverns) {
     // 200 ft, per lane: 0.64 x 200^2 / 8 + 18 x 50 = 4100 kip-ft at midspan and
     // 0.64 x 100 + 26 = 90 kips at the end.
     DesignData d = TypeIIIGirder();
-    LoadGenerationOptions o = AtLocations(d, {0.0F, 1200.0F}, {LiveLoadKind::HS20, 0}, 2, 0.0);
+    LoadGenerationOptions o = AtLocations(d, {0.0F, 1200.0F}, {HS20, 0}, 2, 0.0);
     o.span = 2400;
     GenerateLoads(d, o);
     EXPECT_NEAR(d.locations(1).LV / 1000, 90.0, 1e-4);
@@ -55,18 +57,18 @@ TEST(LoadGeneration, OnLongSpansTheHs20LaneLoadGoverns) {
 }
 
 TEST(LoadGeneration, ImpactRulesAtTheirBoundaries) {
-    const LiveLoad hs20{LiveLoadKind::HS20, 0};
-    const LiveLoad e80{LiveLoadKind::Cooper, 80};
+    const LiveLoad hs20{HS20, 0};
+    const LiveLoad e80{Cooper, 80};
     EXPECT_NEAR(RuleImpact(hs20, 1200, 1200, 96), 50.0 / 225, 1e-12);
     EXPECT_NEAR(RuleImpact(hs20, 12 * 41.67, 0, 0), 50 / 166.67, 1e-12);
     EXPECT_EQ(RuleImpact(hs20, 12 * 41.66, 0, 0), 0.30);  // 50 / 166.66 is more than 0.30
-    // AREMA with beams 8 ft apart: 12.5 + 40 - 3 x 60^2/1600 and 12.5 + 16 + 600/70 percent.
-    EXPECT_NEAR(RuleImpact(e80, 0, 720, 96), 0.4575, 1e-12);
+    // AREMA with beams 8 ft apart, either side of 80 ft: 12.5 + 40 - 3 L^2/1600 and
+    // 12.5 + 16 + 600/70 percent.
     EXPECT_NEAR(RuleImpact(e80, 0, 1200, 96), (28.5 + 600.0 / 70) / 100, 1e-12);
     EXPECT_NEAR(RuleImpact(e80, 0, 959, 96), (52.5 - 3 * (959 / 12.0) * (959 / 12.0) / 1600) / 100,
                 1e-12);
     ExpectCalcError([&] { RuleImpact(e80, 0, 1200, 0); }, "the beam spacing is 0");
-    EXPECT_EQ(RuleImpact({LiveLoadKind::Uniform, 10}, 100, 100, 96), 0.0);
+    EXPECT_EQ(RuleImpact({Uniform, 10}, 100, 100, 96), 0.0);
     // Each criteria's live load, its distribution and its factors.
     DesignData d = TypeIIIGirder();
     d.designCriteria = DesignCriteria::AREMA;
@@ -83,9 +85,9 @@ TEST(LoadGeneration, AciUniformLiveLoadWithoutImpact) {
     DesignData d = TypeIIIGirder();
     d.designCriteria = DesignCriteria::ACI;
     const LoadGenerationOptions defaults = DefaultLoadGenerationOptions(d);
-    EXPECT_EQ(defaults.live, (LiveLoad{LiveLoadKind::Uniform, 0}));
+    EXPECT_EQ(defaults.live, (LiveLoad{Uniform, 0}));
     EXPECT_EQ(defaults.distribution, 1.0);
-    GenerateLoads(d, AtLocations(d, {240.0F}, {LiveLoadKind::Uniform, 100}, 1, std::nullopt));
+    GenerateLoads(d, AtLocations(d, {240.0F}, {Uniform, 100}, 1, std::nullopt));
     EXPECT_FLOAT_EQ(d.locations(1).LM, 100.0F * 240 * 720 / 2);
     EXPECT_FLOAT_EQ(d.locations(1).LV, 100.0F * 720 * 720 / (2 * 960));  // loaded 240..960
 }
@@ -99,12 +101,12 @@ TEST(LoadGeneration, NewLocationsHoldTheKeyPointsOfThePathInUse) {
     d.Xm = 450.0F;
     d.Xr = 850.0F;
     const std::pair<PathKind, std::vector<float>> kTable[] = {
-        {PathKind::Straight, {}},
-        {PathKind::Harped, {150, 850}},
-        {PathKind::SimpleSimple, {450}},
-        {PathKind::SimpleFixed, {450, 850}},
-        {PathKind::FixedSimple, {150, 450}},
-        {PathKind::FixedFixed, {150, 450, 850}},
+        {Straight, {}},
+        {Harped, {150, 850}},
+        {SimpleSimple, {450}},
+        {SimpleFixed, {450, 850}},
+        {FixedSimple, {150, 450}},
+        {FixedFixed, {150, 450, 850}},
     };
     for (const auto& [kind, keys] : kTable) {
         d.PathConfig = kind;
@@ -119,8 +121,7 @@ TEST(LoadGeneration, NewLocationsHoldTheKeyPointsOfThePathInUse) {
 
 TEST(LoadGeneration, PresentLocationsOutsideTheSpanGetNoLoads) {
     DesignData d = TypeIIIGirder();
-    const LoadGenerationOptions o =
-        AtLocations(d, {-10.0F, 480.0F, 970.0F}, {LiveLoadKind::HS20, 0}, 1, 0.1);
+    const LoadGenerationOptions o = AtLocations(d, {-10.0F, 480.0F, 970.0F}, {HS20, 0}, 1, 0.1);
     d.locations(1).DM = 77.0F;
     EXPECT_EQ(GenerateLoads(d, o), 2);
     EXPECT_EQ(d.locations(1).DM, 0.0F);
@@ -138,8 +139,8 @@ TEST(LoadGeneration, RefusedOptions) {
     EXPECT_FALSE(CheckLoadGenerationOptions(good, d));
     const std::pair<LoadGenerationOptions, const char*> kCases[] = {
         {{0, good.live, 1, {}, 0, 0}, "Enter a span greater than 0"},
-        {{960, {LiveLoadKind::Cooper, 0}, 1, {}, 0, 0}, "Enter a Cooper E number greater than 0"},
-        {{960, {LiveLoadKind::Uniform, -1}, 1, {}, 0, 0}, "Enter a uniform live load of 0 or more"},
+        {{960, {Cooper, 0}, 1, {}, 0, 0}, "Enter a Cooper E number greater than 0"},
+        {{960, {Uniform, -1}, 1, {}, 0, 0}, "Enter a uniform live load of 0 or more"},
         {{960, good.live, -0.1, {}, 0, 0}, "Enter a distribution factor of 0 or more"},
         {{960, good.live, 1, -0.01, 0, 0}, "Enter an impact fraction of 0 or more"},
         {{960, good.live, 1, {}, -1, 0}, "Enter superimposed dead loads of 0 or more"},
@@ -152,7 +153,7 @@ TEST(LoadGeneration, RefusedOptions) {
     DesignData noSpacing = d;
     noSpacing.Bspace = 0;
     LoadGenerationOptions cooper = good;
-    cooper.live = {LiveLoadKind::Cooper, 80};
+    cooper.live = {Cooper, 80};
     EXPECT_EQ(CheckLoadGenerationOptions(cooper, noSpacing), "Enter beam spacing");
     cooper.impact = 0.2;
     EXPECT_FALSE(CheckLoadGenerationOptions(cooper, noSpacing));
@@ -199,64 +200,40 @@ TEST(LoadGeneration, AsksBeforeReplacingLoads) {
 
 constexpr double kFoot = 12.0;
 
-/// Moment and the shear just before and just beyond x, by statics, for point loads (position,
-/// load) and one uniform load w over [from, to] already cut to the span.
-struct Statics {
-    double moment = 0, shearBefore = 0, shearBeyond = 0;
-};
-
-Statics SolveSpan(double L, double x, const std::vector<std::pair<double, double>>& points,
-                  double w, double from, double to) {
-    const double length = std::max(0.0, to - from);
-    double left = w * length * (L - (from + to) / 2) / L;  // left reaction
-    for (const auto& [a, p] : points) left += p * (L - a) / L;
-    Statics s{left * x, left, left};
-    for (const auto& [a, p] : points) {
-        if (a < x) {
-            s.moment -= p * (x - a);
-            s.shearBefore -= p;
-        }
-        if (a <= x) s.shearBeyond -= p;
-    }
-    const double cut = std::clamp(x, from, std::max(from, to));
-    if (length > 0 && cut > from) {
-        s.moment -= w * (cut - from) * (x - (from + cut) / 2);
-        s.shearBefore -= w * (cut - from);
-        s.shearBeyond -= w * (cut - from);
-    }
-    return s;
-}
-
-/// The envelope found by moving the train in steps of 1 in, both ways, over the span.
+/// The envelope found by moving the train in steps of 1 in, both ways, over the span. Each
+/// position is solved by influence lines: a load p at a left of x gives M = p a (L - x) / L and
+/// V = -p a / L, right of x M = p x (L - a) / L and V = p (L - a) / L; the uniform tail enters
+/// as the resultants of its parts left and right of x.
 LiveEnvelope ScanEnvelope(const AxleTrain& train, double L, double x) {
     LiveEnvelope e;
-    const double length =
-        std::max(train.axles.back().offset, train.tailLoad > 0 ? train.tailOffset : 0.0);
+    const double length = std::max(train.axles.back().offset, train.tailOffset);
     for (int direction : {1, -1}) {
         for (double s = -length - L; s <= 2 * L + length; s += 1.0) {
-            std::vector<std::pair<double, double>> points;
+            double m = 0, before = 0, beyond = 0;  // shear just before and just beyond x
+            const auto add = [&](double a, double p) {
+                m += a <= x ? p * a * (L - x) / L : p * x * (L - a) / L;
+                before += a < x ? -p * a / L : p * (L - a) / L;
+                beyond += a <= x ? -p * a / L : p * (L - a) / L;
+            };
             for (const Axle& axle : train.axles) {
                 const double a = s - direction * axle.offset;
-                if (a >= 0 && a <= L) points.emplace_back(a, axle.load);
+                if (a >= 0 && a <= L) add(a, axle.load);
             }
-            double from = 0, to = 0;
-            if (train.tailLoad > 0) {
-                const double head = s - direction * train.tailOffset;
-                from = direction > 0 ? 0.0 : std::clamp(head, 0.0, L);
-                to = direction > 0 ? std::clamp(head, 0.0, L) : L;
-            }
-            const Statics st = SolveSpan(L, x, points, train.tailLoad, from, to);
-            e.moment = std::max(e.moment, st.moment);
-            e.positiveShear = std::max({e.positiveShear, st.shearBefore, st.shearBeyond});
-            e.negativeShear = std::max({e.negativeShear, -st.shearBefore, -st.shearBeyond});
+            const double head = std::clamp(s - direction * train.tailOffset, 0.0, L);
+            const double from = direction > 0 ? 0.0 : head, to = direction > 0 ? head : L;
+            const double cut = std::clamp(x, from, to);
+            add((from + cut) / 2, train.tailLoad * (cut - from));
+            add((cut + to) / 2, train.tailLoad * (to - cut));
+            e.moment = std::max(e.moment, m);
+            e.positiveShear = std::max({e.positiveShear, before, beyond});
+            e.negativeShear = std::max({e.negativeShear, -before, -beyond});
         }
     }
     return e;
 }
 
 TEST(LiveLoadEnvelope, ExactEnvelopeAgreesWithAFineScanAtEveryTenthPoint) {
-    const LiveLoad loads[] = {
-        {LiveLoadKind::HS20, 0}, {LiveLoadKind::H15, 0}, {LiveLoadKind::Cooper, 80}};
+    const LiveLoad loads[] = {{HS20, 0}, {H15, 0}, {Cooper, 80}};
     for (const LiveLoad& live : loads) {
         const AxleTrain train = TrainOf(live);
         for (double spanFeet : {20.0, 45.0, 100.0, 137.5, 300.0}) {
@@ -282,8 +259,8 @@ TEST(LiveLoadEnvelope, ExactEnvelopeAgreesWithAFineScanAtEveryTenthPoint) {
 /// Published maxima (kip-ft or kips) of AREMA's table for Cooper E80 per rail (half a track)
 /// and of AASHTO for HS20-44 per lane, at a fraction `at` of the span.
 TEST(LiveLoadEnvelope, PublishedMaxima) {
-    const LiveLoad e80{LiveLoadKind::Cooper, 80};
-    const LiveLoad hs20{LiveLoadKind::HS20, 0};
+    const LiveLoad e80{Cooper, 80};
+    const LiveLoad hs20{HS20, 0};
     const struct {
         LiveLoad live;
         double spanFeet, at;
@@ -317,9 +294,9 @@ TEST(LiveLoadEnvelope, PublishedMaxima) {
 }
 
 TEST(LiveLoad, ParseRefusesWhatIsNotALiveLoad) {
-    EXPECT_EQ(ParseLiveLoad("hs20-44"), (LiveLoad{LiveLoadKind::HS20, 0}));
-    EXPECT_EQ(ParseLiveLoad("E72.5"), (LiveLoad{LiveLoadKind::Cooper, 72.5}));
-    EXPECT_EQ(ParseLiveLoad("0.6"), (LiveLoad{LiveLoadKind::Uniform, 50}));  // kip/ft to lb/in
+    EXPECT_EQ(ParseLiveLoad("hs20-44"), (LiveLoad{HS20, 0}));
+    EXPECT_EQ(ParseLiveLoad("E72.5"), (LiveLoad{Cooper, 72.5}));
+    EXPECT_EQ(ParseLiveLoad("0.6"), (LiveLoad{Uniform, 50}));  // kip/ft to lb/in
     for (const char* bad : {"", "HS25-44", "HS20", "E0", "E-80", "E+80", "E", "-0.5", "E80x"}) {
         EXPECT_FALSE(ParseLiveLoad(bad)) << bad;
     }
@@ -328,14 +305,14 @@ TEST(LiveLoad, ParseRefusesWhatIsNotALiveLoad) {
 TEST(LiveLoad, ClassAndCooperScaling) {
     // Class 15 is three quarters of class 20, for the truck and for the lane load; the H truck
     // has two axles, 8 and 32 kips 14 ft apart for H20.
-    EXPECT_EQ(TrainOf({LiveLoadKind::HS15, 0}).axles[2].load, 24000);
-    EXPECT_EQ(LaneOf({LiveLoadKind::H15, 0}).shearLoad, 19500);
-    const AxleTrain h20 = TrainOf({LiveLoadKind::H20, 0});
+    EXPECT_EQ(TrainOf({HS15, 0}).axles[2].load, 24000);
+    EXPECT_EQ(LaneOf({H15, 0}).shearLoad, 19500);
+    const AxleTrain h20 = TrainOf({H20, 0});
     ASSERT_EQ(h20.axles.size(), 2U);
     EXPECT_EQ(h20.axles[1].load, 32000);
     EXPECT_EQ(h20.axles[1].offset, 14 * kFoot);
     // E60: every load 60/80 of E80.
-    const AxleTrain e60 = TrainOf({LiveLoadKind::Cooper, 60});
+    const AxleTrain e60 = TrainOf({Cooper, 60});
     EXPECT_EQ(e60.axles[1].load, 60000);
     EXPECT_EQ(e60.tailLoad, 6000 / kFoot);
 }
