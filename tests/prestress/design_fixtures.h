@@ -61,11 +61,8 @@ void ExpectCalcError(Calculation&& calculation, const std::string& reason) {
 inline void AddLocation(DesignData& d, float x, float dm) {
     const int n = ++d.nll;
     d.locations.Resize(n);
-    d.FRloss.Resize(n);
-    d.PSlossAt.Resize(n);
     d.locations(n).x = x;
     d.locations(n).DM = dm;
-    d.locations(n).DF = 1.0F;
 }
 
 /// A pretensioned, non-composite beam with properties typed in: A = 2000 in2,
@@ -75,7 +72,6 @@ inline void AddLocation(DesignData& d, float x, float dm) {
 inline DesignData PlainBeam() {
     DesignData d;
     d.ForceFactor = kForceFactor;
-    d.BeamShape = BeamShapeKind::General;
     SetSection(d, {}, {2000, 200000, 20, 20}, {2000, 200000, 20, 20});
     d.Blength = 1200.0F;
     d.PathConfig = PathKind::Straight;

@@ -55,7 +55,6 @@ TEST(WorkedSections, PropertiesTheirTextBoxFormsAndTheCopyIntoTheBeam) {
     };
     const int decimals[4] = {0, 0, 2, 2};
     for (const auto& c : kCases) {
-        SCOPED_TRACE(c.value[0]);
         const DesignData data = Calculated(c.data);
         const Quad got = Properties(data);
         for (std::size_t k = 0; k < 4; ++k) {
@@ -68,9 +67,6 @@ TEST(WorkedSections, PropertiesTheirTextBoxFormsAndTheCopyIntoTheBeam) {
     DesignData california = Picked(IGirder, 1);
     ASSERT_EQ(california.MoI, 63300.0F);
     EXPECT_EQ(BeamProperties(Calculated(california)), (Quad{432, 62813.25F, 18.875F, 17.125F}));
-}
-
-TEST(Shapes, BoxWithoutBottomFilletsAndAVoidNumberThatIsARealByHand) {
     // The California 36x27 box without its bottom fillets: webs 5 x 27, slabs 26 x 5 top and
     // bottom, two 3-leg top fillets (area 9 together) with their centroid 1 below the top slab.
     DesignData box = Picked(BoxGirder, 1);
@@ -102,7 +98,6 @@ TEST(ZeroArea, RefusalNamesTheMissingDimensionsAndKeepsTheOldProperties) {
         {BoxGirder, {1, 1, 1, 10, 1, 1, 1, 1}, all},
     };
     for (const auto& c : kCases) {
-        SCOPED_TRACE(c.missing);
         DesignData data = FilledRecord(c.shape);
         SetSection(data, c.dims, kOld, kOldBeam);
         ScriptedDialogs dialogs;
@@ -128,20 +123,14 @@ TEST(ZeroArea, RefusalNamesTheMissingDimensionsAndKeepsTheOldProperties) {
 }
 
 TEST(ShapeTexts, EachShapeCaptionsTheDimensionsItUses) {
-    const std::pair<BeamShapeKind, std::string> kCaptions[] = {
-        {General, ",,,,,,,,"},
-        {TrapezoidalBox, "D,Btop,Htop,Bweb,Bbot,Hbot,Ftop,Fbot,"},
-        {VoidedSlab, "D,W,VNo,VDia,,,,,"},
-        {SolidSlab, "D,W,,,,,,,"},
-    };
-    for (const auto& [shape, expected] : kCaptions) {
-        std::string captions;
-        for (DimensionField field : kDimensionFields) {
+    std::string captions;
+    for (BeamShapeKind shape : {General, TrapezoidalBox, VoidedSlab, SolidSlab}) {
+        for (DimensionField field : kDimensionFields)
             captions += DimensionCaption(shape, field) + ",";
-            EXPECT_EQ(UsesDimension(shape, field), !DimensionCaption(shape, field).empty());
-        }
-        EXPECT_EQ(captions, expected);
+        captions += "|";
     }
+    EXPECT_EQ(captions,
+              ",,,,,,,,|D,Btop,Htop,Bweb,Bbot,Hbot,Ftop,Fbot,|D,W,VNo,VDia,,,,,|D,W,,,,,,,|");
 }
 
 TEST(SelectStandardSection, APickCopiesThePublishedRowClearsUnusedFieldsAndCopiesIntoTheBeam) {
