@@ -29,9 +29,8 @@ inline Dims Dimensions(const DesignData& d) {
 /// Sets the eight dimensions, the properties in use and the beam's properties.
 inline void SetSection(DesignData& d, const Dims& dims, const Quad& inUse, const Quad& beam) {
     for (std::size_t k = 0; k < dims.size(); ++k) DimensionValue(d, kDimensionFields[k]) = dims[k];
-    std::tie(d.Area, d.MoI, d.Ytop, d.Ybot) = std::tuple(inUse[0], inUse[1], inUse[2], inUse[3]);
-    std::tie(d.BeamArea, d.BeamMoI, d.BeamYtop, d.BeamYbot) =
-        std::tuple(beam[0], beam[1], beam[2], beam[3]);
+    std::tie(d.Area, d.MoI, d.Ytop, d.Ybot) = std::tuple_cat(inUse);
+    std::tie(d.BeamArea, d.BeamMoI, d.BeamYtop, d.BeamYbot) = std::tuple_cat(beam);
 }
 
 /// A record with the shape chosen from the list and then the standard section picked.

@@ -16,15 +16,13 @@ using namespace tarnex::testing;  // NOLINT(google-build-using-namespace)
 using enum LiveLoadKind;
 using enum PathKind;
 
-/// An AASHTO Type III girder (560 in2, 45 in deep) on 80 ft, pretensioned with 0.5 in strand,
-/// straight path, beams 8 ft apart, no slab, one location.
+/// An AASHTO Type III girder (560 in2, 45 in deep) on 80 ft, beams 8 ft apart, no slab, one
+/// location.
 DesignData TypeIIIGirder() {
     DesignData d = Picked(BeamShapeKind::IGirder, 8);
     d.BUW = 0.0868F;
     d.Blength = 960.0F;
     d.Bspace = 96.0F;
-    d.PSdia = 0.5F;
-    d.Ym = 5.0F;
     d.nll = 1;
     d.RecreateLocations(1);
     return d;

@@ -43,12 +43,11 @@ TEST(PathHeights, MixedEndsReachTheirKeyPointsAndAreSmooth) {
         {SimpleFixed, 1200, 30, 0},
     };
     for (const auto& p : kPoints) {
-        SCOPED_TRACE(::testing::Message() << "path " << static_cast<int>(p.kind) << " x " << p.x);
         DesignData d = PathBeam(p.kind, {p.x});
         CalcPathHeights(d);
         CalcOffsetsAndAngles(d);
-        EXPECT_FLOAT_EQ(d.Ypath(1), p.y);
-        EXPECT_FLOAT_EQ(d.Theta(1), static_cast<float>(p.theta));
+        EXPECT_FLOAT_EQ(d.Ypath(1), p.y) << p.x;
+        EXPECT_FLOAT_EQ(d.Theta(1), static_cast<float>(p.theta)) << p.x;
     }
     // Height and slope on either side of a reverse-curvature point agree.
     for (const auto& [kind, at] :

@@ -134,7 +134,6 @@ TEST(ShapeTexts, EachShapeCaptionsTheDimensionsItUses) {
 }
 
 TEST(SelectStandardSection, APickCopiesThePublishedRowClearsUnusedFieldsAndCopiesIntoTheBeam) {
-    const Dims none{};
     const struct {
         BeamShapeKind shape;
         int no;
@@ -152,12 +151,12 @@ TEST(SelectStandardSection, APickCopiesThePublishedRowClearsUnusedFieldsAndCopie
         {IGirder, 10, kNines, kOld},
         {static_cast<BeamShapeKind>(8), 0, kNines, kOld},
         // "User defined" clears every shape.
-        {General, 0, none, {}},
-        {IGirder, 0, none, {}},
-        {BoxGirder, 0, none, {}},
-        {VoidedSlab, 0, none, {}},
-        {SolidSlab, 0, none, {}},
-        {TrapezoidalBox, 0, none, {}},
+        {General, 0, {}, {}},
+        {IGirder, 0, {}, {}},
+        {BoxGirder, 0, {}, {}},
+        {VoidedSlab, 0, {}, {}},
+        {SolidSlab, 0, {}, {}},
+        {TrapezoidalBox, 0, {}, {}},
     };
     for (const auto& c : kPicks) {
         SCOPED_TRACE(::testing::Message() << static_cast<int>(c.shape) << " no " << c.no);
