@@ -6,7 +6,6 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -129,66 +128,6 @@ TEST_F(InputFileTest, MetricFileAsksTheMetricQuestionFirstAndTheFileWins) {
     // The file's numbers overwrite what the handlers did.
     EXPECT_EQ(state.data.CS28, 5500.0F);
     EXPECT_EQ(state.data.Aset, 0.375F);
-}
-
-/// Random but valid designs over every setting, shape, path and several locations.
-ProgramState RandomDesign(std::mt19937& random) {
-    std::uniform_real_distribution<float> magnitude(-7.0F, 9.0F);
-    std::uniform_int_distribution<int> coin(0, 1);
-    const auto real = [&] {
-        const float value = std::pow(10.0F, magnitude(random)) * (coin(random) ? 1.0F : -1.0F);
-        return coin(random) && coin(random) ? 0.0F : value;
-    };
-    const auto pick = [&](int last) { return std::uniform_int_distribution<int>(0, last)(random); };
-    ProgramState state;
-    DesignData& d = state.data;
-    d.units = coin(random) ? Units::English : Units::Metric;
-    d.prestressing = coin(random) ? Prestressing::Pretensioning : Prestressing::PostTensioning;
-    d.designCriteria = static_cast<DesignCriteria>(pick(2));
-    d.Composite = coin(random) == 1;
-    d.sectionBasis = coin(random) ? SectionBasis::Gross : SectionBasis::Transformed;
-    for (float* f :
-         {&d.BUW,     &d.CS28,    &d.CSps,   &d.M28,   &d.Mps,  &d.RS,       &d.RM,
-          &d.PSdia,   &d.PSus,    &d.PSys,   &d.PSmod, &d.D,    &d.Btop,     &d.Htop,
-          &d.Bweb,    &d.Bbot,    &d.Hbot,   &d.Ftop,  &d.Fbot, &d.BeamArea, &d.BeamMoI,
-          &d.Pjack,   &d.ACS1,    &d.ATS1,   &d.ACS2,  &d.ATS2, &d.PSi,      &d.PSloss,
-          &d.PStrans, &d.Aset,    &d.Xl,     &d.Yl,    &d.Xm,   &d.Ym,       &d.Xr,
-          &d.Yr,      &d.Blength, &d.Bspace, &d.SUW,   &d.SS28, &d.SM28,     &d.Tslab,
-          &d.Beff,    &d.Slope,   &d.Haunch, &d.K,     &d.MU,   &d.BeamYtop, &d.BeamYbot}) {
-        *f = real();
-    }
-    d.PStype = static_cast<SteelType>(coin(random));
-    d.BeamShape = static_cast<BeamShapeKind>(pick(5));
-    d.SectionNo = pick(14);
-    d.PathConfig = static_cast<PathKind>(pick(5));
-    d.nll = 1 + pick(5);
-    d.RecreateLocations(d.nll);
-    for (LoadLocation& loc : d.locations) {
-        loc.x = real();
-        for (LoadCase loadCase : kLoadCases) {
-            const LoadValues v = ValuesOf(loc, loadCase);
-            for (float* f : {v.P, v.V, v.M, v.F}) *f = real();
-        }
-    }
-    return state;
-}
-
-TEST_F(InputFileTest, RoundTripOfManyVariedDesigns) {
-    std::mt19937 random(20261207);
-    for (int n = 0; n < 200; ++n) {
-        ProgramState design = RandomDesign(random);
-        design.data.InputFileName = PathOf("round.in");
-        ScriptedDialogs dialogs;
-        ASSERT_TRUE(WriteInputFile(design, dialogs));
-        const std::string written = ReadText(PathOf("round.in"));
-        ProgramState loaded = StartedUp();
-        ASSERT_TRUE(Read(written, loaded, dialogs)) << written;
-        // Equal text means equal settings, count and lines present; each real comes back as
-        // its 7-digit file form, and the beam's section is the one in use.
-        EXPECT_EQ(FormatInputFileText(loaded.data), written);
-        EXPECT_EQ(loaded.data.Area, *ParseFileReal(FileNumber(design.data.BeamArea)));
-        EXPECT_EQ(loaded.data.Ybot, loaded.data.BeamYbot);
-    }
 }
 
 TEST_F(InputFileTest, EveryBadInputGivesTheReadErrorWithItsCauseAndLeavesTheDesignAlone) {
