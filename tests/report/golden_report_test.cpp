@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "golden_runs.h"
-#include "report_text.h"
+#include "report_fixture.h"
 #include "support/scratch_folder.h"
 
 namespace tarnex::testing {
@@ -57,15 +57,6 @@ TEST(GoldenReport, EveryExpectedFileHasAnExample) {
         if (stem.size() > 5 && stem.ends_with(".calc")) stem.resize(stem.size() - 5);
         EXPECT_TRUE(fs::exists(kExamples / (stem + ".in")))
             << "stale expected report " << entry.path();
-    }
-}
-
-TEST(GoldenReport, HeadingNamesFilesWithoutFolder) {
-    for (const GoldenRun& run : Runs()) {
-        SCOPED_TRACE(run.stem);
-        const std::vector<std::string> lines = SplitReportLines(ReadText(run.report));
-        EXPECT_GE(FindLine(lines, "     Input file  = " + run.name + ".in"), 0);
-        EXPECT_GE(FindLine(lines, "     Output file = " + run.stem + ".out"), 0);
     }
 }
 
