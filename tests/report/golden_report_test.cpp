@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "golden_runs.h"
-#include "report_fixture.h"
+#include "report_text.h"
 #include "support/scratch_folder.h"
 
 namespace tarnex::testing {

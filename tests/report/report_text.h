@@ -1,7 +1,7 @@
 #pragma once
 
-// Shared fixture of the report tests: example designs as the program loads them, a bare design
-// for the capacity sections, and the lines of a report text.
+// Shared by the report tests and the golden report vetting: the lines of a report text, example
+// designs as the program loads them and a bare design for the capacity sections.
 
 #include <gtest/gtest.h>
 
