@@ -40,22 +40,6 @@ ProgramState SolidSlab(float aps = 1) {
     return state;
 }
 
-/// Composite I girder: slab flange Beff 24 x Tslab 1, web 12, composite depth 40, strands
-/// 5 in up (dp 35), ds = 40 - 6 / 2 = 37, Aps 2, slab f'c 4000.
-ProgramState CompositeIGirder() {
-    ProgramState state = Record(1, true, 2);
-    DesignData& d = state.data;
-    d.Beff = 24;
-    d.Tslab = 1;
-    d.Bweb = 12;
-    d.Hbot = 6;
-    d.GCompYtop = 25;
-    d.GCompYbot = 15;
-    d.GCompMoI = 100000;
-    d.Ypath(1) = 5;
-    return state;
-}
-
 // Hand calculation, slab 36 x 12, dp = 10, Aps = 1, f'c 5000 (beta1 0.80), fpu 270 ksi:
 // rho = 1/360, fps = 270000 (1 - 0.35 * 0.15) = 255825, a = 1.672 < 12, index 0.1421 < 0.288,
 // phiMn = 255825 * 10 * (1 - 0.6 * 0.142125) = 2340095 lb-in.
@@ -99,10 +83,21 @@ TEST(MomentCapacity, MildSteelRequiredByHand) {
 // Failed checks: mild steel makes up phiMn below Mult only where the strands are not
 // over-reinforced; the 0.36 beta1 limit of the flanged section counts its web strands.
 TEST(MomentCapacity, FailedChecksMildSteelAndBlockDepthFactor) {
-    // Flanged: phiMn 15110569 < Mult, the couple carries Mult at t = 10.85: As =
-    // (0.85 * 4000 * (24 + 12 t) - 2 fps') / 60000 with fps' = 248303.6: 0.46121.
-    ProgramState state = CompositeIGirder();
-    state.data.locations(1).DM = 15.5e6F;
+    // Composite I girder, slab flange Beff 24 x Tslab 1, web 12, composite depth 40, strands
+    // 5 in up (dp 35), ds = 40 - 6 / 2 = 37, Aps 2: phiMn 15110569 < Mult, the couple carries Mult
+    // at t = 10.85: As = (0.85 * 4000 * (24 + 12 t) - 2 fps') / 60000 with fps' = 248303.6:
+    // 0.46121.
+    ProgramState state = Record(1, true, 2);
+    DesignData& d = state.data;
+    d.Beff = 24;
+    d.Tslab = 1;
+    d.Bweb = 12;
+    d.Hbot = 6;
+    d.GCompYtop = 25;
+    d.GCompYbot = 15;
+    d.GCompMoI = 100000;
+    d.Ypath(1) = 5;
+    d.locations(1).DM = 15.5e6F;
     MomentCapacityRow row = CalcMomentCapacity(state.data).rows.at(0);
     EXPECT_FALSE(row.holds);
     EXPECT_NEAR(row.mildSteel, 0.46121, 1e-5);
