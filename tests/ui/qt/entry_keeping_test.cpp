@@ -1,121 +1,72 @@
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QTabWidget>
-#include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
+#include <algorithm>
 
-#include "scripted_shell.h"
 #include "support/scratch_folder.h"
-#include "support/scripted_dialogs.h"
-#include "ui/qt/main_window.h"
-#include "widget_lookup.h"
+#include "window_fixture.h"
 
 using tarnex::SaveChoice;
-using tarnex::ui::MainWindow;
 
 /// What the engineer typed survives moving around the window, and nothing is lost unasked:
 /// driven with real key and mouse events.
-class EntryKeepingTest : public QObject {
+class EntryKeepingTest : public QObject, tarnex::ui::testing::WindowFixture {
     Q_OBJECT
 
   private:
-    tarnex::ProgramState state;
-    tarnex::testing::ScriptedDialogs dialogs;
-    tarnex::ui::testing::ScriptedShell shell;
-    std::unique_ptr<MainWindow> window;
     tarnex::testing::ScratchFolder scratch{"tarnex-ui-entry-keeping"};
 
-    template <typename W>
-    W* Find(const char* name) {
-        return tarnex::ui::testing::FindWidget<W>(window.get(), name);
-    }
     QTabWidget* Tabs() { return Find<QTabWidget>("SSTab1"); }
-
-    void Open() {
-        state = {};
-        dialogs = {};
-        shell = {};
-        window = std::make_unique<MainWindow>(state, dialogs, &shell);
-        window->StartUp();
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    }
-    void Load(const QString& example) {
-        window->LoadInputFile(QDir(TARNEX_SOURCE_DIR "/examples").filePath(example).toStdString());
-        QVERIFY(!window->isWindowModified());
-    }
     /// Saves through "&Input As" and returns the bytes written.
     QByteArray Save(const char* name) {
         const std::string path = scratch.PathOf(name);
         shell.files.push_back(path);
-        window->findChild<QAction*>("mnuSaveIF")->trigger();
-        QFile file(QString::fromStdString(path));
-        if (!file.open(QIODevice::ReadOnly)) qFatal("not saved: %s", name);
-        return file.readAll();
-    }
-    /// Replaces the text of a box by typing, as a user does after selecting it all.
-    void Type(const char* box, const QString& text) {
-        auto* edit = Find<QLineEdit>(box);
-        edit->setFocus();
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-        if (text.isEmpty()) {
-            QTest::keyClick(edit, Qt::Key_Delete);
-        } else {
-            QTest::keyClicks(edit, text);
-        }
+        Trigger("mnuSaveIF");
+        return ReadAll(QString::fromStdString(path));
     }
     /// Tabs through every control of the current tab page, pressing the navigation keys of a
     /// text box in each box met on the way.
     void TabThroughPage() {
         QWidget* page = Tabs()->currentWidget();
         const QList<QWidget*> all = page->findChildren<QWidget*>();
-        QWidget* first = nullptr;
-        for (QWidget* w : all) {
-            if (qobject_cast<QLineEdit*>(w) != nullptr && w->isVisibleTo(page) && w->isEnabled()) {
-                first = w;
-                break;
-            }
-        }
-        if (first == nullptr) return;
-        first->setFocus();
+        const auto first = std::find_if(all.begin(), all.end(), [&](QWidget* w) {
+            return qobject_cast<QLineEdit*>(w) != nullptr && w->isVisibleTo(page) && w->isEnabled();
+        });
+        if (first == all.end()) return;
+        (*first)->setFocus();
         for (int i = 0; i < all.size(); ++i) {
             QWidget* focus = QApplication::focusWidget();
             QVERIFY(focus != nullptr);
             if (qobject_cast<QLineEdit*>(focus) != nullptr) {
-                for (Qt::Key key : {Qt::Key_End, Qt::Key_Home, Qt::Key_Right, Qt::Key_Left}) {
+                for (Qt::Key key : {Qt::Key_End, Qt::Key_Home, Qt::Key_Right, Qt::Key_Left})
                     QTest::keyClick(focus, key);
-                }
             }
             QTest::keyClick(focus, Qt::Key_Tab);
         }
     }
 
   private slots:
+    void init() { Open(); }
     void cleanup() { window.reset(); }
 
     void tabbingThroughEveryBoxLeavesEachExampleAsItWas() {
-        const QStringList examples =
-            QDir(TARNEX_SOURCE_DIR "/examples").entryList({"*.in"}, QDir::Files);
-        QVERIFY(examples.size() >= 4);
-        for (const QString& example : examples) {
+        QVERIFY(Examples().size() >= 4);
+        for (const QString& example : Examples()) {
             Open();
             Load(example);
+            QVERIFY(!window->isWindowModified());
             // A force from the button keeps its full precision while the box shows kips.
             Tabs()->setCurrentIndex(3);
             QTest::mouseClick(Find<QWidget>("cmdCalcPSF"), Qt::LeftButton);
             const QByteArray before = Save("before.in");
+            QVERIFY(!before.isEmpty());
             for (int tab = 0; tab < Tabs()->count(); ++tab) {
                 Tabs()->setCurrentIndex(tab);
                 TabThroughPage();
-                if (tab != 3) continue;
-                for (int i = 1; i < state.data.nll; ++i) {
+                for (int i = 1; tab == 3 && i < state.data.nll; ++i) {
                     QTest::mouseClick(Find<QWidget>("cmdNext"), Qt::LeftButton);
                     TabThroughPage();
                 }
@@ -126,7 +77,6 @@ class EntryKeepingTest : public QObject {
     }
 
     void typedAllowableSurvivesTabbingThroughItsSource() {
-        Open();
         Load("pretensioned-i-girder.in");
         Tabs()->setCurrentIndex(4);
         Type("txtATS2", "2500");
@@ -134,13 +84,14 @@ class EntryKeepingTest : public QObject {
         Tabs()->setCurrentIndex(1);
         TabThroughPage();
         QCOMPARE(state.data.ATS2, 2500.0F);
-        // An edit of the source does derive it again.
+        // An edit of the source does derive it again; the typed box keeps the user's text.
         Type("txtCS28", "5000");
         QCOMPARE(Find<QLineEdit>("txtATS2")->text(), QString(" 424"));
+        QCOMPARE(Find<QLineEdit>("txtM28")->text(), QString(" 4286414"));
+        QCOMPARE(Find<QLineEdit>("txtCS28")->text(), QString("5000"));
     }
 
     void typedCountIsAppliedByTheArrowButtonAndLoweringAsks() {
-        Open();
         Load("pretensioned-i-girder.in");
         Tabs()->setCurrentIndex(3);
         const int count = state.data.nll;
@@ -169,7 +120,6 @@ class EntryKeepingTest : public QObject {
     }
 
     void zeroIsStoredAndBadTextIsMarkedNotStored() {
-        Open();
         Load("pretensioned-i-girder.in");
         Tabs()->setCurrentIndex(3);
         QVERIFY(state.data.locations(1).DM != 0.0F);
@@ -182,7 +132,7 @@ class EntryKeepingTest : public QObject {
         auto* box = Find<QLineEdit>("txtBlength");
         // Typed key by key, the text reads 1, 12, then stops being a number: 12 is in use,
         // and the box says so.
-        Type("txtBlength", "12O0");
+        Type(box, "12O0");
         QCOMPARE(state.data.Blength, 12.0F);
         QVERIFY(box->styleSheet().contains("border"));
         QCOMPARE(box->toolTip(), QString("Enter beam length in inches\nNot a number: \"12O0\"; "
@@ -195,14 +145,13 @@ class EntryKeepingTest : public QObject {
         QCOMPARE(box->text(), QString("1e39"));
         QCOMPARE(state.data.Blength, 12.0F);
         QVERIFY(box->toolTip().contains("Too large"));
-        Type("txtBlength", QString::number(length + 50));
+        Type(box, QString::number(length + 50));
         QCOMPARE(state.data.Blength, length + 50);
         QVERIFY(box->styleSheet().isEmpty());
         QCOMPARE(box->toolTip(), QString("Enter beam length in inches"));
     }
 
     void closingAsksOnlyAboutAChangedDesignAndCancelKeepsIt() {
-        Open();
         Load("solid-slab.in");
         QCOMPARE(window->windowTitle(), QString("solid-slab.in[*] - Prestressed Concrete Beam"));
         QVERIFY(window->close());
@@ -215,10 +164,9 @@ class EntryKeepingTest : public QObject {
         QVERIFY(window->isWindowModified());
         dialogs.saveAnswers = {SaveChoice::Cancel, SaveChoice::Cancel, SaveChoice::Cancel};
         QVERIFY(!window->close());
+        Trigger("mnuExit");
         QVERIFY(window->isVisible());
-        window->findChild<QAction*>("mnuExit")->trigger();
-        QVERIFY(window->isVisible());
-        window->findChild<QAction*>("mnuResetAll")->trigger();
+        Trigger("mnuResetAll");
         QCOMPARE(dialogs.saveQuestions.size(), std::size_t{3});
         QCOMPARE(state.data.Bspace, 77.0F);
         QCOMPARE(Find<QLineEdit>("txtBspace")->text(), QString("77"));
@@ -228,13 +176,10 @@ class EntryKeepingTest : public QObject {
         const std::string path = scratch.PathOf("closing.in");
         shell.files.push_back(path);
         QVERIFY(window->close());
-        QFile saved(QString::fromStdString(path));
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QVERIFY(saved.readAll().contains(",77"));
+        QVERIFY(ReadAll(QString::fromStdString(path)).contains(",77"));
     }
 
     void helpKeyOpensThePageOfTheCurrentTab() {
-        Open();
         Tabs()->setCurrentIndex(4);
         QTest::keyClick(window.get(), Qt::Key_F1);
         auto* browser = window->helpWindow()->findChild<QTextBrowser*>("helpBrowser");
