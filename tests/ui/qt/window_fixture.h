@@ -46,7 +46,6 @@ class WindowFixture {
     static void Type(QLineEdit* edit, const QString& text) {
         edit->setFocus();
         QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-        if (text.isEmpty()) QTest::keyClick(edit, Qt::Key_Delete);
         QTest::keyClicks(edit, text);
     }
     void Type(const char* box, const QString& text) { Type(Find<QLineEdit>(box), text); }
