@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+
+#include "scripted_shell.h"
+#include "support/scripted_dialogs.h"
+#include "ui/qt/main_window.h"
+
+namespace tarnex::ui::testing {
+
+/// The main window after start-up, shown and active, with scripted message boxes and a
+/// scripted desktop (file dialogs).
+class WindowFixture {
+  protected:
+    void Open() {
+        window.reset();
+        state = {};
+        dialogs = {};
+        shell = {};
+        window = std::make_unique<MainWindow>(state, dialogs, &shell);
+        window->StartUp();
+        window->show();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get())) qFatal("the window never became active");
+        dialogs.messages.clear();
+    }
+    /// Loads a design of examples/ as "&Load Input File" does; its messages are forgotten.
+    void Load(const QString& example) {
+        window->LoadInputFile(ExamplePath(example).toStdString());
+        dialogs.messages.clear();
+    }
+    /// The child of `parent` (the main window by default) named `name`; missing ends the test.
+    template <typename W>
+    W* Find(const char* name, QObject* parent = nullptr) {
+        W* found = (parent != nullptr ? parent : window.get())->findChild<W*>(name);
+        if (found == nullptr) qFatal("no widget %s", name);
+        return found;
+    }
+    void Trigger(const char* action) { Find<QAction>(action)->trigger(); }
+    /// Replaces the text of a box key by key, as a user does after selecting it all.
+    static void Type(QLineEdit* edit, const QString& text) {
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(edit, text);
+    }
+    void Type(const char* box, const QString& text) { Type(Find<QLineEdit>(box), text); }
+
+    /// The example designs that ship, by file name.
+    static QStringList Examples() {
+        return QDir(TARNEX_SOURCE_DIR "/examples").entryList({"*.in"}, QDir::Files);
+    }
+    static QString ExamplePath(const QString& example) {
+        return QDir(TARNEX_SOURCE_DIR "/examples").filePath(example);
+    }
+    static QByteArray ReadAll(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    ProgramState state;
+    tarnex::testing::ScriptedDialogs dialogs;
+    ScriptedShell shell;
+    std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace tarnex::ui::testing
