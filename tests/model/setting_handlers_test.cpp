@@ -68,6 +68,7 @@ TEST_F(SettingHandlersTest, MetricIsRefusedByTheUserAndAskedWhileFilling) {
               std::vector<std::string>{"The metric units option is not yet available"});
     EXPECT_EQ(dialogs.questions.size() + dialogs.tooltipCalls, 0U);
     EXPECT_EQ(state.data.units, Units::English);
+    EXPECT_EQ(state.data.FillingForm, 0);
 
     state.data.Ym = 5;
     state.data.D = 54;
