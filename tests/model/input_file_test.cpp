@@ -140,6 +140,7 @@ TEST_F(InputFileTest, EveryBadInputGivesTheReadErrorWithItsCauseAndLeavesTheDesi
     const std::vector<std::array<std::string, 3>> texts = {
         {"empty file", "", "line 1: " + ends},
         {"only blank lines", "\r\n \r\n\t\n", "line 4: " + ends},
+        {"an empty first line ending in LF", "\n", "line 2: " + ends},
         {"truncated", box_.substr(0, box_.size() / 2), ""},
         {"last item missing", box_.substr(0, box_.rfind(',')), "line 53: " + ends},
         {"nll 0", Replaced("4,991440", "0,991440"), count + "0 is outside 1 to 100000"},

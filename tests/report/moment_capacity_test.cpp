@@ -109,6 +109,12 @@ TEST(MomentCapacity, FailedChecksMildSteelAndBlockDepthFactor) {
     EXPECT_FALSE(row.holds);
     EXPECT_EQ(row.mildSteel, 0);
 
+    // The solid slab's mild steel lies at 0.8 h = 9.6: with Mult 3e6 as by hand above.
+    state = SolidSlab();
+    state.data.locations(1).DM = 3e6F;
+    row = CalcMomentCapacity(state.data).rows.at(0);
+    EXPECT_NEAR(row.mildSteel, 1.5355432, 1e-6);
+
     // ACI: beta1 0.85 - 0.05 per 1000 psi above 4000, at least 0.65; stress relieved strand
     // has gammaP 0.40.
     state.data.CS28 = 9000;
