@@ -44,17 +44,13 @@ class BatchRun : public ::testing::Test {
     std::string Example(const std::string& name) const {
         return std::string(TARNEX_SOURCE_DIR) + "/examples/" + name;
     }
-    std::string WriteText(const std::string& name, const std::string& text) const {
-        std::ofstream(PathOf(name), std::ios::binary) << text;
-        return PathOf(name);
-    }
     /// The solid slab example with one piece of its text replaced, written to `name`.
     std::string SlabWith(const std::string& name, const std::string& from, const std::string& to) {
         std::string text = ReadText(Example("solid-slab.in"));
         const std::size_t at = text.find(from);
         EXPECT_NE(at, std::string::npos) << from;
         if (at != std::string::npos) text.replace(at, from.size(), to);
-        return WriteText(name, text);
+        return scratch_.WriteText(name, text);
     }
     /// The slab with its path height cleared: the prestress path is missing.
     std::string SlabWithoutPath() {
@@ -124,7 +120,7 @@ TEST_F(BatchRun, FailedSaveExitsOneWithItsCauseAndRunsNoReport) {
 }
 
 TEST_F(BatchRun, ReportOntoTheInputOrTheSavedFileIsRefusedBeforeAnythingIsWritten) {
-    const std::string design = WriteText("design.in", ReadText(Example("solid-slab.in")));
+    const std::string design = scratch_.WriteText("design.in", ReadText(Example("solid-slab.in")));
     fs::create_directory(PathOf("sub"));
     fs::create_symlink("../design.in", PathOf("sub/link.in"));
     const std::string input = " is the input file ";
@@ -159,11 +155,9 @@ TEST_F(BatchRun, TitledReportAndCsvComeTogetherOrAloneAndNeverOntoAnotherFile) {
     EXPECT_EQ(Run({"--all", "--csv", PathOf("alone.csv"), Example("solid-slab.in")}), 0) << err;
     const std::string csv = ReadText(PathOf("with.csv"));
     EXPECT_EQ(csv, ReadText(PathOf("alone.csv")));
-    EXPECT_EQ(csv.rfind("x [in],FORCE AT TRANSFER [kips],", 0), 0U) << csv;
     EXPECT_NE(csv.find(",phiMn [kip-ft],"), std::string::npos);
-    EXPECT_NE(csv.find(",Av/S [in2/in],"), std::string::npos);
 
-    const std::string design = WriteText("design.in", ReadText(Example("solid-slab.in")));
+    const std::string design = scratch_.WriteText("design.in", ReadText(Example("solid-slab.in")));
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{design, "--csv", design}, "the CSV file " + design + " is the input file"},
         {{design, "-o", PathOf("r.out"), "--csv", PathOf("r.out")}, " is the report file "},
@@ -194,18 +188,7 @@ TEST_F(BatchRun, TwoSavesAtOnceEachEndWithOneWholeDesign) {
         const std::string saved = ReadText(target);
         EXPECT_TRUE(saved == ReadText(first) || saved == ReadText(second)) << trial;
     }
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder_)) {
-        names.push_back(entry.path().filename().string());
-    }
-    EXPECT_EQ(names, std::vector<std::string>{"shared.in"});
-}
-
-TEST_F(BatchRun, SavingAnIncompleteDesignWarnsOnStderrAndWrites) {
-    const std::string input = SlabWithoutPath();
-    EXPECT_EQ(Run({input, "--save", PathOf("nopath-copy.in")}), 0);
-    EXPECT_EQ(err, "Enter prestress path\n");
-    EXPECT_EQ(ReadText(PathOf("nopath-copy.in")), ReadText(input));
+    EXPECT_EQ(scratch_.Names(), std::vector<std::string>{"shared.in"});
 }
 
 TEST_F(BatchRun, StepsRunInOrderAndTheFirstRefusalStopsBeforeSaveAndReport) {
@@ -249,14 +232,21 @@ TEST_F(BatchRun, FailedReportRunPrintsTheErrorAndItsCause) {
     EXPECT_FALSE(fs::exists(PathOf("no/folder/r.out")));
 }
 
-TEST_F(BatchRun, NoticeOfAGeneralSectionDoesNotStopTheRun) {
-    const std::string input = SlabWith("general.in", "\r\n4\r\n0\r\n", "\r\n0\r\n0\r\n");
-    EXPECT_EQ(Run({"--calc", "section", input, "--save", PathOf("general-copy.in")}), 0) << err;
-    EXPECT_EQ(err, "General section properties must be input directly.\n");
-    EXPECT_EQ(ReadText(PathOf("general-copy.in")), ReadText(input));
+TEST_F(BatchRun, NoticesGoToStderrAndDoNotStopTheRun) {
+    // A design without a path is saved after its warning; a General section keeps its typed
+    // properties after its notice.
+    const std::pair<std::string, std::string> cases[] = {
+        {SlabWithoutPath(), "Enter prestress path\n"},
+        {SlabWith("general.in", "\r\n4\r\n0\r\n", "\r\n0\r\n0\r\n"),
+         "General section properties must be input directly.\n"}};
+    for (const auto& [input, notice] : cases) {
+        EXPECT_EQ(Run({"--calc", "section", input, "--save", PathOf("copy.in")}), 0) << err;
+        EXPECT_EQ(err, notice);
+        EXPECT_EQ(ReadText(PathOf("copy.in")), ReadText(input));
+    }
 }
 
-TEST_F(BatchRun, ShippedGeneratedExampleIsTheGenerationOfItsSourceAndReloadsUnchanged) {
+TEST_F(BatchRun, ShippedGeneratedExampleIsTheGenerationOfItsSource) {
     // The example with generated loads is the pretensioned girder with its loads generated;
     // its report is a golden report.
     const std::string generated = PathOf("generated.in");
@@ -272,8 +262,6 @@ TEST_F(BatchRun, ShippedGeneratedExampleIsTheGenerationOfItsSourceAndReloadsUnch
     EXPECT_NE(text.find("\r\n15,1270283\r\n0\r\n"), std::string::npos);
     EXPECT_NE(text.find("\r\n31.5\r\n0,38933.84,1260393,1.3\r\n"), std::string::npos);
     EXPECT_NE(text.find("\r\n1168.5\r\n"), std::string::npos);
-    EXPECT_EQ(Run({generated, "--save", PathOf("again.in")}), 0) << err;
-    EXPECT_EQ(ReadText(PathOf("again.in")), text);
 }
 
 TEST_F(BatchRun, GenerationAtThePresentLocationsKeepsTheFactors) {

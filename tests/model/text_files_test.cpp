@@ -5,7 +5,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -22,20 +21,8 @@ using testing::ReadText;
 class TextFilesTest : public ::testing::Test {
   protected:
     std::string PathOf(const std::string& name) const { return scratch_.PathOf(name); }
-    std::string WriteText(const std::string& name, const std::string& text) const {
-        std::ofstream(PathOf(name), std::ios::binary) << text;
-        return PathOf(name);
-    }
-    /// The names in the scratch folder, sorted: a failed or finished save leaves no
-    /// temporary file behind.
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(scratch_.path())) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    /// A failed or finished save leaves no temporary file behind.
+    std::vector<std::string> Names() const { return scratch_.Names(); }
     /// The cause ReplaceTextFile gives, or "saved".
     static std::string ReplaceCause(const std::string& path, const std::string& text) {
         try {
@@ -55,7 +42,7 @@ class TextFilesTest : public ::testing::Test {
 };
 
 TEST_F(TextFilesTest, SymbolicLinksStayLinksAndTheFileTheyNameIsReplaced) {
-    WriteText("real.in", "old");
+    scratch_.WriteText("real.in", "old");
     fs::create_directory(PathOf("sub"));
     fs::create_symlink("../real.in", PathOf("sub/link.in"));  // relative to the link's folder
     fs::create_symlink("sub/link.in", PathOf("chain.in"));    // a link to a link
@@ -75,7 +62,7 @@ TEST_F(TextFilesTest, SymbolicLinksStayLinksAndTheFileTheyNameIsReplaced) {
 
 TEST_F(TextFilesTest, PermissionBitsAndOwnerAreKeptANewFileFollowsTheUmask) {
     for (const mode_t mode : {0600, 0640, 0664, 0604}) {
-        const std::string path = WriteText("kept.in", "old");
+        const std::string path = scratch_.WriteText("kept.in", "old");
         ::chmod(path.c_str(), mode);
         ASSERT_EQ(ReplaceCause(path, "new"), "saved");
         EXPECT_EQ(ReadText(path), "new");
@@ -83,7 +70,7 @@ TEST_F(TextFilesTest, PermissionBitsAndOwnerAreKeptANewFileFollowsTheUmask) {
     }
     if (::geteuid() == 0) {
         // The superuser may give the new file the old one's owner and group.
-        const std::string path = WriteText("owned.in", "old");
+        const std::string path = scratch_.WriteText("owned.in", "old");
         ASSERT_EQ(::chown(path.c_str(), 4321, 8765), 0);
         ASSERT_EQ(ReplaceCause(path, "new"), "saved");
         struct stat st {};
@@ -100,7 +87,7 @@ TEST_F(TextFilesTest, PermissionBitsAndOwnerAreKeptANewFileFollowsTheUmask) {
 }
 
 TEST_F(TextFilesTest, EveryHardLinkSeesTheNewContents) {
-    const std::string first = WriteText("first.in", "old");
+    const std::string first = scratch_.WriteText("first.in", "old");
     ::chmod(first.c_str(), 0640);
     fs::create_hard_link(first, PathOf("second.in"));
     ASSERT_EQ(ReplaceCause(first, "a longer new text"), "saved");
@@ -113,7 +100,7 @@ TEST_F(TextFilesTest, EveryHardLinkSeesTheNewContents) {
 }
 
 TEST_F(TextFilesTest, TargetsThatCannotHoldADesignAreRefusedAndLeftAsTheyWere) {
-    const std::string readOnly = WriteText("read-only.in", "old");
+    const std::string readOnly = scratch_.WriteText("read-only.in", "old");
     ::chmod(readOnly.c_str(), 0444);
     EXPECT_EQ(ReplaceCause(readOnly, "new"), "the file " + readOnly + " is read-only");
     EXPECT_EQ(ReadText(readOnly), "old");
@@ -166,18 +153,19 @@ TEST_F(TextFilesTest, ReadingRefusesWhatIsNoRegularFileWithoutWaitingForAWriter)
     EXPECT_EQ(readCause(scratch_.path().string()), scratch_.path().string() + " is a folder");
     EXPECT_EQ(readCause(PathOf("none.in")), "the file " + PathOf("none.in") + " does not exist");
     EXPECT_EQ(readCause(PathOf("none/x.in")), "the folder " + PathOf("none") + " does not exist");
-    EXPECT_EQ(readCause(WriteText("a.in", std::string("a\0b", 3))), std::string("read: a\0b", 9));
+    EXPECT_EQ(readCause(scratch_.WriteText("a.in", std::string("a\0b", 3))),
+              std::string("read: a\0b", 9));
 }
 
 TEST_F(TextFilesTest, SameFileComparesFilesNotPathTexts) {
-    const std::string design = WriteText("design.in", "x");
+    const std::string design = scratch_.WriteText("design.in", "x");
     fs::create_directory(PathOf("sub"));
     fs::create_symlink("../design.in", PathOf("sub/link.in"));
     fs::create_hard_link(design, PathOf("hard.in"));
     EXPECT_TRUE(SameFile(design, PathOf("sub/../design.in")));
     EXPECT_TRUE(SameFile(design, PathOf("sub/link.in")));
     EXPECT_TRUE(SameFile(PathOf("hard.in"), design));
-    EXPECT_FALSE(SameFile(design, WriteText("other.in", "x")));
+    EXPECT_FALSE(SameFile(design, scratch_.WriteText("other.in", "x")));
     // Files that do not exist yet: the same path once links and ".." are resolved.
     fs::create_symlink("new.out", PathOf("to-new.out"));
     EXPECT_TRUE(SameFile(PathOf("sub/../new.out"), PathOf("to-new.out")));

@@ -2,11 +2,13 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace tarnex::testing {
 
@@ -29,6 +31,20 @@ class ScratchFolder {
 
     const std::filesystem::path& path() const { return path_; }
     std::string PathOf(const std::string& name) const { return (path_ / name).string(); }
+    /// The names in the folder, sorted.
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    /// Writes `text` as the file `name` in the folder and gives its path.
+    std::string WriteText(const std::string& name, const std::string& text) const {
+        std::ofstream(PathOf(name), std::ios::binary) << text;
+        return PathOf(name);
+    }
 
   private:
     std::filesystem::path path_;
