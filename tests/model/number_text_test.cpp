@@ -4,6 +4,7 @@
 
 #include <clocale>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 #include "support/scratch_folder.h"
@@ -97,8 +98,12 @@ TEST(ParseFileReal, AcceptsEveryWrittenFormAndRejectsOverflow) {
     EXPECT_EQ(ParseFileReal("1.67E-05"), 0.0000167F);
     EXPECT_FALSE(ParseFileReal(""));
     EXPECT_FALSE(ParseFileReal("12x"));
-    EXPECT_EQ(ParseFileReal("1E-50"), 0.0F);
+    EXPECT_EQ(ParseFileReal("1E-400"), 0.0F);
     EXPECT_EQ(ParseFileReal("1E-40"), 1E-40F);  // a denormal stays the nearest float
+    // FLT_MAX is 3.40282347E+38; up to half a unit of its last place above it still reads as it.
+    EXPECT_EQ(ParseFileReal("-3.40282356E+38"), -std::numeric_limits<float>::max());
+    EXPECT_FALSE(ParseFileReal("3.4028236E+38"));
+    EXPECT_FALSE(ParseFileReal("1E+400"));
 }
 
 TEST(ParseFileInteger, WholeNumbersOnly) {
