@@ -24,15 +24,11 @@ using Cells = std::vector<std::string>;
 /// trailing point (the CSV writes whole numbers without it).
 Cells Split(const std::string& text, char separator) {
     Cells parts;
-    std::istringstream in(text);
-    if (separator == ' ') {
-        for (std::string token; in >> token;) {
-            if (token.size() > 1 && token.back() == '.') token.pop_back();
-            parts.push_back(token);
-        }
-    } else {
-        for (std::string part; std::getline(in, part, separator);) parts.push_back(part);
-        if (!text.empty() && text.back() == separator) parts.emplace_back();
+    std::istringstream in(text + separator);  // an empty last cell is a part too
+    for (std::string part; std::getline(in, part, separator);) {
+        if (separator == ' ' && part.empty()) continue;
+        if (separator == ' ' && part.size() > 1 && part.back() == '.') part.pop_back();
+        parts.push_back(part);
     }
     return parts;
 }
@@ -64,11 +60,7 @@ Cells ReportFigures(const Cells& report, std::size_t i, bool aashto, double x) {
         const std::size_t block = LineStarting(report, LineStarting(report, 0, section), heading);
         for (const std::string& label : labels) {
             const std::size_t at = LineStarting(report, block, "          " + label);
-            if (at == report.size()) {
-                cells.push_back("<no " + label + ">");
-                continue;
-            }
-            const Cells figures = Split(report[at].substr(10 + label.size()), ' ');
+            const Cells figures = Split(report.at(at).substr(10 + label.size()), ' ');
             cells.insert(cells.end(), figures.begin(), figures.end());
         }
     };
