@@ -55,7 +55,6 @@ TEST(Deflections, RefusedPathsAndNumericFailures) {
              {0,
               [](DesignData& d) { d.locations(1).DM = d.locations(2).DM = d.locations(3).DM = 0; }},
              {0, [](DesignData& d) { d.BeamMoI = 0; }},
-             {0, [](DesignData& d) { d.Mps = 0; }},
              {1, [](DesignData& d) { d.Blength = 0; }}}) {
         ProgramState state = Beam(path);
         spoil(state.data);

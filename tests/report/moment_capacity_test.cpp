@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -61,15 +60,10 @@ TEST(MomentCapacity, FlexuralStrengthByHand) {
     EXPECT_NEAR(FlexuralStrength(d, fc4000, 1.0, 2, 24, 1, 6, 35), 9408480.2, 0.5);
 }
 
-// Rectangular: Mult 3e6 on the slab, fps' = 270000 (1 - 0.5 * 0.15) = 249750,
-// A = 60000^2 / 306000, B = 60000 * 9.6 - 249750 * 60000 / 153000,
-// C = 3e6 - 249750 * 10 + 249750^2 / 306000: the smaller root As = 1.5355432, a = 2.23 < 12.
 // Flanged (composite I girder): the compression zone grows 0.05 in at a time below the flange
 // until the couple of the tension and compression forces carries Mult.
 TEST(MomentCapacity, MildSteelRequiredByHand) {
     const DesignData d = Record(4, false, 1).data;  // fpu 270000, fy 60000
-    EXPECT_NEAR(MildSteelRequired(d, {5000, 0.8, 0}, 3e6, 1.0, 1, 36, 36, 12, 10, 9.6), 1.5355432,
-                1e-6);
     const CompressionZone fc4000 = {4000, 0.85, 0};
     EXPECT_NEAR(MildSteelRequired(d, fc4000, 15.2e6, 1.0, 2, 24, 12, 1, 35, 37), 0.2572143, 1e-6);
     // Past the reinforcement index limit (t = 11.7) no mild steel helps.
@@ -109,7 +103,9 @@ TEST(MomentCapacity, FailedChecksMildSteelAndBlockDepthFactor) {
     EXPECT_FALSE(row.holds);
     EXPECT_EQ(row.mildSteel, 0);
 
-    // The solid slab's mild steel lies at 0.8 h = 9.6: with Mult 3e6 as by hand above.
+    // The solid slab's mild steel lies at 0.8 h = 9.6. Rectangular, Mult 3e6: fps' = 270000
+    // (1 - 0.5 * 0.15) = 249750, A = 60000^2 / 306000, B = 60000 * 9.6 - 249750 * 60000 /
+    // 153000, C = 3e6 - 249750 * 10 + 249750^2 / 306000: the smaller root As = 1.5355432.
     state = SolidSlab();
     state.data.locations(1).DM = 3e6F;
     row = CalcMomentCapacity(state.data).rows.at(0);
@@ -140,11 +136,7 @@ TEST(MomentCapacity, SectionChoiceByShapeSlabAndMomentSign) {
     for (const SectionCase& c : std::vector<SectionCase>{
              {"box +", 2, false, 30, 40, 1e6F, 30, 2, 6, 16},
              {"box -", 2, false, 30, 40, -1e6F, 20, 1.5, 6, 4},
-             {"box composite -", 2, true, 30, 40, -1e6F, 20, 1.5, 6, 4},
              {"box side by side +", 2, true, 40, 40, 1e6F, 40, 3.5, 6, 20},
-             {"trapezoid +", 5, false, 30, 40, 1e6F, 30, 2, 6, 16},
-             {"voided +", 3, false, 30, 40, 1e6F, 30, 8.5, 30 - 2 * 3, 16},
-             {"voided -", 3, false, 30, 40, -1e6F, 30, 8.5, 24, 4},
              {"voided composite -", 3, true, 30, 40, -1e6F, 30, 8.5, 24, 4},
              {"voided composite +", 3, true, 30, 40, 1e6F, 40, 10, 24, 20},
              {"solid composite +", 4, true, 30, 40, 1e6F, 40, 24, 40, 20},

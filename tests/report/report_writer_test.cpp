@@ -68,30 +68,26 @@ TEST_F(ReportRun, RefusalsBeforeTheReportWriteNothing) {
     EXPECT_FALSE(fs::exists(PathOf("nopjack.out")));
 }
 
-TEST_F(ReportRun, ReportFileThatCannotBeCreatedNamesTheFileAndStillClears) {
+TEST_F(ReportRun, FailedRunsNameTheCauseKeepWhatWasWrittenAndClear) {
+    // A report file that cannot be created: its name in the message, the prestress case cleared.
     ProgramState state = Slab("missing/folder/beam.out");
     state.data.PSlossAt(1) = 30000;
     LoadLocation& loc = state.data.locations(1);
-    loc.PSP = 5;
-    loc.PSV = 6;
-    loc.PSM = 7;
+    std::tie(loc.PSP, loc.PSV, loc.PSM) = std::tuple(5.0F, 6.0F, 7.0F);
     ScriptedDialogs dialogs;
     EXPECT_FALSE(RunCalculation(state, dialogs));
     EXPECT_EQ(dialogs.messages, Texts{"Error in calculations\rthe report file \"" +
                                       PathOf("missing/folder/beam.out") + "\" cannot be created"});
     EXPECT_EQ(state.data.PSlossAt(1), 0);
-    EXPECT_EQ(loc.PSP, 0);
-    EXPECT_EQ(loc.PSV, 0);
-    EXPECT_EQ(loc.PSM, 0);
-}
+    EXPECT_EQ(std::tuple(loc.PSP, loc.PSV, loc.PSM), std::tuple(0.0F, 0.0F, 0.0F));
 
-TEST_F(ReportRun, FailureMidwayKeepsWhatWasWrittenAndClears) {
-    ProgramState state = Slab("broken.out");
+    // Failing midway: the lines written so far stay, whole.
+    state = Slab("broken.out");
     state.data.ForceFactor = 0;  // the loads echo cannot show kips
     state.data.PSlossAt(3) = 30000;
-    ScriptedDialogs dialogs;
-    EXPECT_FALSE(WriteReport(state, dialogs));
-    EXPECT_EQ(dialogs.messages, Texts{"Error in calculations\rthe force factor is 0"});
+    ScriptedDialogs midway;
+    EXPECT_FALSE(WriteReport(state, midway));
+    EXPECT_EQ(midway.messages, Texts{"Error in calculations\rthe force factor is 0"});
     const auto lines = testing::SplitReportLines(testing::ReadText(PathOf("broken.out")));
     EXPECT_GT(FindLine(lines, "     P R O G R A M   O P T I O N S"), 0);
     EXPECT_EQ(FindLine(lines, "     L O A D S"), -1);
@@ -106,23 +102,9 @@ TEST_F(ReportRun, FailureMidwayKeepsWhatWasWrittenAndClears) {
     EXPECT_EQ(shortArrays.messages.size(), 1U);
 }
 
-TEST_F(ReportRun, NumberBeyondTheStoredRangeStopsTheRunWhereItIsFormatted) {
-    // A 3e38 in span: the midspan camber P e L^2 / (8 E I) is finite in double but far beyond
-    // any stored number; its digits would only reflect the order of the products.
-    ProgramState state = Slab("huge.out");
-    state.data.Blength = 3e38F;
-    state.output = {false, true, false, false};
-    ScriptedDialogs dialogs;
-    EXPECT_FALSE(WriteReport(state, dialogs));
-    EXPECT_EQ(dialogs.messages, Texts{"Error in calculations\rthe initial prestress deflection "
-                                      "is beyond the range of a stored number"});
-    const auto lines = testing::SplitReportLines(testing::ReadText(PathOf("huge.out")));
-    const int section = FindLine(lines, "     B E A M   D E F L E C T I O N S");
-    ASSERT_GT(section, 0);
-    EXPECT_EQ(lines.size(), static_cast<std::size_t>(section) + 3);  // title, rule, blank
-}
-
 TEST(ReportLine, NonFiniteOrOverflowingValueAndFailedWriteAreCalculationErrors) {
+    // A finite double beyond the stored range would print digits that only reflect the order
+    // of the arithmetic; it stops the run as a non-finite value does.
     EXPECT_THROW(ReportLine().Pattern(INFINITY, 0, "v"), CalcError);
     EXPECT_THROW(ReportLine().Plain(-3.5e38, "v"), CalcError);
     EXPECT_EQ(ReportLine().Pattern(FLT_MAX, 0, "v").str().size(), 40U);  // 39 digits and point
@@ -152,9 +134,7 @@ TEST(InputEcho, ListTextsOutsideTheListAreEmpty) {
 }
 
 TEST(LocationLosses, OneEnteredLossAtTheLastLocationKeepsAllEnteredLosses) {
-    DesignData d;
-    d.nll = 3;
-    d.RecreateLocations(3);
+    DesignData d = testing::CapacityDesign(1, 3).data;
     d.prestressing = Prestressing::PostTensioning;
     d.PSlossAt(3) = 0.5F;
     ScriptedDialogs dialogs;

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <vector>
 
 #include "report/capacity_sections.h"
@@ -90,7 +89,7 @@ TEST(ShearCapacity, DensityFactorFromUnitWeightComparedAsStored) {
     }
 }
 
-TEST(ShearCapacity, FlexureShearGovernsNegativeMomentAndMirroredShears) {
+TEST(ShearCapacity, FlexureShearGovernsAtNegativeAndPositiveMoment) {
     // Mu = -3.6e6: d = Ypath 30 raised to 0.8 * 40 = 32; top fiber stresses, the dead load one
     // the sum of the beam, non-composite and composite dead loads (-150 - 100 - 50); Mcr over
     // Ytop + Ybot - GCompYbot = 20 (not GCompYtop 30): 12.18e6; Vi = 10000 - 20000,
@@ -107,12 +106,8 @@ TEST(ShearCapacity, FlexureShearGovernsNegativeMomentAndMirroredShears) {
     ExpectStrengths(d, {0.9 * 81619.4});
 
     // Vu = 20 + 10 = 30 k, Vd = 20 k, Vi = 10 k: Vci = 0.6 sqrt f'c * 280 + 20000 + 12.18e6 *
-    // 10000 / 2.4e6 = 82638 < Vcw. The same shears typed negative (the right half of a span)
-    // are the mirror image: Vu and Vd both change sign, so Vi stays 10 k.
+    // 10000 / 2.4e6 = 82638 < Vcw.
     ExpectStrengths(Girder({10000}).data, {0.9 * 82637.6});
-    ProgramState right = Girder({-10000});
-    right.data.locations(1).DV = -20000;
-    ExpectStrengths(right.data, {0.9 * 82637.6});
 }
 
 TEST(ShearCapacity, RefusalAndNumericFailures) {
@@ -121,14 +116,12 @@ TEST(ShearCapacity, RefusalAndNumericFailures) {
     EXPECT_EQ(CalcShearCapacity(state.data).refusal,
               "Shear capacity of general section not available");
 
-    for (const std::function<void(DesignData&)>& spoil :
-         std::vector<std::function<void(DesignData&)>>{
-             [](DesignData& d) { d.TArea(1) = 0; }, [](DesignData& d) { d.GCompYbot = 0; },
-             [](DesignData& d) { d.RS = 0; }, [](DesignData& d) { d.CS28 = -5000; }}) {
-        state = Girder({30000});
-        spoil(state.data);
-        EXPECT_NE(CalcShearCapacity(state.data).failure, "");
-    }
+    state = Girder({30000});
+    state.data.TArea(1) = 0;
+    EXPECT_NE(CalcShearCapacity(state.data).failure, "");
+    state = Girder({30000});
+    state.data.CS28 = -5000;
+    EXPECT_NE(CalcShearCapacity(state.data).failure, "");
 }
 
 }  // namespace

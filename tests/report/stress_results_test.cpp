@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "report/design_results.h"
@@ -13,16 +14,13 @@ namespace {
 /// critical stress beyond its allowable by `excess` psi (tensions negative).
 DesignData CriticalStresses(double excess) {
     DesignData d;
-    d.ATS1 = 200;
-    d.ACS1 = 2400;
-    d.ATS2 = 424.26F;
-    d.ACS2 = 2250;
-    d.MinTop = static_cast<float>(-200 - excess);
-    d.MaxInitComp = static_cast<float>(2400 + excess);
-    d.MinFinalDL = static_cast<float>(-excess);
-    d.MaxCompLL = static_cast<float>(2250 + excess);
-    d.MinFinalAll = static_cast<float>(-static_cast<double>(d.ATS2) - excess);
-    d.MaxFinalComp = static_cast<float>(2250 + excess);
+    std::tie(d.ATS1, d.ACS1, d.ATS2, d.ACS2) = std::tuple(200.0F, 2400.0F, 424.26F, 2250.0F);
+    const auto beyond = [excess](double allowable) {
+        return static_cast<float>(allowable + excess);
+    };
+    std::tie(d.MinTop, d.MaxInitComp, d.MinFinalDL, d.MaxCompLL, d.MinFinalAll, d.MaxFinalComp) =
+        std::tuple(-beyond(200), beyond(2400), -beyond(0), beyond(2250), -beyond(d.ATS2),
+                   beyond(2250));
     return d;
 }
 
