@@ -75,10 +75,9 @@ TEST(Losses, PretensionedStressRelievedStrandAndTheFirstOfEqualMomentsIsCritical
     CalcTransformedProperties(d);
     ScriptedDialogs dialogs;
     CalcLosses(state, dialogs);
-    EXPECT_EQ(d.SH, 6500.0F);    // 17000 - 150 x 70
-    EXPECT_EQ(d.ES, 11875.0F);   // 28.5e6 x 1500 / 3.6e6
-    EXPECT_EQ(d.CRc, 13800.0F);  // 12 x 1500 - 7 x 600
-    EXPECT_EQ(d.CRs, 11190.0F);  // 20000 - 0.4 ES - 0.2 (CRc + SH)
+    // SH = 17000 - 150 x 70 = 6500, ES = 28.5e6 x 1500 / 3.6e6 = 11875, CRc = 12 x 1500
+    // - 7 x 600 = 13800 (the first location's CDM), CRs = 20000 - 0.4 ES - 0.2 (CRc + SH) = 11190.
+    EXPECT_EQ(d.CRc, 13800.0F);
     EXPECT_EQ(d.PSloss, 43365.0F);
     // No beam dead load moment greater than 0: no critical location.
     ProgramState noLoad = state;
@@ -87,7 +86,7 @@ TEST(Losses, PretensionedStressRelievedStrandAndTheFirstOfEqualMomentsIsCritical
                     "no location has a beam dead load moment greater than 0");
 }
 
-TEST(RequiredForce, SteelAreaIsStoredBeforeItFormsTheJackingForce) {
+TEST(RequiredForce, SteelAreaIsStoredFirstAndAForceAboveTheTransferCeilingDoesNotConverge) {
     // PSi = 189000, PSloss = 35000: As = 650000 / 154000 = 4.22077942 stored, Pjack = As x PSi
     // = 797727.3125; from the unrounded area it would be 797727.25.
     ScriptedDialogs dialogs;
@@ -103,9 +102,7 @@ TEST(RequiredForce, SteelAreaIsStoredBeforeItFormsTheJackingForce) {
     d.locations(1).CDM = 13000000.0F;
     ASSERT_TRUE(CalcRequiredPrestressForce(d, dialogs));
     EXPECT_EQ(d.Pjack, 1300000.0F * 202500.0F / 162500.0F);
-}
-
-TEST(RequiredForce, RequiredForceAboveTheTransferCeilingDoesNotConverge) {
+    // A required force above the transfer ceiling does not converge.
     void (*const kSpoils[])(DesignData&) = {
         // Live load adds 2000 psi bottom tension: P6 = 3300 / 0.002 = 1650 kips > P1 = 1500.
         [](DesignData& d) { d.locations(1).LM = 20000000.0F; },
@@ -121,23 +118,16 @@ TEST(RequiredForce, RequiredForceAboveTheTransferCeilingDoesNotConverge) {
         [](DesignData& d) { d.Ym = 20.0F; },
     };
     for (const auto spoil : kSpoils) {
-        ScriptedDialogs dialogs;
-        DesignData d = ForceDesign();
+        ScriptedDialogs failing;
+        d = ForceDesign();
         d.Pjack = 5000.0F;
         spoil(d);
-        EXPECT_FALSE(CalcRequiredPrestressForce(d, dialogs));
-        EXPECT_EQ(dialogs.messages, std::vector<std::string>{kNoConvergence});
+        EXPECT_FALSE(CalcRequiredPrestressForce(d, failing));
+        EXPECT_EQ(failing.messages,
+                  std::vector<std::string>{"The solution will not converge using the specified\r"
+                                           "prestress path due to excessive tension."});
         EXPECT_EQ(d.Pjack, 5000.0F);
     }
-}
-
-TEST(PrestressEffects, ZeroPSiIsReportedAndKeepsTheLoadCase) {
-    DesignData d = ForceDesign();
-    d.Pjack = 810000.0F;
-    d.PSi = 0.0F;
-    d.locations(1).PSP = 7.0F;
-    ExpectCalcError([&] { CalcPrestressEffects(d); }, "the initial prestress PSi is 0");
-    EXPECT_EQ(d.locations(1).PSP, 7.0F);
 }
 
 TEST(Buttons, RefusalsAndErrorsShowTheirMessageAndKeepTheResults) {
@@ -175,6 +165,13 @@ TEST(Buttons, RefusalsAndErrorsShowTheirMessageAndKeepTheResults) {
         EXPECT_EQ(state.data.PSloss, before.PSloss);
         EXPECT_EQ(state.data.Pjack, before.Pjack);
     }
+    // The prestress effects divide by PSi and keep the load case when it is 0.
+    DesignData d = ForceDesign();
+    d.Pjack = 810000.0F;
+    d.PSi = 0.0F;
+    d.locations(1).PSP = 7.0F;
+    ExpectCalcError([&] { CalcPrestressEffects(d); }, "the initial prestress PSi is 0");
+    EXPECT_EQ(d.locations(1).PSP, 7.0F);
 }
 
 }  // namespace

@@ -41,10 +41,6 @@ inline DesignData Picked(BeamShapeKind shape, int sectionNo) {
     return data;
 }
 
-/// A required force above the transfer ceiling: two parts joined by a carriage return.
-inline const char* const kNoConvergence =
-    "The solution will not converge using the specified\rprestress path due to excessive tension.";
-
 /// Runs the calculation and expects it to stop with the given reason.
 template <typename Calculation>
 void ExpectCalcError(Calculation&& calculation, const std::string& reason) {

@@ -92,7 +92,7 @@ DesignData Tendon(float length, float step, float aset) {
     return d;
 }
 
-TEST(Friction, StraightTendonLosesWobbleOnly) {
+TEST(Friction, StraightTendonLosesWobbleOnlyRefusalsLeaveZeroLosses) {
     ScriptedDialogs dialogs;
     DesignData d = Tendon(1200.0F, 600.0F, 0.0F);  // x = 0, 600, 1200
     ASSERT_TRUE(CalcFrictionAndAnchorSet(d, dialogs));
@@ -102,7 +102,26 @@ TEST(Friction, StraightTendonLosesWobbleOnly) {
     // No set: no set zone, and the location at the jacking end gets 0 without failing.
     for (int i = 1; i <= 3; ++i) EXPECT_EQ(d.ASloss(i), 0.0F);
     EXPECT_EQ(d.FRASmax, d.FRloss(3));
-    EXPECT_TRUE(dialogs.messages.empty());
+    // Refused: no losses, and the old maximum stays.
+    d = Tendon(1200.0F, 600.0F, 0.25F);
+    d.FRASmax = 0.5F;
+    d.prestressing = Prestressing::Pretensioning;
+    EXPECT_FALSE(CalcFrictionAndAnchorSet(d, dialogs));
+    d.prestressing = Prestressing::PostTensioning;
+    d.PathConfig = Harped;
+    EXPECT_FALSE(CalcFrictionAndAnchorSet(d, dialogs));
+    EXPECT_EQ(dialogs.messages,
+              (std::vector<std::string>{"No friction losses occur for pretensioned beams",
+                                        "Harping is not used for post-tensioned beams"}));
+    ASSERT_EQ(d.ASloss.size(), 3);
+    for (int i = 1; i <= 3; ++i) EXPECT_EQ(d.FRloss(i) + d.ASloss(i), 0.0F);
+    EXPECT_EQ(d.FRASmax, 0.5F);
+
+    DesignData s = Tendon(1200.0F, 600.0F, 0.25F);
+    s.PathConfig = SimpleSimple;
+    s.Xm = 0.0F;
+    ExpectCalcError([&] { CalcFrictionAndAnchorSet(s, dialogs); },
+                    "the length of path segment 1 is 0");
 }
 
 TEST(Friction, InflectionHeightIsCarriedInDouble) {
@@ -140,29 +159,6 @@ TEST(AnchorSet, ZoneOverTheWholeBeamSeatsTheWholeSet) {
     for (int i = 2; i <= d.nll; ++i) seating += (d.ASloss(i) + d.ASloss(i - 1)) * 202500.0;
     EXPECT_NEAR(seating, a, 1.0);
     EXPECT_EQ(d.FRASmax, d.ASloss(1));  // the largest sum is at the jacking end
-}
-
-TEST(Friction, RefusalsLeaveZeroLossesAndZeroDivisorsAreReported) {
-    ScriptedDialogs dialogs;
-    DesignData d = Tendon(1200.0F, 600.0F, 0.25F);
-    d.FRASmax = 0.5F;
-    d.prestressing = Prestressing::Pretensioning;
-    EXPECT_FALSE(CalcFrictionAndAnchorSet(d, dialogs));
-    d.prestressing = Prestressing::PostTensioning;
-    d.PathConfig = Harped;
-    EXPECT_FALSE(CalcFrictionAndAnchorSet(d, dialogs));
-    EXPECT_EQ(dialogs.messages,
-              (std::vector<std::string>{"No friction losses occur for pretensioned beams",
-                                        "Harping is not used for post-tensioned beams"}));
-    ASSERT_EQ(d.ASloss.size(), 3);
-    for (int i = 1; i <= 3; ++i) EXPECT_EQ(d.FRloss(i) + d.ASloss(i), 0.0F);
-    EXPECT_EQ(d.FRASmax, 0.5F);
-
-    DesignData s = Tendon(1200.0F, 600.0F, 0.25F);
-    s.PathConfig = SimpleSimple;
-    s.Xm = 0.0F;
-    ExpectCalcError([&] { CalcFrictionAndAnchorSet(s, dialogs); },
-                    "the length of path segment 1 is 0");
 }
 
 }  // namespace
