@@ -100,20 +100,19 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
         Type("txtDM", "0");
         QCOMPARE(state.data.locations(1).DM, 0.0F);
         QVERIFY(window->isWindowModified());
-        // Typed key by key, the text reads 1, 12, then stops being a number: 12 is in use,
-        // and the box says so.
-        Tabs()->setCurrentIndex(5);
-        auto* box = Find<QLineEdit>("txtBlength");
-        Type(box, "12O0");
-        QCOMPARE(state.data.Blength, 12.0F);
+        // Typed key by key, the text reads 2, 2., 2.5, then stops being a number: 2.5 kips
+        // is in use, and the box says so in its own unit.
+        auto* box = Find<QLineEdit>("txtPjack");
+        Type(box, "2.5O");
+        QCOMPARE(state.data.Pjack, 2500.0F);
         QVERIFY(box->styleSheet().contains("border"));
-        QCOMPARE(box->toolTip(), QString("Enter beam length in inches\nNot a number: \"12O0\"; "
-                                         "not stored, the value in use is 12 in"));
-        QCOMPARE(box->text(), QString("12O0"));
+        QCOMPARE(box->toolTip(), QString("Enter initial prestressing force in kips\nNot a number: "
+                                         "\"2.5O\"; not stored, the value in use is 2.5 kips"));
+        QCOMPARE(box->text(), QString("2.5O"));
         Type(box, "650");
-        QCOMPARE(state.data.Blength, 650.0F);
+        QCOMPARE(state.data.Pjack, 650000.0F);
         QVERIFY(box->styleSheet().isEmpty());
-        QCOMPARE(box->toolTip(), QString("Enter beam length in inches"));
+        QCOMPARE(box->toolTip(), QString("Enter initial prestressing force in kips"));
     }
 
     void typedCountIsAppliedByTheArrowButtonAndLoweringAsks() {
@@ -145,7 +144,7 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
                                           "100,000"});
     }
 
-    void closingAsksOnlyAboutAChangedDesignAndCancelKeepsIt() {
+    void replacingOrClosingAChangedDesignAsksToSaveItFirst() {
         Load("solid-slab.in");
         QCOMPARE(window->windowTitle(), QString("solid-slab.in[*] - Prestressed Concrete Beam"));
         QVERIFY(window->close());
@@ -153,17 +152,39 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
 
         Open();
         Load("solid-slab.in");
-        Type("txtBspace", "77");
-        dialogs.saveAnswers = {SaveChoice::Cancel, SaveChoice::Cancel};
+        const float length = state.data.Blength;
+        Type("txtBlength", "612");
+        // Cancel: the command stops before its file dialog and the design stays.
+        dialogs.saveAnswers = std::deque<SaveChoice>(4, SaveChoice::Cancel);
+        shell.files.push_back(ExamplePath("solid-slab.in").toStdString());
+        Trigger("mnuLoadIF");
+        Trigger("mnuResetAll");
         QVERIFY(!window->close());
         Trigger("mnuExit");
         QVERIFY(window->isVisible());
-        QCOMPARE(dialogs.saveQuestions.size(), std::size_t{2});
-        // Save writes the design and lets the window close.
-        dialogs.saveAnswers = {SaveChoice::Save};
-        shell.files.push_back(scratch.PathOf("closing.in"));
+        QCOMPARE(shell.files.size(), std::size_t{1});
+        QCOMPARE(state.data.Blength, 612.0F);
+        QCOMPARE(dialogs.saveQuestions, std::vector<std::string>(4,
+                                                                 "The design has changed since "
+                                                                 "it was last saved.\rSave the "
+                                                                 "changes to solid-slab.in?"));
+        // Save: a cancelled file dialog stops the command; once written, the command goes on.
+        const std::string saved = scratch.PathOf("changed.in");
+        dialogs.saveAnswers = {SaveChoice::Save, SaveChoice::Save};
+        shell.files = {std::nullopt, saved};
+        Trigger("mnuResetConfig");
+        QCOMPARE(state.data.Blength, 612.0F);
+        Trigger("mnuResetConfig");
+        QCOMPARE(state.data.Blength, 0.0F);
+        QCOMPARE(state.data.InputFileTitle, std::string("changed.in"));
+        QVERIFY(ReadAll(QString::fromStdString(saved)).contains("612"));
+        // Discard: the command goes on without writing; unchanged, closing asks nothing.
+        dialogs.saveAnswers = {SaveChoice::Discard};
+        shell.files = {ExamplePath("solid-slab.in").toStdString()};
+        Trigger("mnuLoadIF");
+        QCOMPARE(state.data.Blength, length);
         QVERIFY(window->close());
-        QVERIFY(ReadAll(QString::fromStdString(scratch.PathOf("closing.in"))).contains(",77"));
+        QCOMPARE(dialogs.saveQuestions.size(), std::size_t{7});
     }
 
     void helpKeyOpensThePageOfTheCurrentTab() {
