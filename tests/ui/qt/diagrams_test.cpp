@@ -111,9 +111,9 @@ class DiagramsTest : public QObject, tarnex::ui::testing::WindowFixture {
         Load("pretensioned-i-girder.in");
         window->ShowDiagrams();
         const Diagram& service = DiagramOf("stress-service");
-        double worst = 0;
-        for (const QPointF& p : service.failures) worst = std::max(worst, p.y());
-        QCOMPARE(std::round(worst), 2160.0);
+        const auto worst = std::max_element(service.failures.begin(), service.failures.end(),
+                                            [](QPointF a, QPointF b) { return a.y() < b.y(); });
+        QCOMPARE(std::round(worst->y()), 2160.0);
         QVERIFY(std::all_of(service.failures.begin(), service.failures.end(),
                             [](QPointF p) { return p.y() > 2000; }));
         QCOMPARE(std::round(service.limits.at(2).value), -424.0);

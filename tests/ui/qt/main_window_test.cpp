@@ -47,10 +47,8 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
         for (int i = 0; i < all.size(); ++i) {
             QWidget* focus = QApplication::focusWidget();
             QVERIFY(focus != nullptr);
-            if (qobject_cast<QLineEdit*>(focus) != nullptr) {
-                for (Qt::Key key : {Qt::Key_End, Qt::Key_Home, Qt::Key_Right, Qt::Key_Left})
-                    QTest::keyClick(focus, key);
-            }
+            for (Qt::Key key : {Qt::Key_End, Qt::Key_Home, Qt::Key_Right, Qt::Key_Left})
+                if (qobject_cast<QLineEdit*>(focus) != nullptr) QTest::keyClick(focus, key);
             QTest::keyClick(focus, Qt::Key_Tab);
         }
     }
@@ -187,15 +185,7 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
         QCOMPARE(dialogs.saveQuestions.size(), std::size_t{7});
     }
 
-    void helpKeyOpensThePageOfTheCurrentTab() {
-        Tabs()->setCurrentIndex(4);
-        QTest::keyClick(window.get(), Qt::Key_F1);
-        QVERIFY(window->helpWindow()->isVisible());
-        QCOMPARE(Find<QTextBrowser>("helpBrowser", window->helpWindow())->source().fileName(),
-                 QString("AllowStressAndLoss.htm"));
-    }
-
-    void optionsAndListsShowWhatTheDesignHolds() {
+    void optionsListsAndHelpShowWhatTheDesignAndTabHold() {
         Tick("optMetric");
         QCOMPARE(dialogs.messages,
                  std::vector<std::string>{"The metric units option is not yet available"});
@@ -209,9 +199,14 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
         emit Find<QComboBox>("cboBeam")->activated(3);
         QVERIFY(!Find<QLineEdit>("txtBweb")->isHidden());
         QCOMPARE(Find<QLabel>("lblBweb")->text(), QString("VDia"));
+        Tabs()->setCurrentIndex(4);
+        QTest::keyClick(window.get(), Qt::Key_F1);
+        QVERIFY(window->helpWindow()->isVisible());
+        QCOMPARE(Find<QTextBrowser>("helpBrowser", window->helpWindow())->source().fileName(),
+                 QString("AllowStressAndLoss.htm"));
     }
 
-    void reportFileIsAskedForAndTheOutputOptionsStayAsLeft() {
+    void reportAndInputFilesAreAskedForAndReported() {
         Trigger("mnuViewOutput");
         QCOMPARE(dialogs.beeps, 1);
         QCOMPARE(dialogs.messages, std::vector<std::string>{"Please save output file"});
@@ -226,21 +221,20 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
         shell.files.push_back(std::string("/tmp/a folder/beam1.out"));
         Trigger("mnuSaveOF");
         QCOMPARE(Find<QLabel>("SBFiles2")->text(), QString("Output file = beam1.out"));
-    }
-
-    void badInputFileIsReportedAndRefreshed() {
+        // A file that cannot be read is reported, named in the status bar, and the form shown
+        // again from the design.
         const std::string path = TARNEX_SOURCE_DIR "/tests/ui/no such file.in";
         shell.files.push_back(path);
         Type("txtBUW", "0.09");
         Trigger("mnuLoadIF");
-        QCOMPARE(dialogs.messages, std::vector<std::string>{"Error reading input file\rthe file " +
-                                                            path + " does not exist"});
+        QCOMPARE(dialogs.messages.back(),
+                 "Error reading input file\rthe file " + path + " does not exist");
         QCOMPARE(Find<QLabel>("SBFiles1")->text(), QString("Input file = no such file.in"));
-        QCOMPARE(Find<QLineEdit>("txtBUW")->text(), QString(" 0.09"));  // shown from the design
+        QCOMPARE(Find<QLineEdit>("txtBUW")->text(), QString(" 0.09"));
     }
 
     // "Generate Loads..." of the Loads tab and the Define menu.
-    void loadGenerationDefaultsFollowTheRuleOfTheLiveLoad() {
+    void loadGenerationDefaultsFollowTheRuleOfTheLiveLoadAZeroSpanIsRefused() {
         Load("pretensioned-i-girder.in");
         Press("cmdGenLoads");
         auto* live = Find<QComboBox>("cboGenLive");
@@ -257,12 +251,18 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
         // A shorter span moves the impact that still follows the rule: 12.5 + 40 - 6.75.
         Type("txtGenSpan", "720");
         QCOMPARE(Find<QLineEdit>("txtGenImpact")->text(), QString(" 0.4575"));
+        // A zero span is refused before anything is asked.
+        Type("txtGenSpan", "0");
+        Press("cmdGenOK");
+        QCOMPARE(dialogs.messages, std::vector<std::string>{"Enter a span greater than 0"});
+        QVERIFY(dialogs.questions.empty());
+        QVERIFY(window->loadGenerationDialog()->isVisible());
         Press("cmdGenCancel");
         QVERIFY(!window->loadGenerationDialog()->isVisible());
         QCOMPARE(state.data.nll, 5);
     }
 
-    void loadGenerationAsksBeforeReplacingAndShowsLocationOne() {
+    void loadGenerationAsksBeforeReplacingAllOrFillsThePresentLocations() {
         Load("pretensioned-i-girder.in");
         Trigger("mnuGenLoads");
         Type("txtGenComp", "0.3");
@@ -280,26 +280,16 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
         // 0.3 kip/ft = 25 lb/in: w L^2 / 8 at midspan.
         QCOMPARE(state.data.locations(8).x, 600.0F);
         QCOMPARE(state.data.locations(8).ADM, 4500000.0F);
-    }
-
-    void loadGenerationRefusesAZeroSpanThenFillsThePresentLocations() {
-        Load("pretensioned-i-girder.in");
+        // Filling the present locations: HS20-44 per lane at midspan of 100 ft, 1,520 kip-ft.
         window->ShowLoadGenerationDialog();
-        Type("txtGenSpan", "0");
-        Press("cmdGenOK");
-        QCOMPARE(dialogs.messages, std::vector<std::string>{"Enter a span greater than 0"});
-        QVERIFY(dialogs.questions.empty());
-        QVERIFY(window->loadGenerationDialog()->isVisible());
-        Type("txtGenSpan", "1200");
         Tick("optGenPresent");
         Type("txtGenDF", "2");
         Type("txtGenImpact", "0");
         dialogs.yesNoAnswers = {true};
         Press("cmdGenOK");
-        QCOMPARE(state.data.nll, 5);
-        // HS20-44 per lane at midspan of 100 ft: 1,520 kip-ft; the file's factor is kept.
-        QCOMPARE(state.data.locations(5).LM, 1520.0F * 12000);
-        QCOMPARE(state.data.locations(5).PSF, 1.0F);
+        QCOMPARE(state.data.nll, 15);
+        QCOMPARE(state.data.locations(8).LM, 1520.0F * 12000);
+        QCOMPARE(state.data.locations(8).ADM, 4500000.0F);
     }
 };
 
