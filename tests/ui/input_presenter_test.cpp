@@ -184,7 +184,7 @@ TEST_F(InputPresenterTest, CountRoundsHalvesToEvenKeepsEntriesAndAsksBeforeDropp
     }
 }
 
-TEST_F(InputPresenterTest, CalculationStopsAtTheFirstMissingThingElseWritesAndOffersTheReport) {
+TEST_F(InputPresenterTest, CalculationStopsAtTheFirstMissingThingElseWritesTheReportFileOnly) {
     shell.files.push_back(reportPath);
     presenter.CalculateOutput();
     EXPECT_EQ(dialogs.messages,
@@ -209,27 +209,23 @@ TEST_F(InputPresenterTest, CalculationStopsAtTheFirstMissingThingElseWritesAndOf
     presenter.CalculateOutput();  // answered No: nothing shown
     EXPECT_EQ(shell.shownReports.size(), 1U);
     EXPECT_FALSE(presenter.DesignChanged());  // a run changes nothing the file holds
-}
 
-TEST_F(InputPresenterTest, TheReportFileIsNeverTheInputFile) {
+    // The report file is never the input file: chosen under another spelling, it is refused.
     const std::string design = scratch.PathOf("design.in");
-    std::filesystem::copy_file(example, design);
-    presenter.LoadInputFile(design);
-    // Chosen as the report file under another spelling: refused, the choice unchanged.
-    const std::string sameFile = scratch.PathOf("./design.in");
-    shell.files.push_back(sameFile);
+    shell.files = {design, scratch.PathOf("./design.in")};
+    presenter.SaveInput();
+    dialogs.messages.clear();
     presenter.ChooseReportFile();
-    EXPECT_EQ(dialogs.messages, Texts{"The output file cannot be the input file\r" + sameFile});
-    EXPECT_EQ(data.OutputFileName, "");
-    // Saved onto the report file afterwards: the run refuses to overwrite the design.
-    shell.files = {reportPath, reportPath};
-    presenter.ChooseReportFile();
+    EXPECT_EQ(dialogs.messages,
+              Texts{"The output file cannot be the input file\r" + scratch.PathOf("./design.in")});
+    // Saved onto the report file chosen before: the run refuses to overwrite the design.
+    shell.files = {reportPath};
     presenter.SaveInput();
     dialogs.messages.clear();
     presenter.CalculateOutput();
     EXPECT_EQ(dialogs.messages,
               Texts{"Error in calculations\rthe report file " + reportPath + " is the input file"});
-    EXPECT_EQ(tarnex::testing::ReadText(reportPath), tarnex::testing::ReadText(example));
+    EXPECT_EQ(tarnex::testing::ReadText(reportPath), tarnex::testing::ReadText(design));
 }
 
 }  // namespace
