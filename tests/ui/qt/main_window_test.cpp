@@ -109,8 +109,10 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
         QCOMPARE(box->text(), QString("2.5O"));
         Type(box, "650");
         QCOMPARE(state.data.Pjack, 650000.0F);
-        QVERIFY(box->styleSheet().isEmpty());
         QCOMPARE(box->toolTip(), QString("Enter initial prestressing force in kips"));
+        Type(box, "6x");  // marked again: the force calculated and shown clears the mark
+        Press("cmdCalcPSF");
+        QVERIFY(box->styleSheet().isEmpty());
     }
 
     void typedCountIsAppliedByTheArrowButtonAndLoweringAsks() {
@@ -288,7 +290,6 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
         Press("cmdGenOK");
         QCOMPARE(state.data.nll, 15);
         QCOMPARE(state.data.locations(8).LM, 1520.0F * 12000);
-        QCOMPARE(state.data.locations(8).ADM, 4500000.0F);
     }
 };
 
