@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "scripted_shell.h"
 #include "support/scratch_folder.h"
@@ -54,7 +55,7 @@ class InputPresenterTest : public ::testing::Test {
 
 // Boxes and lists bound to the design's fields.
 
-TEST_F(InputPresenterTest, EachSourceBoxDerivesItsOwnFieldsConcreteRulesInPsiOnly) {
+TEST_F(InputPresenterTest, SourceBoxesDeriveTheirFieldsTypedOnesOverrideConcreteRulesInPsi) {
     data.prestressing = Prestressing::PostTensioning;
     data.PStype = SteelType::StressRelieved;
     data.SS28 = 5000;
@@ -70,36 +71,11 @@ TEST_F(InputPresenterTest, EachSourceBoxDerivesItsOwnFieldsConcreteRulesInPsiOnl
     EXPECT_EQ(Text("txtATS1"), " 190");  // 3 sqrt(f'ci) shown whole, stored unrounded
     EXPECT_NE(data.ATS1, 190.0F);
     // No square root of a negative strength: the tension allowable and modulus stay.
-    const float m28 = data.M28, ats2 = data.ATS2;
+    const auto kept = std::tuple(data.M28, data.ATS2);
     Type("txtCS28", "-4000");
     EXPECT_EQ(data.ACS2, -1600.0F);
-    EXPECT_EQ(data.M28, m28);
-    EXPECT_EQ(data.ATS2, ats2);
-
-    data.units = Units::Metric;
-    const DesignData before = data;
-    for (const char* box : {"txtBUW", "txtCS28", "txtCSps", "txtSUW", "txtSS28"}) Type(box, "25");
-    for (float DesignData::*field : {&DesignData::M28, &DesignData::Mps, &DesignData::ACS1,
-                                     &DesignData::ATS2, &DesignData::SM28})
-        EXPECT_EQ(data.*field, before.*field);
-    data.PStype = SteelType::LowRelaxation;
-    Type("txtPSus", "1860");
-    EXPECT_EQ(data.PSys, 1674.0F);  // 0.90 fpu in any unit
-}
-
-TEST_F(InputPresenterTest, RefusedTextIsMarkedWithTheValueInUseInTheBoxUnit) {
-    Type("txtPjack", "2.5");
-    // 1e36 kips is beyond a float in lb; the force in use stays, named in kips.
-    Type("txtPjack", "1e36");
-    EXPECT_EQ(data.Pjack, 2500.0F);
-    EXPECT_EQ(presenter["txtPjack"].problem,
-              "Too large a number to be stored; not stored, the value in use is 2.5 kips");
-    presenter.RefreshForm();  // the design shown again clears the mark
-    EXPECT_EQ(presenter["txtPjack"].problem, "");
-    EXPECT_EQ(Text("txtPjack"), "2.5");
-}
-
-TEST_F(InputPresenterTest, TypedLossAndPropertiesOverrideTheCalculatedOnes) {
+    EXPECT_EQ(std::tuple(data.M28, data.ATS2), kept);
+    // Typed loss and section properties override the calculated ones.
     data.PSlossAt(1) = 31000;
     Type("txtPSloss", "30000");
     EXPECT_EQ(data.PSlossAt(1), 0.0F);  // the losses per location are discarded
@@ -113,6 +89,17 @@ TEST_F(InputPresenterTest, TypedLossAndPropertiesOverrideTheCalculatedOnes) {
         Type(box, "17.5");
         EXPECT_EQ(data.*beam, 17.5F) << box;
     }
+
+    // Metric designs: the concrete rules are in psi, so nothing is derived.
+    data.units = Units::Metric;
+    const DesignData before = data;
+    for (const char* box : {"txtBUW", "txtCS28", "txtCSps", "txtSUW", "txtSS28"}) Type(box, "25");
+    for (float DesignData::*field : {&DesignData::M28, &DesignData::Mps, &DesignData::ACS1,
+                                     &DesignData::ATS2, &DesignData::SM28})
+        EXPECT_EQ(data.*field, before.*field);
+    data.PStype = SteelType::LowRelaxation;
+    Type("txtPSus", "1860");
+    EXPECT_EQ(data.PSys, 1674.0F);  // 0.90 fpu in any unit
 }
 
 TEST_F(InputPresenterTest, ListsSetTheirFieldsButNotWhileTheFormIsFilled) {
@@ -134,30 +121,7 @@ TEST_F(InputPresenterTest, ListsSetTheirFieldsButNotWhileTheFormIsFilled) {
 
 // The load locations: their number, the step buttons and the entries of the one shown.
 
-TEST_F(InputPresenterTest, ChangingTheCountKeepsEntriesUnlessLoweringIsConfirmed) {
-    FillThree();
-    EnterCount("5");
-    ASSERT_EQ(data.locations.size(), 5);
-    EXPECT_EQ(data.PSlossAt.size(), 5);
-    EXPECT_EQ(data.FRloss.size(), 5);
-    EXPECT_EQ(data.locations(3).DM, 36000.0F);
-    EnterCount("3");  // empty trailing locations go without a question
-    EXPECT_TRUE(dialogs.questions.empty());
-
-    dialogs.yesNoAnswers.push_back(true);
-    EnterCount("2");
-    EXPECT_EQ(dialogs.questions.at(0).title, "Number of Locations");
-    EXPECT_EQ(dialogs.questions.at(0).text,
-              "Location 3 holds entries that will be deleted.\rLower the number of locations "
-              "to 2?");
-    EXPECT_EQ(data.nll, 2);
-    ASSERT_EQ(data.locations.size(), 2);
-    EXPECT_EQ(data.locations(2).DM, 24000.0F);
-    EXPECT_EQ(data.PSlossAt(2), 2000.0F);
-    EXPECT_EQ(data.FRloss(2), 200.0F);
-}
-
-TEST_F(InputPresenterTest, TypedCountIsAppliedBeforeAnythingElseHappens) {
+TEST_F(InputPresenterTest, TypedCountGoesFirstStepButtonsStopAtTheEnds) {
     FillThree();
     Type("txtnll", "13");
     Type("txtDM", "5");  // another box edited: the count goes first, then location 1's moment
@@ -173,33 +137,8 @@ TEST_F(InputPresenterTest, TypedCountIsAppliedBeforeAnythingElseHappens) {
         EXPECT_EQ(data.nll, 14);
         EnterCount("13");
     }
-}
-
-TEST_F(InputPresenterTest, CountRoundsHalvesToEvenAndInvalidCountsGetOneMessage) {
-    const std::tuple<const char*, int, bool> cases[] = {
-        {"1.5", 2, false},   {"2.5", 2, false}, {"3.5", 4, false},
-        {"-2", 3, true},     {"0", 3, true},    {"0.4", 3, true},
-        {"100001", 3, true}, {"12a", 3, true},  {"100000", 100000, false},
-        {"", 3, false},  // emptied: the count in force shown again
-    };
-    for (const auto& [text, nll, refused] : cases) {
-        SCOPED_TRACE(text);
-        FillThree();
-        dialogs.messages.clear();
-        dialogs.yesNoAnswers = {true};  // lowering to 2 drops location 3
-        EnterCount(text);
-        presenter.Confirm("txtnll");  // focus leaving after Enter applies nothing twice
-        EXPECT_EQ(data.nll, nll);
-        EXPECT_EQ(dialogs.messages, refused ? std::vector<std::string>{kCountRangeMessage}
-                                            : std::vector<std::string>{});
-        if (nll != 3) continue;
-        EXPECT_EQ(data.locations(3).DM, 36000.0F);
-        EXPECT_EQ(Text("txtnll"), " 3");
-    }
-}
-
-TEST_F(InputPresenterTest, StepButtonsStopAtTheEndsEntriesGoToTheCurrentLocationInStoredUnits) {
-    FillThree();
+    EnterCount("3");  // the empty locations 4 to 13 go without a question
+    // The step buttons stop at the ends; entries go to the location shown, in stored units.
     for (int i = 0; i < 3; ++i) presenter.Click("cmdNext");
     EXPECT_EQ(Text("fraLocation"), "LOCATION NO  3");
     EXPECT_EQ(Text("txtDM"), "3.0");  // 36000 lb-in in kip-ft
@@ -211,29 +150,53 @@ TEST_F(InputPresenterTest, StepButtonsStopAtTheEndsEntriesGoToTheCurrentLocation
     Type("txtDF", "1.3");  // factors are stored as typed
     const LoadLocation& second = data.locations(2);
     EXPECT_EQ(std::tuple(second.DM, second.LV, second.DF), std::tuple(30000.0F, -12500.0F, 1.3F));
-    EXPECT_EQ(data.locations(1).DM, 12000.0F);
+    EXPECT_EQ(data.locations(1).DM, 60000.0F);
 }
 
-// The file and calculation commands.
+TEST_F(InputPresenterTest, CountRoundsHalvesToEvenKeepsEntriesAndAsksBeforeDroppingAny) {
+    const std::tuple<const char*, int, bool> cases[] = {
+        {"1.5", 2, false},   {"2.5", 2, false}, {"3.5", 4, false},
+        {"-2", 3, true},     {"0", 3, true},    {"0.4", 3, true},
+        {"100001", 3, true}, {"12a", 3, true},  {"100000", 100000, false},
+        {"", 3, false},  // emptied: the count in force shown again
+    };
+    for (const auto& [text, nll, refused] : cases) {
+        SCOPED_TRACE(text);
+        dialogs = {};
+        FillThree();  // empty trailing locations go without a question, else No keeps them
+        dialogs.yesNoAnswers = {true};  // lowering to 2 drops location 3
+        EnterCount(text);
+        presenter.Confirm("txtnll");  // focus leaving after Enter applies nothing twice
+        EXPECT_EQ(data.nll, nll);
+        EXPECT_EQ(dialogs.messages, refused ? Texts{kCountRangeMessage} : Texts{});
+        EXPECT_EQ(std::tuple(data.locations.size(), data.PSlossAt.size(), data.FRloss.size()),
+                  std::tuple(nll, nll, nll));
+        EXPECT_EQ(std::tuple(data.locations(2).DM, data.PSlossAt(2), data.FRloss(2)),
+                  std::tuple(24000.0F, 2000.0F, 200.0F));
+        EXPECT_TRUE(nll < 3 || data.locations(3).DM == 36000.0F);
+        EXPECT_TRUE(nll != 3 || Text("txtnll") == " 3");
+        EXPECT_EQ(dialogs.questions.size(), nll == 2 ? 1U : 0U);
+        for (const auto& question : dialogs.questions)
+            EXPECT_EQ(question.text,
+                      "Location 3 holds entries that will be deleted.\rLower the "
+                      "number of locations to 2?");
+    }
+}
 
-TEST_F(InputPresenterTest, CalculationStopsAtTheFirstMissingThingAndWritesNothing) {
+TEST_F(InputPresenterTest, CalculationStopsAtTheFirstMissingThingElseWritesTheReportFileOnly) {
     shell.files.push_back(reportPath);
     presenter.CalculateOutput();
     EXPECT_EQ(dialogs.messages,
               (Texts{"Enter beam properties", "Enter loads", "Enter prestress path"}));
     EXPECT_EQ(data.InputIncomplete, 0);  // the next run checks again
     presenter.LoadInputFile(example);
-    data.Pjack = 0;
+    const float pjack = std::exchange(data.Pjack, 0.0F);
     dialogs.messages.clear();
     presenter.CalculateOutput();
     EXPECT_EQ(dialogs.messages, Texts{"Please enter initial prestress force"});
     EXPECT_FALSE(std::filesystem::exists(reportPath));
-    EXPECT_TRUE(shell.busyCalls.empty());
-}
 
-TEST_F(InputPresenterTest, ACompleteRunWritesTheReportAndOffersToShowIt) {
-    presenter.LoadInputFile(example);
-    shell.files.push_back(reportPath);
+    data.Pjack = pjack;
     dialogs.yesNoAnswers.push_back(true);
     presenter.CalculateOutput();
     EXPECT_EQ(shell.busyCalls, (std::vector<bool>{true, false}));
@@ -245,62 +208,23 @@ TEST_F(InputPresenterTest, ACompleteRunWritesTheReportAndOffersToShowIt) {
     presenter.CalculateOutput();  // answered No: nothing shown
     EXPECT_EQ(shell.shownReports.size(), 1U);
     EXPECT_FALSE(presenter.DesignChanged());  // a run changes nothing the file holds
-}
 
-TEST_F(InputPresenterTest, ReplacingAChangedDesignAsksToSaveItFirst) {
-    presenter.LoadInputFile(example);
-    const float length = data.Blength;
-    Type("txtBlength", "612");
-    // Cancel: the command stops and the design stays.
-    dialogs.saveAnswers = {SaveChoice::Cancel, SaveChoice::Cancel};
-    presenter.Reset(ResetCommand::All);
-    EXPECT_EQ(dialogs.saveQuestions.at(0),
-              "The design has changed since it was last saved.\rSave the changes to "
-              "solid-slab.in?");
-    shell.files.push_back(example);
-    presenter.LoadInput();
-    EXPECT_EQ(shell.files.size(), 1U);  // the file dialog was not even shown
-    EXPECT_EQ(data.Blength, 612.0F);
-
-    // Save: written first, then the command goes on; a cancelled save stops it.
-    const std::string saved = scratch.PathOf("tarnex ui changed.in");
-    dialogs.saveAnswers = {SaveChoice::Save, SaveChoice::Save};
-    shell.files = {std::nullopt, saved};
-    presenter.Reset(ResetCommand::Configuration);
-    EXPECT_EQ(data.Blength, 612.0F);
-    presenter.Reset(ResetCommand::Configuration);
-    EXPECT_EQ(data.Blength, 0.0F);
-    EXPECT_EQ(data.InputFileTitle, "tarnex ui changed.in");
-    EXPECT_NE(tarnex::testing::ReadText(saved).find("612"), std::string::npos);
-
-    // Discard: the command goes on without writing; unchanged, nothing is asked.
-    dialogs.saveAnswers = {SaveChoice::Discard};
-    shell.files = {example};
-    presenter.LoadInput();
-    EXPECT_EQ(data.Blength, length);
-    EXPECT_TRUE(presenter.OfferToSave());
-    EXPECT_EQ(dialogs.saveQuestions.size(), 5U);
-}
-
-TEST_F(InputPresenterTest, TheReportFileIsNeverTheInputFile) {
+    // The report file is never the input file: chosen under another spelling, it is refused.
     const std::string design = scratch.PathOf("design.in");
-    std::filesystem::copy_file(example, design);
-    presenter.LoadInputFile(design);
-    // Chosen as the report file under another spelling: refused, the choice unchanged.
-    const std::string sameFile = scratch.PathOf("./design.in");
-    shell.files.push_back(sameFile);
+    shell.files = {design, scratch.PathOf("./design.in")};
+    presenter.SaveInput();
+    dialogs.messages.clear();
     presenter.ChooseReportFile();
-    EXPECT_EQ(dialogs.messages, Texts{"The output file cannot be the input file\r" + sameFile});
-    EXPECT_EQ(data.OutputFileName, "");
-    // Saved onto the report file afterwards: the run refuses to overwrite the design.
-    shell.files = {reportPath, reportPath};
-    presenter.ChooseReportFile();
+    EXPECT_EQ(dialogs.messages,
+              Texts{"The output file cannot be the input file\r" + scratch.PathOf("./design.in")});
+    // Saved onto the report file chosen before: the run refuses to overwrite the design.
+    shell.files = {reportPath};
     presenter.SaveInput();
     dialogs.messages.clear();
     presenter.CalculateOutput();
     EXPECT_EQ(dialogs.messages,
               Texts{"Error in calculations\rthe report file " + reportPath + " is the input file"});
-    EXPECT_EQ(tarnex::testing::ReadText(reportPath), tarnex::testing::ReadText(example));
+    EXPECT_EQ(tarnex::testing::ReadText(reportPath), tarnex::testing::ReadText(design));
 }
 
 }  // namespace

@@ -47,10 +47,8 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
         for (int i = 0; i < all.size(); ++i) {
             QWidget* focus = QApplication::focusWidget();
             QVERIFY(focus != nullptr);
-            if (qobject_cast<QLineEdit*>(focus) != nullptr) {
-                for (Qt::Key key : {Qt::Key_End, Qt::Key_Home, Qt::Key_Right, Qt::Key_Left})
-                    QTest::keyClick(focus, key);
-            }
+            for (Qt::Key key : {Qt::Key_End, Qt::Key_Home, Qt::Key_Right, Qt::Key_Left})
+                if (qobject_cast<QLineEdit*>(focus) != nullptr) QTest::keyClick(focus, key);
             QTest::keyClick(focus, Qt::Key_Tab);
         }
     }
@@ -100,20 +98,21 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
         Type("txtDM", "0");
         QCOMPARE(state.data.locations(1).DM, 0.0F);
         QVERIFY(window->isWindowModified());
-        // Typed key by key, the text reads 1, 12, then stops being a number: 12 is in use,
-        // and the box says so.
-        Tabs()->setCurrentIndex(5);
-        auto* box = Find<QLineEdit>("txtBlength");
-        Type(box, "12O0");
-        QCOMPARE(state.data.Blength, 12.0F);
+        // Typed key by key, the text reads 2, 2., 2.5, then stops being a number: 2.5 kips
+        // is in use, and the box says so in its own unit.
+        auto* box = Find<QLineEdit>("txtPjack");
+        Type(box, "2.5O");
+        QCOMPARE(state.data.Pjack, 2500.0F);
         QVERIFY(box->styleSheet().contains("border"));
-        QCOMPARE(box->toolTip(), QString("Enter beam length in inches\nNot a number: \"12O0\"; "
-                                         "not stored, the value in use is 12 in"));
-        QCOMPARE(box->text(), QString("12O0"));
+        QCOMPARE(box->toolTip(), QString("Enter initial prestressing force in kips\nNot a number: "
+                                         "\"2.5O\"; not stored, the value in use is 2.5 kips"));
+        QCOMPARE(box->text(), QString("2.5O"));
         Type(box, "650");
-        QCOMPARE(state.data.Blength, 650.0F);
+        QCOMPARE(state.data.Pjack, 650000.0F);
+        QCOMPARE(box->toolTip(), QString("Enter initial prestressing force in kips"));
+        Type(box, "6x");  // marked again: the force calculated and shown clears the mark
+        Press("cmdCalcPSF");
         QVERIFY(box->styleSheet().isEmpty());
-        QCOMPARE(box->toolTip(), QString("Enter beam length in inches"));
     }
 
     void typedCountIsAppliedByTheArrowButtonAndLoweringAsks() {
@@ -145,7 +144,7 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
                                           "100,000"});
     }
 
-    void closingAsksOnlyAboutAChangedDesignAndCancelKeepsIt() {
+    void replacingOrClosingAChangedDesignAsksToSaveItFirst() {
         Load("solid-slab.in");
         QCOMPARE(window->windowTitle(), QString("solid-slab.in[*] - Prestressed Concrete Beam"));
         QVERIFY(window->close());
@@ -153,28 +152,41 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
 
         Open();
         Load("solid-slab.in");
-        Type("txtBspace", "77");
-        dialogs.saveAnswers = {SaveChoice::Cancel, SaveChoice::Cancel};
+        const float length = state.data.Blength;
+        Type("txtBlength", "612");
+        // Cancel: the command stops before its file dialog and the design stays.
+        dialogs.saveAnswers = std::deque<SaveChoice>(4, SaveChoice::Cancel);
+        shell.files.push_back(ExamplePath("solid-slab.in").toStdString());
+        Trigger("mnuLoadIF");
+        Trigger("mnuResetAll");
         QVERIFY(!window->close());
         Trigger("mnuExit");
         QVERIFY(window->isVisible());
-        QCOMPARE(dialogs.saveQuestions.size(), std::size_t{2});
-        // Save writes the design and lets the window close.
-        dialogs.saveAnswers = {SaveChoice::Save};
-        shell.files.push_back(scratch.PathOf("closing.in"));
+        QCOMPARE(shell.files.size(), std::size_t{1});
+        QCOMPARE(state.data.Blength, 612.0F);
+        QCOMPARE(dialogs.saveQuestions, std::vector<std::string>(4,
+                                                                 "The design has changed since "
+                                                                 "it was last saved.\rSave the "
+                                                                 "changes to solid-slab.in?"));
+        // Save: a cancelled file dialog stops the command; once written, the command goes on.
+        const std::string saved = scratch.PathOf("changed.in");
+        dialogs.saveAnswers = {SaveChoice::Save, SaveChoice::Save};
+        shell.files = {std::nullopt, saved};
+        Trigger("mnuResetConfig");
+        QCOMPARE(state.data.Blength, 612.0F);
+        Trigger("mnuResetConfig");
+        QCOMPARE(state.data.Blength, 0.0F);
+        QVERIFY(ReadAll(QString::fromStdString(saved)).contains("612"));
+        // Discard: the command goes on without writing; unchanged, closing asks nothing.
+        dialogs.saveAnswers = {SaveChoice::Discard};
+        shell.files = {ExamplePath("solid-slab.in").toStdString()};
+        Trigger("mnuLoadIF");
+        QCOMPARE(state.data.Blength, length);
         QVERIFY(window->close());
-        QVERIFY(ReadAll(QString::fromStdString(scratch.PathOf("closing.in"))).contains(",77"));
+        QCOMPARE(dialogs.saveQuestions.size(), std::size_t{7});
     }
 
-    void helpKeyOpensThePageOfTheCurrentTab() {
-        Tabs()->setCurrentIndex(4);
-        QTest::keyClick(window.get(), Qt::Key_F1);
-        QVERIFY(window->helpWindow()->isVisible());
-        QCOMPARE(Find<QTextBrowser>("helpBrowser", window->helpWindow())->source().fileName(),
-                 QString("AllowStressAndLoss.htm"));
-    }
-
-    void optionsAndListsShowWhatTheDesignHolds() {
+    void optionsListsAndHelpShowWhatTheDesignAndTabHold() {
         Tick("optMetric");
         QCOMPARE(dialogs.messages,
                  std::vector<std::string>{"The metric units option is not yet available"});
@@ -188,9 +200,14 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
         emit Find<QComboBox>("cboBeam")->activated(3);
         QVERIFY(!Find<QLineEdit>("txtBweb")->isHidden());
         QCOMPARE(Find<QLabel>("lblBweb")->text(), QString("VDia"));
+        Tabs()->setCurrentIndex(4);
+        QTest::keyClick(window.get(), Qt::Key_F1);
+        QVERIFY(window->helpWindow()->isVisible());
+        QCOMPARE(Find<QTextBrowser>("helpBrowser", window->helpWindow())->source().fileName(),
+                 QString("AllowStressAndLoss.htm"));
     }
 
-    void reportFileIsAskedForAndTheOutputOptionsStayAsLeft() {
+    void reportAndInputFilesAreAskedForAndReported() {
         Trigger("mnuViewOutput");
         QCOMPARE(dialogs.beeps, 1);
         QCOMPARE(dialogs.messages, std::vector<std::string>{"Please save output file"});
@@ -205,21 +222,20 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
         shell.files.push_back(std::string("/tmp/a folder/beam1.out"));
         Trigger("mnuSaveOF");
         QCOMPARE(Find<QLabel>("SBFiles2")->text(), QString("Output file = beam1.out"));
-    }
-
-    void badInputFileIsReportedAndRefreshed() {
+        // A file that cannot be read is reported, named in the status bar, and the form shown
+        // again from the design.
         const std::string path = TARNEX_SOURCE_DIR "/tests/ui/no such file.in";
         shell.files.push_back(path);
         Type("txtBUW", "0.09");
         Trigger("mnuLoadIF");
-        QCOMPARE(dialogs.messages, std::vector<std::string>{"Error reading input file\rthe file " +
-                                                            path + " does not exist"});
+        QCOMPARE(dialogs.messages.back(),
+                 "Error reading input file\rthe file " + path + " does not exist");
         QCOMPARE(Find<QLabel>("SBFiles1")->text(), QString("Input file = no such file.in"));
-        QCOMPARE(Find<QLineEdit>("txtBUW")->text(), QString(" 0.09"));  // shown from the design
+        QCOMPARE(Find<QLineEdit>("txtBUW")->text(), QString(" 0.09"));
     }
 
     // "Generate Loads..." of the Loads tab and the Define menu.
-    void loadGenerationDefaultsFollowTheRuleOfTheLiveLoad() {
+    void loadGenerationDefaultsFollowTheRuleOfTheLiveLoadAZeroSpanIsRefused() {
         Load("pretensioned-i-girder.in");
         Press("cmdGenLoads");
         auto* live = Find<QComboBox>("cboGenLive");
@@ -236,12 +252,18 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
         // A shorter span moves the impact that still follows the rule: 12.5 + 40 - 6.75.
         Type("txtGenSpan", "720");
         QCOMPARE(Find<QLineEdit>("txtGenImpact")->text(), QString(" 0.4575"));
+        // A zero span is refused before anything is asked.
+        Type("txtGenSpan", "0");
+        Press("cmdGenOK");
+        QCOMPARE(dialogs.messages, std::vector<std::string>{"Enter a span greater than 0"});
+        QVERIFY(dialogs.questions.empty());
+        QVERIFY(window->loadGenerationDialog()->isVisible());
         Press("cmdGenCancel");
         QVERIFY(!window->loadGenerationDialog()->isVisible());
         QCOMPARE(state.data.nll, 5);
     }
 
-    void loadGenerationAsksBeforeReplacingAndShowsLocationOne() {
+    void loadGenerationAsksBeforeReplacingAllOrFillsThePresentLocations() {
         Load("pretensioned-i-girder.in");
         Trigger("mnuGenLoads");
         Type("txtGenComp", "0.3");
@@ -259,26 +281,15 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
         // 0.3 kip/ft = 25 lb/in: w L^2 / 8 at midspan.
         QCOMPARE(state.data.locations(8).x, 600.0F);
         QCOMPARE(state.data.locations(8).ADM, 4500000.0F);
-    }
-
-    void loadGenerationRefusesAZeroSpanThenFillsThePresentLocations() {
-        Load("pretensioned-i-girder.in");
+        // Filling the present locations: HS20-44 per lane at midspan of 100 ft, 1,520 kip-ft.
         window->ShowLoadGenerationDialog();
-        Type("txtGenSpan", "0");
-        Press("cmdGenOK");
-        QCOMPARE(dialogs.messages, std::vector<std::string>{"Enter a span greater than 0"});
-        QVERIFY(dialogs.questions.empty());
-        QVERIFY(window->loadGenerationDialog()->isVisible());
-        Type("txtGenSpan", "1200");
         Tick("optGenPresent");
         Type("txtGenDF", "2");
         Type("txtGenImpact", "0");
         dialogs.yesNoAnswers = {true};
         Press("cmdGenOK");
-        QCOMPARE(state.data.nll, 5);
-        // HS20-44 per lane at midspan of 100 ft: 1,520 kip-ft; the file's factor is kept.
-        QCOMPARE(state.data.locations(5).LM, 1520.0F * 12000);
-        QCOMPARE(state.data.locations(5).PSF, 1.0F);
+        QCOMPARE(state.data.nll, 15);
+        QCOMPARE(state.data.locations(8).LM, 1520.0F * 12000);
     }
 };
 
