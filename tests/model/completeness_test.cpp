@@ -25,6 +25,7 @@ TEST(CheckInputComplete, EachGroupFailsOnZeroAndNegativeValuesAndPassesOtherwise
         {"negative inertia", [](DesignData& d) { d.MoI = -1; }, {"Enter beam properties"}},
         {"area 0", [](DesignData& d) { d.Area = 0; }, {"Enter beam properties"}},
         {"negative path height", [](DesignData& d) { d.Ym = -2; }, {"Enter prestress path"}},
+        {"path height below an inch", [](DesignData& d) { d.Ym = 0.5F; }, {}},
         {"slab without width",
          [](DesignData& d) { d.Composite = true, d.Beff = 0; },
          {"Enter slab configuration"}},
