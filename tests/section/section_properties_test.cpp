@@ -68,7 +68,7 @@ TEST(WorkedSections, PublishedPropertiesAndTheCopyIntoTheBeam) {
 TEST(SectionCatalogue, PublishedPropertiesAgreeWithTheRowsDimensions) {
     // A row whose figures were mistyped no longer fits its own shape. The computed sections
     // leave out the fillets' own inertia and the boxes' corner chamfers: I-girders agree
-    // within 1 %, boxes within 3 %.
+    // within 1 % (their areas within 0.1 %), boxes within 3 %.
     for (const BeamShapeKind shape : {IGirder, BoxGirder, VoidedSlab, TrapezoidalBox}) {
         const std::vector<CatalogueEntry>& rows = SectionCatalogue(shape);
         for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -81,7 +81,8 @@ TEST(SectionCatalogue, PublishedPropertiesAgreeWithTheRowsDimensions) {
             EXPECT_NEAR(rows[i].Ytop + rows[i].Ybot, rows[i].dimensions[0], 0.005) << rows[i].text;
             const Quad got = Properties(Calculated(Picked(shape, static_cast<int>(i) + 1)));
             for (std::size_t k = 0; k < 4; ++k) {
-                EXPECT_NEAR(got[k] / published[k], 1.0, shape == IGirder ? 0.01 : 0.03)
+                const double within = shape != IGirder ? 0.03 : k == 0 ? 0.001 : 0.01;
+                EXPECT_NEAR(got[k] / published[k], 1.0, within)
                     << rows[i].text << " property " << k;
             }
         }
