@@ -13,6 +13,9 @@ TEST(MaterialDefaults, FollowTheCriteriaTheSlabAndThePrestressing) {
     ProgramState state = StartedUp();
     // 33 w^1.5 sqrt(f'c) with w = 0.0868 lb/in3 (150 pcf) and f'c = 4000 psi.
     EXPECT_EQ(state.data.M28, 3833885.5F);
+    // Pretensioned, AASHTO, 270 ksi low relaxation strand.
+    EXPECT_EQ(state.data.PSi, 202500.0F);
+    EXPECT_EQ(state.data.PSloss, 35000.0F);
     EXPECT_EQ(state.data.PStrans, 16200.0F);
     state.data.designCriteria = DesignCriteria::AREMA;
     ApplyMaterialDefaults(state.data);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/number_text.h"
 #include "prestress/design_fixtures.h"
 #include "section/section_catalogue.h"
 #include "section/section_selection.h"
@@ -33,21 +34,31 @@ DesignData FilledRecord(BeamShapeKind shape) {
     return data;
 }
 
-TEST(WorkedSections, PublishedPropertiesAndTheCopyIntoTheBeam) {
+TEST(WorkedSections, PublishedPropertiesTheirTextBoxFormsAndTheCopyIntoTheBeam) {
+    DesignData solid = Picked(SolidSlab, 0);
+    solid.D = 12;
+    solid.Btop = 36;
     const struct {
         DesignData data;
         std::array<double, 4> value;
+        std::array<const char*, 4> shown;  // area and inertia whole, the centroid to 0.01
     } kCases[] = {
-        {Picked(IGirder, 7), {369, 50902.24, 20.1707, 15.8293}},
-        {Picked(BoxGirder, 1), {548, 49416.67, 13.5, 13.5}},
-        {Picked(VoidedSlab, 1), {463.031, 9889.28, 7.5, 7.5}},
-        {Picked(TrapezoidalBox, 1), {969.514, 245341.5, 21.4405, 26.5595}},
+        {Picked(IGirder, 7),
+         {369, 50902.24, 20.1707, 15.8293},
+         {" 369", " 50902", " 20.17", " 15.83"}},
+        {Picked(BoxGirder, 1), {548, 49416.67, 13.5, 13.5}, {" 548", " 49417", " 13.5", " 13.5"}},
+        {Picked(VoidedSlab, 1), {463.031, 9889.28, 7.5, 7.5}, {" 463", " 9889", " 7.5", " 7.5"}},
+        {solid, {432, 5184, 6, 6}, {" 432", " 5184", " 6", " 6"}},
+        {Picked(TrapezoidalBox, 1),
+         {969.514, 245341.5, 21.4405, 26.5595},
+         {" 970", " 245341", " 21.44", " 26.56"}},
     };
     for (const auto& c : kCases) {
         const DesignData data = Calculated(c.data);
         const Quad got = Properties(data);
         for (std::size_t k = 0; k < 4; ++k) {
             EXPECT_NEAR(got[k], c.value[k], 3e-6 * c.value[k]) << k;  // the published digits
+            EXPECT_EQ(ShowRounded(got[k], k < 2 ? 0 : 2), c.shown[k]) << k;
         }
         EXPECT_EQ(BeamProperties(data), got);
     }
