@@ -12,26 +12,15 @@
 
 #include "generated_design.h"
 #include "model/design_data.h"
-#include "model/dialogs.h"
 #include "report/report_writer.h"
+#include "silent_dialogs.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace tarnex;
 using tarnex::bench::MakeGeneratedDesign;
-
-/// Dialogs that answer nothing and count the messages (a benchmark shows none).
-class SilentDialogs : public Dialogs {
-  public:
-    void ShowMessage(const std::string&) override { ++messages; }
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    std::string InputBox(const std::string&, const std::string&, const std::string&) override {
-        return "";
-    }
-    void Beep() override {}
-    int messages = 0;
-};
+using tarnex::bench::SilentDialogs;
 
 std::string BenchFile(const char* name) { return (fs::temp_directory_path() / name).string(); }
 

@@ -13,8 +13,8 @@
 #include <string>
 
 #include "generated_design.h"
-#include "model/dialogs.h"
 #include "report/report_writer.h"
+#include "silent_dialogs.h"
 #include "ui/input_presenter.h"
 #include "ui/qt/report_viewer.h"
 
@@ -22,17 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace tarnex;
-
-class SilentDialogs : public Dialogs {
-  public:
-    void ShowMessage(const std::string&) override { ++messages; }
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    std::string InputBox(const std::string&, const std::string&, const std::string&) override {
-        return "";
-    }
-    void Beep() override {}
-    int messages = 0;
-};
+using tarnex::bench::SilentDialogs;
 
 class NoShell : public ui::ShellPort {
   public:

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "batch/batch_dialogs.h"
 #include "batch/batch_options.h"
@@ -118,23 +119,17 @@ bool WriteReportFile(ProgramState& state, BatchDialogs& dialogs, const BatchOpti
 /// The clash of an output file (the report, the CSV) with a file of the design or with each
 /// other, or nothing: an output would overwrite the input, the saved design or the report.
 std::optional<std::string> OutputFileClash(const BatchOptions& options) {
+    std::vector<KeptFile> kept = {{options.input, "the input file"},
+                                  {options.save.value_or(""), "the --save file"}};
     const auto clash = [&](const std::optional<std::string>& out,
                            const char* what) -> std::optional<std::string> {
-        if (!out) return std::nullopt;
-        if (SameFile(*out, options.input)) {
-            return std::string(what) + " " + *out + " is the input file " + options.input;
-        }
-        if (options.save && SameFile(*out, *options.save)) {
-            return std::string(what) + " " + *out + " is the --save file " + *options.save;
-        }
-        return std::nullopt;
+        const std::optional<KeptFile> found = out ? OverwrittenFile(*out, kept) : std::nullopt;
+        if (!found) return std::nullopt;
+        return std::string(what) + " " + *out + " is " + found->what + " " + found->path;
     };
     if (auto found = clash(options.output, "the report file")) return found;
-    if (auto found = clash(options.csv, "the CSV file")) return found;
-    if (options.output && options.csv && SameFile(*options.output, *options.csv)) {
-        return "the CSV file " + *options.csv + " is the report file " + *options.output;
-    }
-    return std::nullopt;
+    kept.push_back({options.output.value_or(""), "the report file"});
+    return clash(options.csv, "the CSV file");
 }
 
 /// Writes the results of the run as comma-separated values.

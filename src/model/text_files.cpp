@@ -245,4 +245,12 @@ bool SameFile(const std::string& a, const std::string& b) {
     return !ea && !eb && pa == pb;
 }
 
+std::optional<KeptFile> OverwrittenFile(const std::string& file,
+                                        const std::vector<KeptFile>& kept) {
+    for (const KeptFile& k : kept) {
+        if (SameFile(file, k.path)) return k;
+    }
+    return std::nullopt;
+}
+
 }  // namespace tarnex

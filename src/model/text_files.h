@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace tarnex {
 
@@ -30,5 +32,15 @@ void ReplaceTextFile(const std::string& path, const std::string& text);
 /// True when the two names are one file: the same device and inode when both exist, else the
 /// same path once symbolic links, "." and ".." are resolved.
 bool SameFile(const std::string& a, const std::string& b);
+
+/// A file that a written file must never replace (the design, its report), and what it is to
+/// the user ("the input file").
+struct KeptFile {
+    std::string path;
+    std::string what;
+};
+
+/// The first of `kept` that writing `file` would overwrite (an empty path is no file).
+std::optional<KeptFile> OverwrittenFile(const std::string& file, const std::vector<KeptFile>& kept);
 
 }  // namespace tarnex

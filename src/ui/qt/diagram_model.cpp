@@ -128,10 +128,10 @@ std::vector<Diagram> MakeDiagrams(const DesignResults& r) {
     }
     AddLimit(service, finalCompression, "allowable compression");
     AddLimit(service, topTension, "allowable tension (top)");
-    if (bottomTension.check != nullptr && topTension.check != nullptr &&
-        bottomTension.check->allowable != topTension.check->allowable) {
-        AddLimit(service, bottomTension, "allowable tension (bottom)");
-    } else if (topTension.check == nullptr) {
+    // The bottom's tension line where it is not the top's.
+    if (topTension.check == nullptr ||
+        (bottomTension.check != nullptr &&
+         bottomTension.check->allowable != topTension.check->allowable)) {
         AddLimit(service, bottomTension, "allowable tension (bottom)");
     }
     service.note = stressNote;

@@ -74,10 +74,9 @@ bool DiagramsWindow::Export(int index, const QString& path, bool svg) {
         return false;
     };
     const DesignData& d = state_.data;
-    if (!d.InputFileName.empty() && SameFile(file, d.InputFileName))
-        return refuse("the file " + file + " is the input file");
-    if (!d.OutputFileName.empty() && SameFile(file, d.OutputFileName))
-        return refuse("the file " + file + " is the report file");
+    if (const auto kept = OverwrittenFile(
+            file, {{d.InputFileName, "the input file"}, {d.OutputFileName, "the report file"}}))
+        return refuse("the file " + file + " is " + kept->what);
     const Diagram& diagram = view(index)->diagram();
     const bool written = svg ? ExportDiagramSvg(diagram, path) : ExportDiagramPng(diagram, path);
     if (!written) return refuse("the file " + file + " cannot be written");

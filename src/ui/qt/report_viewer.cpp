@@ -152,7 +152,7 @@ bool ReportViewer::FindNext(bool backward) {
 
 bool ReportViewer::SaveAs(const std::string& file) {
     const DesignData& d = state_.data;
-    if (!d.InputFileName.empty() && SameFile(file, d.InputFileName)) {
+    if (OverwrittenFile(file, {{d.InputFileName, "the input file"}})) {
         Refuse("Error saving output file", "the file " + file + " is the input file");
         return false;
     }
@@ -185,12 +185,10 @@ bool ReportViewer::PrintTo(QPrinter& printer) {
 
 bool ReportViewer::ExportPdf(const std::string& file) {
     const DesignData& d = state_.data;
-    for (const auto& [other, what] : {std::pair{d.InputFileName, "the input file"},
-                                      std::pair{path_.toStdString(), "the report file"}}) {
-        if (!other.empty() && SameFile(file, other)) {
-            Refuse("Error writing PDF file", "the file " + file + " is " + what);
-            return false;
-        }
+    if (const auto kept = OverwrittenFile(file, {{d.InputFileName, "the input file"},
+                                                 {path_.toStdString(), "the report file"}})) {
+        Refuse("Error writing PDF file", "the file " + file + " is " + kept->what);
+        return false;
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);

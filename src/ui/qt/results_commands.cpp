@@ -37,16 +37,10 @@ bool SaveResultsCsv(const ProgramState& state, Dialogs& dialogs, ShellPort& shel
     if (!file) return false;
     const DesignData& d = state.data;
     // The CSV never takes the place of the design or of its report.
-    if (!d.InputFileName.empty() && SameFile(*file, d.InputFileName)) {
-        dialogs.ShowMessage(
-            Line("Error writing results file",
-                 "the CSV file " + *file + " is the input file " + d.InputFileName));
-        return false;
-    }
-    if (!d.OutputFileName.empty() && SameFile(*file, d.OutputFileName)) {
-        dialogs.ShowMessage(
-            Line("Error writing results file",
-                 "the CSV file " + *file + " is the report file " + d.OutputFileName));
+    if (const auto kept = OverwrittenFile(
+            *file, {{d.InputFileName, "the input file"}, {d.OutputFileName, "the report file"}})) {
+        dialogs.ShowMessage(Line("Error writing results file",
+                                 "the CSV file " + *file + " is " + kept->what + " " + kept->path));
         return false;
     }
     std::string text;
