@@ -49,4 +49,15 @@ inline double Finite(double value, const std::string& what) {
     return value;
 }
 
+/// A figure of the report or the results: neither inf nor nan, nor beyond the range of a stored
+/// number (a numeric overflow, whose last digits would only reflect the order of the
+/// arithmetic); such a value stops the run with its cause.
+inline double Printable(double value, const std::string& what) {
+    Finite(value, what);
+    if (std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max())) {
+        throw CalcError(what + " is beyond the range of a stored number");
+    }
+    return value;
+}
+
 }  // namespace tarnex

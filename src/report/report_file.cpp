@@ -1,8 +1,6 @@
 #include "report/report_file.h"
 
-#include <cmath>
 #include <ios>
-#include <limits>
 #include <streambuf>
 #include <string>
 
@@ -11,31 +9,16 @@
 
 namespace tarnex {
 
-namespace {
-
-/// Nothing in a report is inf or nan, nor beyond the range of a stored number (a numeric
-/// overflow, whose last digits would only reflect the order of the arithmetic): such a value
-/// stops the run with its cause.
-double CheckFinite(double value, const char* what) {
-    if (!std::isfinite(value)) throw CalcError(std::string(what) + " is not a finite number");
-    if (std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max())) {
-        throw CalcError(std::string(what) + " is beyond the range of a stored number");
-    }
-    return value;
-}
-
-}  // namespace
-
 ReportLine& ReportLine::Pattern(double value, int decimals, const char* what) {
-    return Text(FormatPattern(CheckFinite(value, what), decimals));
+    return Text(FormatPattern(Printable(value, what), decimals));
 }
 
 ReportLine& ReportLine::Str(double value, const char* what) {
-    return Text(StrForm(CheckFinite(value, what)));
+    return Text(StrForm(Printable(value, what)));
 }
 
 ReportLine& ReportLine::Plain(double value, const char* what) {
-    return Text(PlainNumber(CheckFinite(value, what)));
+    return Text(PlainNumber(Printable(value, what)));
 }
 
 void ReportFile::Write(std::string_view text) {

@@ -1,7 +1,5 @@
 #include "report/results_csv.h"
 
-#include <cmath>
-#include <limits>
 #include <vector>
 
 #include "model/calc_error.h"
@@ -13,11 +11,7 @@ namespace {
 
 /// A figure of the report in its units and decimals; the same range rule as the report.
 std::string Figure(double value, int decimals, const char* what) {
-    if (!std::isfinite(value) ||
-        std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max())) {
-        throw CalcError(std::string(what) + " is beyond the range of a stored number");
-    }
-    return DecimalForm(value, decimals);
+    return DecimalForm(Printable(value, what), decimals);
 }
 
 /// One CSV line from its cells; no cell holds a comma or a quote.
