@@ -104,8 +104,10 @@ struct DesignData {
     }
 };
 
+/// Pounds per kip and pound-inches per kip-foot: the window's units of the internal ones.
 inline constexpr float kForceFactor = 1000.0F;
 inline constexpr float kMomentFactor = 12000.0F;
+inline constexpr double kInchesPerFoot = 12.0;
 /// Largest accepted number of load locations.
 inline constexpr int kMaxLocations = 100000;
 

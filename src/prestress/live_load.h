@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/design_data.h"
 #include "model/settings.h"
 
 namespace tarnex {
@@ -42,8 +43,7 @@ struct LaneLoad {
     double shearLoad = 0;
 };
 
-inline constexpr double kLbPerKip = 1000.0;
-inline constexpr double kInchesPerFoot = 12.0;
+inline constexpr double kLbPerKip = kForceFactor;
 /// A line load typed in kip/ft in lb/in.
 inline double LbPerInch(double kipsPerFoot) { return kipsPerFoot * kLbPerKip / kInchesPerFoot; }
 /// A line load in lb/in shown in kip/ft.

@@ -147,9 +147,9 @@ std::vector<Diagram> MakeDiagrams(const DesignResults& r) {
     DiagramSeries mcr{"1.2Mcr", kCrackingColor, Qt::DashLine, {}};
     for (const MomentCapacityRow& row : r.moment.rows) {
         const double x = Feet(row.x);
-        mult.points << QPointF(x, row.Mult / kPoundInchesPerKipFoot);
-        phiMn.points << QPointF(x, row.phiMn / kPoundInchesPerKipFoot);
-        mcr.points << QPointF(x, row.Mcr12 / kPoundInchesPerKipFoot);
+        mult.points << QPointF(x, row.Mult / kMomentFactor);
+        phiMn.points << QPointF(x, row.phiMn / kMomentFactor);
+        mcr.points << QPointF(x, row.Mcr12 / kMomentFactor);
         if (!row.holds) moment.failures << mult.points.back();
     }
     moment.series = {mult, phiMn, mcr};
@@ -165,8 +165,8 @@ std::vector<Diagram> MakeDiagrams(const DesignResults& r) {
     DiagramSeries phiVc{"phiVc", kCapacityColor, Qt::SolidLine, {}};
     for (const ShearCapacityRow& row : r.shear.rows) {
         const double x = Feet(row.x);
-        vu.points << QPointF(x, row.Vu / kPoundsPerKip);
-        phiVc.points << QPointF(x, row.phiVc / kPoundsPerKip);
+        vu.points << QPointF(x, row.Vu / kForceFactor);
+        phiVc.points << QPointF(x, row.phiVc / kForceFactor);
         if (row.widenWeb) shear.failures << vu.points.back();
     }
     shear.series = {vu, phiVc};
@@ -182,9 +182,9 @@ std::vector<Diagram> MakeDiagrams(const DesignResults& r) {
     for (std::size_t i = 0; i < r.x.size(); ++i) {
         const double x = Feet(r.x[i]);
         if (i < r.forceAtTransfer.size())
-            atTransfer.points << QPointF(x, r.forceAtTransfer[i] / kPoundsPerKip);
+            atTransfer.points << QPointF(x, r.forceAtTransfer[i] / kForceFactor);
         if (i < r.finalForce.size())
-            finalSeries.points << QPointF(x, r.finalForce[i] / kPoundsPerKip);
+            finalSeries.points << QPointF(x, r.finalForce[i] / kForceFactor);
     }
     force.series = {atTransfer, finalSeries};
     if (r.x.empty()) force.note = "no load locations";

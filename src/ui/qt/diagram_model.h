@@ -38,11 +38,6 @@ struct Diagram {
     QString note;                       // why the diagram is empty or ends early
 };
 
-/// Display units of the internal ones: ft, kips, kip-ft.
-inline constexpr double kInchesPerFoot = 12.0;
-inline constexpr double kPoundsPerKip = 1000.0;
-inline constexpr double kPoundInchesPerKipFoot = 12000.0;
-
 /// The diagrams of a run, in this order: fiber stresses at transfer, fiber stresses under the
 /// full service load, factored moment against the capacities, factored shear against the
 /// concrete strength, and the prestress force along the beam.
