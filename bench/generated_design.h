@@ -18,8 +18,6 @@ inline tarnex::ProgramState MakeGeneratedDesign(int count, const std::string& ou
     state.output = {true, true, true, true};
     DesignData& d = state.data;
     d.Composite = true;
-    d.ForceFactor = kForceFactor;
-    d.MomentFactor = kMomentFactor;
     d.OutputFileName = output;
     d.OutputFileTitle = fs::path(output).filename().string();
     d.InputFileTitle = "generated.in";

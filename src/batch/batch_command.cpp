@@ -9,6 +9,7 @@
 
 #include "batch/batch_dialogs.h"
 #include "batch/batch_options.h"
+#include "checks/design_calculation.h"
 #include "model/calc_error.h"
 #include "model/design_data.h"
 #include "model/input_file.h"
@@ -100,14 +101,14 @@ bool SaveDesign(ProgramState& state, BatchDialogs& dialogs, const std::string& p
     return written;
 }
 
-/// The calculation run of the output options dialog with the command line's options.
+/// The calculation run of the output options dialog with the command line's options, on the
+/// results of the calculation.
 bool WriteReportFile(ProgramState& state, BatchDialogs& dialogs, const BatchOptions& options,
-                     DesignResults& results) {
+                     const DesignResults& results) {
     DesignData& data = state.data;
     data.OutputFileName = *options.output;
     data.OutputFileTitle = FileTitleOf(*options.output);
     data.OutputTitle = options.title;
-    state.output = options.report;
     try {
         return RunCalculation(state, dialogs, &results);
     } catch (const std::exception& error) {
@@ -181,16 +182,14 @@ int RunDesign(const BatchOptions& options, BatchDialogs& dialogs) {
         // The save's completeness warnings do not decide the report run: it checks anew.
         state->data.InputIncomplete = 0;
     }
-    DesignResults results;
+    // One calculation serves the report and the CSV.
+    state->output = options.report;
+    const DesignResults results = CalculateDesign(*state);
     if (options.output && !WriteReportFile(*state, dialogs, options, results)) return kExitFailed;
     if (options.csv) {
-        // Without a report file the results come from a run that writes none.
-        if (!options.output) {
-            state->output = options.report;
-            std::optional<DesignResults> computed = CalculateResults(*state, dialogs);
-            if (!computed) return kExitFailed;
-            results = std::move(*computed);
-        }
+        // Without a report its messages are shown here.
+        if (!options.output && !ShowCalculationMessages(results, state->output, dialogs))
+            return kExitFailed;
         if (!WriteCsvFile(*state, results, dialogs, *options.csv)) return kExitFailed;
     }
     return kExitSuccess;

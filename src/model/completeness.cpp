@@ -1,6 +1,8 @@
 #include "model/completeness.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace tarnex {
 
@@ -19,22 +21,22 @@ bool HasBeamDeadLoad(const DesignData& data) {
 
 }  // namespace
 
+std::vector<std::string> MissingInput(const DesignData& data) {
+    std::vector<std::string> missing;
+    if (!(data.MoI > 0 && data.Area > 0 && data.Blength > 0))
+        missing.emplace_back("Enter beam properties");
+    if (!HasBeamDeadLoad(data)) missing.emplace_back("Enter loads");
+    if (!(data.Ym > 0)) missing.emplace_back("Enter prestress path");
+    if (data.Composite && !(data.Tslab > 0 && data.Beff > 0)) {
+        missing.emplace_back("Enter slab configuration");
+    }
+    return missing;
+}
+
 void CheckInputComplete(DesignData& data, Dialogs& dialogs) {
-    const auto report = [&](const char* text) {
+    for (const std::string& text : MissingInput(data)) {
         dialogs.ShowMessage(text);
         data.InputIncomplete = 1;
-    };
-    if (!(data.MoI > 0 && data.Area > 0 && data.Blength > 0)) {
-        report("Enter beam properties");
-    }
-    if (!HasBeamDeadLoad(data)) {
-        report("Enter loads");
-    }
-    if (!(data.Ym > 0)) {
-        report("Enter prestress path");
-    }
-    if (data.Composite && !(data.Tslab > 0 && data.Beff > 0)) {
-        report("Enter slab configuration");
     }
 }
 

@@ -10,8 +10,9 @@ namespace tarnex {
 
 using FloatArray = OneBasedArray<float>;
 
-/// The one design record: settings, every input quantity, the load locations, the computed
-/// results and the window and file state. Internal units: inches, lb, psi, lb-in.
+/// The one design record: settings, every input quantity, the load locations, what the
+/// calculation buttons store, and the window and file state. Internal units: inches, lb, psi,
+/// lb-in. What a calculation computes from it is kept in its results, never here.
 struct DesignData {
     // Settings.
     Units units = Units::English;
@@ -53,35 +54,12 @@ struct DesignData {
     // Gross beam properties: the persisted section properties.
     float BeamArea = 0, BeamMoI = 0, BeamYtop = 0, BeamYbot = 0;
 
-    // Composite section (gross, and in use).
-    float GCompArea = 0, GCompMoI = 0, GCompYtop = 0, GCompYbot = 0;
-    float CompArea = 0, CompMoI = 0, CompYtop = 0, CompYbot = 0;
-
-    // Prestress path and transformed sections per location.
-    FloatArray Ypath;
-    FloatArray TArea, TMoI, TYtop, TYbot;
-    FloatArray TCompArea, TCompMoI, TCompYtop, TCompYbot;
-    FloatArray Ecc, Theta;
-
-    // Losses.
+    // Losses, as the loss buttons store them: the parts of the total loss, the total loss
+    // per location and the friction and anchor-set losses (fractions of PSi).
     float SH = 0, ES = 0, CRc = 0, CRs = 0;
     FloatArray PSlossAt;
     FloatArray FRloss, ASloss;
     float FRASmax = 0;
-
-    // Load stresses per location (psi, compression positive).
-    FloatArray StopD, SbotD, StopCD, SbotCD, StopAD, SbotAD, StopL, SbotL;
-    FloatArray StopPS, SbotPS, StopPS2, SbotPS2, StopM, SbotM;
-
-    // Prestress effects at transfer per location.
-    FloatArray PforceT, PmomT, StopPSi, SbotPSi;
-
-    // Critical concrete stresses.
-    float MaxInitComp = 0, MinFinalDL = 0, MinFinalAll = 0, MaxFinalComp = 0, MaxCompLL = 0,
-          MinTop = 0;
-
-    // Moment capacity work values.
-    float GammaP = 0, Beta1 = 0;
 
     // Window and file state.
     int CurrentLocation = 0;
@@ -93,8 +71,8 @@ struct DesignData {
     std::string VersionText;
     std::string UnitsKeyword, PrestressingKeyword, CriteriaKeyword, CompositeKeyword,
         SectionKeyword;
-    float ForceFactor = 0;
-    float MomentFactor = 0;
+
+    bool operator==(const DesignData&) const = default;
 
     /// Re-creates the locations with `count` zero entries, with FRloss and PSlossAt.
     void RecreateLocations(int count) {
@@ -104,7 +82,8 @@ struct DesignData {
     }
 };
 
-/// Pounds per kip and pound-inches per kip-foot: the window's units of the internal ones.
+/// Pounds per kip and pound-inches per kip-foot: the window's and the report's units of the
+/// internal ones (English units; the metric system is refused where the units are chosen).
 inline constexpr float kForceFactor = 1000.0F;
 inline constexpr float kMomentFactor = 12000.0F;
 inline constexpr double kInchesPerFoot = 12.0;
@@ -117,6 +96,8 @@ struct OutputOptions {
     bool Deflections = false;
     bool UltimateMoment = false;
     bool UltimateShear = false;
+
+    bool operator==(const OutputOptions&) const = default;
 };
 
 /// Program state next to the design record: the output options and the relative humidity

@@ -146,10 +146,6 @@ void SelectComposite(ProgramState& state, Dialogs& dialogs, bool composite) {
 
 void RunStartUp(ProgramState& state, Dialogs& dialogs) {
     DesignData& data = state.data;
-    if (data.units == Units::English) {
-        data.ForceFactor = kForceFactor;
-        data.MomentFactor = kMomentFactor;
-    }
     dialogs.SetTooltips();
     ResetAllGroups(state, dialogs);
     Refresh(data, dialogs);

@@ -45,9 +45,10 @@ ButtonResult PressLossButton(ProgramState& state, Dialogs& dialogs, bool atTrans
             state.RH = Store(ReadLeadingNumber(reply), "the relative humidity");
         }
         ProgramState work = state;
-        CalcCompositeProperties(work.data);
-        CalcTransformedProperties(work.data);
-        CalcLosses(work, dialogs);
+        CalcValues values;
+        CalcCompositeProperties(work.data, values);
+        CalcTransformedProperties(work.data, values);
+        CalcLosses(work, values, dialogs);
         if (atTransfer) CalcLossAtTransfer(work.data);
         state = std::move(work);
     } catch (const CalcError& error) {
@@ -99,14 +100,13 @@ ButtonResult PressCalcPrestressForce(ProgramState& state, Dialogs& dialogs) {
     try {
         DesignData work = state.data;
         converged = CalcRequiredPrestressForce(work, dialogs);
-        // Without convergence the sections and stresses of the search stay, Pjack does not
-        // change.
+        // Without convergence the losses of the search stay, Pjack does not change.
         state.data = std::move(work);
     } catch (const CalcError& error) {
         return ReportFailure(error, dialogs);
     }
     if (!converged) return Refused();
-    const double kips = static_cast<double>(state.data.Pjack) / state.data.ForceFactor;
+    const double kips = static_cast<double>(state.data.Pjack) / kForceFactor;
     return {StepResult::Done, FormatPattern(kips, 1)};
 }
 

@@ -34,12 +34,12 @@ bool CalcEffectiveSlabWidth(DesignData& data, Dialogs& dialogs) {
 
 /// Gross composite section of beam, haunch and slab, the slab transformed by the modular
 /// ratio of slab to beam concrete and rotated to its cross slope.
-void CalcCompositeProperties(DesignData& data) {
+void CalcCompositeProperties(const DesignData& data, CalcValues& v) {
     if (!data.Composite) {
-        data.GCompArea = data.CompArea = data.BeamArea;
-        data.GCompMoI = data.CompMoI = data.BeamMoI;
-        data.GCompYtop = data.CompYtop = data.BeamYtop;
-        data.GCompYbot = data.CompYbot = data.BeamYbot;
+        v.GCompArea = v.CompArea = data.BeamArea;
+        v.GCompMoI = v.CompMoI = data.BeamMoI;
+        v.GCompYtop = v.CompYtop = data.BeamYtop;
+        v.GCompYbot = v.CompYbot = data.BeamYbot;
         return;
     }
     const double tslab = data.Tslab;
@@ -81,10 +81,10 @@ void CalcCompositeProperties(DesignData& data) {
     inertia += Squared(haunchY - compYbot) * haunchArea;
     const float compMoI = Store(inertia, "the composite moment of inertia");
 
-    data.GCompArea = data.CompArea = compArea;
-    data.GCompYbot = data.CompYbot = compYbot;
-    data.GCompYtop = data.CompYtop = compYtop;
-    data.GCompMoI = data.CompMoI = compMoI;
+    v.GCompArea = v.CompArea = compArea;
+    v.GCompYbot = v.CompYbot = compYbot;
+    v.GCompYtop = v.CompYtop = compYtop;
+    v.GCompMoI = v.CompMoI = compMoI;
 }
 
 }  // namespace tarnex

@@ -96,7 +96,7 @@ double FrictionAt(const std::vector<PathSegment>& segs, float x) {
 /// AASHTO 9.16.1: anchor-set loss at every location. The set is absorbed by the friction
 /// gradient over a zone xs from the jacking end; a zone that would pass the far end seats
 /// the rest of the set over the whole beam, mirroring the friction line.
-void ApplyAnchorSet(DesignData& d, const std::vector<PathSegment>& segs, FloatArray& asLoss) {
+void ApplyAnchorSet(const DesignData& d, const std::vector<PathSegment>& segs, FloatArray& asLoss) {
     const double a = static_cast<double>(d.Aset) * d.PSmod;
     const double psi = d.PSi;
     double lengthTotal = 0.0;
@@ -149,10 +149,10 @@ void ApplyAnchorSet(DesignData& d, const std::vector<PathSegment>& segs, FloatAr
 
 /// AASHTO 9.16.1: friction (wobble and curvature) and anchor-set losses of a tendon
 /// stressed from the left end, as fractions of PSi, and their largest sum FRASmax.
-bool CalcFrictionAndAnchorSet(DesignData& data, Dialogs& dialogs) {
+bool CalcFrictionAndAnchorSet(const DesignData& data, FrictionLosses& out, Dialogs& dialogs) {
     const int count = detail::LocationCount(data);
-    data.FRloss.Recreate(count);
-    data.ASloss.Recreate(count);
+    out.FRloss.Recreate(count);
+    out.ASloss.Recreate(count);
     if (data.prestressing == Prestressing::Pretensioning) {
         dialogs.ShowMessage("No friction losses occur for pretensioned beams");
         return false;
@@ -192,10 +192,19 @@ bool CalcFrictionAndAnchorSet(DesignData& data, Dialogs& dialogs) {
             Store(static_cast<double>(asLoss(i)) + frLoss(i), "the friction and anchor-set loss");
         if (sum > largest) largest = sum;
     }
-    data.FRloss = std::move(frLoss);
-    data.ASloss = std::move(asLoss);
-    data.FRASmax = largest;
+    out.FRloss = std::move(frLoss);
+    out.ASloss = std::move(asLoss);
+    out.FRASmax = largest;
     return true;
+}
+
+bool StoreFrictionAndAnchorSet(DesignData& data, Dialogs& dialogs) {
+    FrictionLosses friction{data.FRloss, data.ASloss, data.FRASmax};
+    const bool computed = CalcFrictionAndAnchorSet(data, friction, dialogs);
+    data.FRloss = std::move(friction.FRloss);
+    data.ASloss = std::move(friction.ASloss);
+    data.FRASmax = friction.FRASmax;
+    return computed;
 }
 
 }  // namespace tarnex

@@ -27,7 +27,7 @@ FiberStresses StressesOn(double p, double m, double area, double moi, double yTo
 
 /// Concrete stresses at the top and bottom fibers of the beam from the seven load cases:
 /// beam cases on the transformed beam, composite cases on the transformed composite section.
-void CalcLoadStresses(DesignData& data) {
+void CalcLoadStresses(const DesignData& data, CalcValues& v) {
     const int n = detail::LocationCount(data);
     FloatArray stopD(n), sbotD(n), stopCD(n), sbotCD(n), stopAD(n), sbotAD(n), stopL(n), sbotL(n),
         stopPS(n), sbotPS(n), stopPS2(n), sbotPS2(n), stopM(n), sbotM(n);
@@ -38,16 +38,15 @@ void CalcLoadStresses(DesignData& data) {
 
     for (int i = 1; i <= n; ++i) {
         const LoadLocation& loc = data.locations(i);
-        const double area = data.TArea(i);
-        const double moi = data.TMoI(i);
-        const double yTop = data.TYtop(i);
-        const double yBot = data.TYbot(i);
-        const double cArea = data.TCompArea(i);
-        const double cMoI = data.TCompMoI(i);
-        const double cYbot = data.TCompYbot(i);
+        const double area = v.TArea(i);
+        const double moi = v.TMoI(i);
+        const double yTop = v.TYtop(i);
+        const double yBot = v.TYbot(i);
+        const double cArea = v.TCompArea(i);
+        const double cMoI = v.TCompMoI(i);
+        const double cYbot = v.TCompYbot(i);
         // The composite cases are taken at the top of the beam, not the top of the slab.
-        const double cYtop =
-            data.Composite ? static_cast<double>(data.Ytop) + data.Ybot - cYbot : yTop;
+        const double cYtop = data.Composite ? static_cast<double>(v.Ytop) + v.Ybot - cYbot : yTop;
         const auto beam = [&](float p, float m) {
             return StressesOn(p, m, area, moi, yTop, yBot, beamArea, beamMoI);
         };
@@ -62,7 +61,8 @@ void CalcLoadStresses(DesignData& data) {
         stopAD(i) = s.top, sbotAD(i) = s.bottom;
         s = comp(loc.LP, loc.LM);
         stopL(i) = s.top, sbotL(i) = s.bottom;
-        s = beam(loc.PSP, loc.PSM);
+        s = beam(static_cast<float>(detail::ValueAt(v.PSP, i)),
+                 static_cast<float>(detail::ValueAt(v.PSM, i)));
         stopPS(i) = s.top, sbotPS(i) = s.bottom;
         s = beam(loc.PS2P, loc.PS2M);
         stopPS2(i) = s.top, sbotPS2(i) = s.bottom;
@@ -70,20 +70,20 @@ void CalcLoadStresses(DesignData& data) {
         stopM(i) = s.top, sbotM(i) = s.bottom;
     }
 
-    data.StopD = std::move(stopD);
-    data.SbotD = std::move(sbotD);
-    data.StopCD = std::move(stopCD);
-    data.SbotCD = std::move(sbotCD);
-    data.StopAD = std::move(stopAD);
-    data.SbotAD = std::move(sbotAD);
-    data.StopL = std::move(stopL);
-    data.SbotL = std::move(sbotL);
-    data.StopPS = std::move(stopPS);
-    data.SbotPS = std::move(sbotPS);
-    data.StopPS2 = std::move(stopPS2);
-    data.SbotPS2 = std::move(sbotPS2);
-    data.StopM = std::move(stopM);
-    data.SbotM = std::move(sbotM);
+    v.StopD = std::move(stopD);
+    v.SbotD = std::move(sbotD);
+    v.StopCD = std::move(stopCD);
+    v.SbotCD = std::move(sbotCD);
+    v.StopAD = std::move(stopAD);
+    v.SbotAD = std::move(sbotAD);
+    v.StopL = std::move(stopL);
+    v.SbotL = std::move(sbotL);
+    v.StopPS = std::move(stopPS);
+    v.SbotPS = std::move(sbotPS);
+    v.StopPS2 = std::move(stopPS2);
+    v.SbotPS2 = std::move(sbotPS2);
+    v.StopM = std::move(stopM);
+    v.SbotM = std::move(sbotM);
 }
 
 }  // namespace tarnex

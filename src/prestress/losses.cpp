@@ -34,27 +34,27 @@ float ShrinkageLoss(const DesignData& data, double rh) {
 /// AASHTO 9.16.2.1: total prestress loss (shrinkage, elastic shortening, creep of concrete,
 /// relaxation of steel) and the loss at every location, friction and anchor set included
 /// for post-tensioning.
-void CalcLosses(ProgramState& state, Dialogs& dialogs) {
+void CalcLosses(ProgramState& state, CalcValues& v, Dialogs& dialogs) {
     DesignData& d = state.data;
     const int count = detail::LocationCount(d);
     d.PSlossAt.Recreate(count);
     d.SH = ShrinkageLoss(d, state.RH);
     const int k = FindCriticalLocation(d);
 
-    CalcOffsetsAndAngles(d);
+    CalcOffsetsAndAngles(d, v);
     // Creep uses the gross composite section: this resets the composite section in use.
-    CalcCompositeProperties(d);
+    CalcCompositeProperties(d, v);
 
     const LoadLocation& loc = d.locations(k);
     const double psi = d.PSi;
-    const double ecc = d.Ecc(k);
+    const double ecc = v.Ecc(k);
     const double pi = Store(Divide((psi - d.PStrans) * d.Pjack, psi, "the initial prestress PSi"),
                             "the force after transfer");
 
     // AASHTO 9.16.2.1.2: concrete stress at the steel centroid from prestress and beam weight.
-    const double fcir = Divide(ecc * ecc * pi, d.MoI, "the beam moment of inertia") +
-                        Divide(pi, d.Area, "the beam area") +
-                        Divide(ecc * loc.DM, d.MoI, "the beam moment of inertia");
+    const double fcir = Divide(ecc * ecc * pi, v.MoI, "the beam moment of inertia") +
+                        Divide(pi, v.Area, "the beam area") +
+                        Divide(ecc * loc.DM, v.MoI, "the beam moment of inertia");
     const double psmod = d.PSmod;
     const double esStress =
         d.prestressing == Prestressing::PostTensioning ? fcir * 0.5 * psmod : psmod * fcir;
@@ -63,10 +63,10 @@ void CalcLosses(ProgramState& state, Dialogs& dialogs) {
 
     // AASHTO 9.16.2.1.3: creep, with the stress of the dead loads added after prestressing.
     const double absEcc = std::fabs(ecc);
-    const double fcds = Store(Divide(absEcc * loc.CDM, d.MoI, "the beam moment of inertia") +
-                                  Divide(loc.CDP, d.Area, "the beam area") +
-                                  Divide(loc.ADP, d.CompArea, "the composite area") +
-                                  Divide((absEcc - d.Ybot + d.CompYbot) * loc.ADM, d.CompMoI,
+    const double fcds = Store(Divide(absEcc * loc.CDM, v.MoI, "the beam moment of inertia") +
+                                  Divide(loc.CDP, v.Area, "the beam area") +
+                                  Divide(loc.ADP, v.CompArea, "the composite area") +
+                                  Divide((absEcc - v.Ybot + v.CompYbot) * loc.ADM, v.CompMoI,
                                          "the composite moment of inertia"),
                               "the stress from the superimposed dead loads");
     d.CRc = Store(12.0 * fcir - 7.0 * fcds, "the creep loss");
@@ -85,7 +85,7 @@ void CalcLosses(ProgramState& state, Dialogs& dialogs) {
     for (int i = 1; i <= count; ++i) d.PSlossAt(i) = d.PSloss;
 
     if (d.prestressing != Prestressing::PostTensioning) return;
-    CalcFrictionAndAnchorSet(d, dialogs);
+    StoreFrictionAndAnchorSet(d, dialogs);
     if (d.PStype != SteelType::StressRelieved && d.PStype != SteelType::LowRelaxation) return;
     // Relaxation is reduced by the friction at the location; friction and set are added.
     const double f = d.PStype == SteelType::StressRelieved ? 0.3 : 0.07;

@@ -136,26 +136,26 @@ PathPoint EvaluatePath(const DesignData& d, float x) {
 }
 
 /// Steel centroid height Ypath at every investigated location.
-void CalcPathHeights(DesignData& data) {
+void CalcPathHeights(const DesignData& data, CalcValues& v) {
     const int count = detail::LocationCount(data);
-    data.Ypath.Recreate(count);
-    for (int i = 1; i <= count; ++i) data.Ypath(i) = EvaluatePath(data, data.locations(i).x).y;
+    v.Ypath.Recreate(count);
+    for (int i = 1; i <= count; ++i) v.Ypath(i) = EvaluatePath(data, data.locations(i).x).y;
 }
 
 /// Steel offset Ecc from the transformed beam centroid (positive above it) and path
 /// inclination Theta at every investigated location.
-void CalcOffsetsAndAngles(DesignData& data) {
+void CalcOffsetsAndAngles(const DesignData& data, CalcValues& v) {
     const int count = detail::LocationCount(data);
     FloatArray ecc(count);
     FloatArray theta(count);
     for (int i = 1; i <= count; ++i) {
         const PathPoint point = EvaluatePath(data, data.locations(i).x);
-        ecc(i) = Store(static_cast<double>(point.y) - detail::ValueAt(data.TYbot, i),
-                       "the steel offset");
+        ecc(i) =
+            Store(static_cast<double>(point.y) - detail::ValueAt(v.TYbot, i), "the steel offset");
         theta(i) = point.theta;
     }
-    data.Ecc = std::move(ecc);
-    data.Theta = std::move(theta);
+    v.Ecc = std::move(ecc);
+    v.Theta = std::move(theta);
 }
 
 }  // namespace tarnex

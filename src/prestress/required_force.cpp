@@ -17,11 +17,11 @@ struct ForceSearch {
 };
 
 /// Force per unit of fiber stress: 1/A + e y / I at the top, 1/A - e y / I at the bottom.
-double TopFactor(const DesignData& d, double e) {
+double TopFactor(const CalcValues& d, double e) {
     return Divide(static_cast<double>(d.Ytop) * e, d.MoI, "the beam moment of inertia") +
            Divide(1.0, d.Area, "the beam area");
 }
-double BottomFactor(const DesignData& d, double e) {
+double BottomFactor(const CalcValues& d, double e) {
     return Divide(1.0, d.Area, "the beam area") -
            Divide(static_cast<double>(d.Ybot) * e, d.MoI, "the beam moment of inertia");
 }
@@ -31,7 +31,7 @@ float Candidate(double limit, double stress, double ratio, double factor, const 
     return Store(Divide((limit - stress) * ratio, factor, what), "a candidate prestress force");
 }
 
-void SearchLocation(DesignData& d, int i, ForceSearch& s) {
+void SearchLocation(DesignData& d, const CalcValues& v, int i, ForceSearch& s) {
     const double psi = d.PSi;
     double fa = 0.0;
     if (d.prestressing == Prestressing::PostTensioning) {
@@ -50,15 +50,15 @@ void SearchLocation(DesignData& d, int i, ForceSearch& s) {
         Divide(fa, psi - fa, "the initial prestress less the friction and anchor-set loss") + 1.0,
         "the transfer force ratio");
 
-    const double e = d.Ecc(i);
+    const double e = v.Ecc(i);
     const double ats1 = d.ATS1;
     const double ats2 = d.ATS2;
     const char* topWhat = "the top-fiber prestress factor";
     const char* botWhat = "the bottom-fiber prestress factor";
 
     // Transfer: tension at either fiber limited to ATS1.
-    if (d.StopD(i) > 0.0F) s.p1 = Candidate(-ats1, d.StopD(i), rt, TopFactor(d, e), topWhat);
-    if (d.SbotD(i) > 0.0F) s.p2 = Candidate(-ats1, d.SbotD(i), rt, BottomFactor(d, e), botWhat);
+    if (v.StopD(i) > 0.0F) s.p1 = Candidate(-ats1, v.StopD(i), rt, TopFactor(v, e), topWhat);
+    if (v.SbotD(i) > 0.0F) s.p2 = Candidate(-ats1, v.SbotD(i), rt, BottomFactor(v, e), botWhat);
     // A force that compresses the top fiber (P1 <= 0) never limits top tension at transfer.
     if (s.p1 > 0.0F && (i == 1 || s.ceiling == 0.0F)) s.ceiling = s.p1;
     if (s.p1 > 0.0F && s.p1 < s.ceiling) s.ceiling = s.p1;
@@ -66,11 +66,11 @@ void SearchLocation(DesignData& d, int i, ForceSearch& s) {
 
     // Dead loads: top tension to ATS1, no tension at the bottom.
     const float ftd =
-        Store(static_cast<double>(d.StopCD(i)) + d.StopD(i) + d.StopAD(i), "the dead load stress");
+        Store(static_cast<double>(v.StopCD(i)) + v.StopD(i) + v.StopAD(i), "the dead load stress");
     const float fbd =
-        Store(static_cast<double>(d.SbotCD(i)) + d.SbotD(i) + d.SbotAD(i), "the dead load stress");
-    if (ftd < 0.0F) s.p3 = Candidate(-ats1, ftd, rf, TopFactor(d, e), topWhat);
-    if (fbd < 0.0F) s.p4 = Candidate(0.0, fbd, rf, BottomFactor(d, e), botWhat);
+        Store(static_cast<double>(v.SbotCD(i)) + v.SbotD(i) + v.SbotAD(i), "the dead load stress");
+    if (ftd < 0.0F) s.p3 = Candidate(-ats1, ftd, rf, TopFactor(v, e), topWhat);
+    if (fbd < 0.0F) s.p4 = Candidate(0.0, fbd, rf, BottomFactor(v, e), botWhat);
     if (i == 1) s.required = s.p3;
     if (s.required == 0.0F) s.required = s.p3;
     if (s.p3 > 0.0F && s.p3 > s.required) s.required = s.p3;
@@ -78,13 +78,13 @@ void SearchLocation(DesignData& d, int i, ForceSearch& s) {
 
     // Full service load: top tension to ATS1, bottom tension to ATS2.
     const float fts =
-        Store(static_cast<double>(d.StopCD(i)) + d.StopD(i) + d.StopAD(i) + d.StopL(i),
+        Store(static_cast<double>(v.StopCD(i)) + v.StopD(i) + v.StopAD(i) + v.StopL(i),
               "the service load stress");
     const float fbs =
-        Store(static_cast<double>(d.SbotCD(i)) + d.SbotD(i) + d.SbotAD(i) + d.SbotL(i),
+        Store(static_cast<double>(v.SbotCD(i)) + v.SbotD(i) + v.SbotAD(i) + v.SbotL(i),
               "the service load stress");
-    if (fts < 0.0F) s.p5 = Candidate(-ats1, fts, rf, TopFactor(d, e), topWhat);
-    if (fbs < 0.0F) s.p6 = Candidate(-ats2, fbs, rf, BottomFactor(d, e), botWhat);
+    if (fts < 0.0F) s.p5 = Candidate(-ats1, fts, rf, TopFactor(v, e), topWhat);
+    if (fbs < 0.0F) s.p6 = Candidate(-ats2, fbs, rf, BottomFactor(v, e), botWhat);
     if (s.p5 > 0.0F && s.p5 > s.required) s.required = s.p5;
     if (s.p6 > 0.0F && s.p6 > s.required) s.required = s.p6;
 
@@ -101,24 +101,25 @@ std::string Line(const char* label, int blanks, double value, int decimals) {
 /// Required jacking force: the least force that keeps the dead and service load tension
 /// within the allowables at every location, provided the tension at transfer allows it.
 bool CalcRequiredPrestressForce(DesignData& d, Dialogs& dialogs) {
-    CalcCompositeProperties(d);
+    CalcValues v;
+    CalcCompositeProperties(d, v);
     if (d.InputIncomplete == 1) {
         d.InputIncomplete = 0;
         return false;
     }
-    CalcTransformedProperties(d);
-    CalcOffsetsAndAngles(d);
-    CalcLoadStresses(d);
+    CalcTransformedProperties(d, v);
+    CalcOffsetsAndAngles(d, v);
+    CalcLoadStresses(d, v);
     if (d.InputIncomplete == 1) {
         d.InputIncomplete = 0;
         return false;
     }
-    if (d.prestressing == Prestressing::PostTensioning) CalcFrictionAndAnchorSet(d, dialogs);
+    if (d.prestressing == Prestressing::PostTensioning) StoreFrictionAndAnchorSet(d, dialogs);
 
     const int n = detail::LocationCount(d);
     d.PSlossAt.Recreate(n);
     ForceSearch s;
-    for (int i = 1; i <= n; ++i) SearchLocation(d, i, s);
+    for (int i = 1; i <= n; ++i) SearchLocation(d, v, i, s);
 
     if (s.required > s.ceiling) {
         dialogs.ShowMessage(std::string("The solution will not converge using the specified") +
@@ -127,7 +128,7 @@ bool CalcRequiredPrestressForce(DesignData& d, Dialogs& dialogs) {
     }
     const double pf = s.required;
     const double psi = d.PSi;
-    const double forceFactor = d.ForceFactor;
+    const double forceFactor = kForceFactor;
     const char* factorName = "the force unit factor";
     if (d.prestressing == Prestressing::Pretensioning) {
         // The steel area is stored before it forms the jacking force and the force at transfer.

@@ -30,15 +30,16 @@ TransformedSection TransformBeam(const DesignData& d, double k, double y) {
     return t;
 }
 
-TransformedSection TransformComposite(const DesignData& d, double k, double y) {
+TransformedSection TransformComposite(const DesignData& d, const CalcValues& v, double k,
+                                      double y) {
     TransformedSection t;
-    t.area = Store(k + d.GCompArea, "the composite area");
-    t.ybot = Store(Divide(k * y + static_cast<double>(d.GCompYbot) * d.GCompArea, t.area,
+    t.area = Store(k + v.GCompArea, "the composite area");
+    t.ybot = Store(Divide(k * y + static_cast<double>(v.GCompYbot) * v.GCompArea, t.area,
                           "the composite area"),
                    "the transformed composite centroid height");
     t.ytop = Store(detail::CompositeTopHeight(d) - t.ybot,
                    "the transformed composite top fiber distance");
-    t.moi = Store(Squared(static_cast<double>(t.ybot) - d.GCompYbot) * d.GCompArea + d.GCompMoI +
+    t.moi = Store(Squared(static_cast<double>(t.ybot) - v.GCompYbot) * v.GCompArea + v.GCompMoI +
                       Squared(static_cast<double>(t.ybot) - y) * k,
                   "the transformed composite moment of inertia");
     return t;
@@ -58,21 +59,21 @@ double AddedSteelArea(const DesignData& d) {
 
 /// Beam and composite sections with the prestressing steel transformed, at every location
 /// and at the middle key point (the section in use).
-void CalcTransformedProperties(DesignData& data) {
+void CalcTransformedProperties(const DesignData& data, CalcValues& v) {
     const int count = detail::LocationCount(data);
     FloatArray tArea(count), tMoI(count), tYtop(count), tYbot(count);
     FloatArray tcArea(count), tcMoI(count), tcYtop(count), tcYbot(count);
-    CalcPathHeights(data);
+    CalcPathHeights(data, v);
     const double k = AddedSteelArea(data);
 
     for (int i = 1; i <= count; ++i) {
-        const double y = data.Ypath(i);
+        const double y = v.Ypath(i);
         const TransformedSection beam = TransformBeam(data, k, y);
         tArea(i) = beam.area;
         tYbot(i) = beam.ybot;
         tYtop(i) = beam.ytop;
         tMoI(i) = beam.moi;
-        const TransformedSection comp = TransformComposite(data, k, y);
+        const TransformedSection comp = TransformComposite(data, v, k, y);
         tcArea(i) = comp.area;
         tcYbot(i) = comp.ybot;
         tcYtop(i) = comp.ytop;
@@ -82,26 +83,26 @@ void CalcTransformedProperties(DesignData& data) {
     const TransformedSection inUse = TransformBeam(data, k, data.Ym);
     TransformedSection compInUse;
     if (data.sectionBasis == SectionBasis::Transformed) {
-        compInUse = TransformComposite(data, k, data.Ym);
+        compInUse = TransformComposite(data, v, k, data.Ym);
     }
 
-    data.TArea = std::move(tArea);
-    data.TMoI = std::move(tMoI);
-    data.TYtop = std::move(tYtop);
-    data.TYbot = std::move(tYbot);
-    data.TCompArea = std::move(tcArea);
-    data.TCompMoI = std::move(tcMoI);
-    data.TCompYtop = std::move(tcYtop);
-    data.TCompYbot = std::move(tcYbot);
-    data.Area = inUse.area;
-    data.Ybot = inUse.ybot;
-    data.Ytop = inUse.ytop;
-    data.MoI = inUse.moi;
+    v.TArea = std::move(tArea);
+    v.TMoI = std::move(tMoI);
+    v.TYtop = std::move(tYtop);
+    v.TYbot = std::move(tYbot);
+    v.TCompArea = std::move(tcArea);
+    v.TCompMoI = std::move(tcMoI);
+    v.TCompYtop = std::move(tcYtop);
+    v.TCompYbot = std::move(tcYbot);
+    v.Area = inUse.area;
+    v.Ybot = inUse.ybot;
+    v.Ytop = inUse.ytop;
+    v.MoI = inUse.moi;
     if (data.sectionBasis == SectionBasis::Transformed) {
-        data.CompArea = compInUse.area;
-        data.CompYbot = compInUse.ybot;
-        data.CompYtop = compInUse.ytop;
-        data.CompMoI = compInUse.moi;
+        v.CompArea = compInUse.area;
+        v.CompYbot = compInUse.ybot;
+        v.CompYtop = compInUse.ytop;
+        v.CompMoI = compInUse.moi;
     }
 }
 

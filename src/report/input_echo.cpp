@@ -180,8 +180,8 @@ constexpr std::array<const char*, kLoadCaseCount> kCaseLabels = {
     "PRESTRESS           ", "SECONDARY PRESTRESS ", "MISCELLANEOUS       "};
 
 void WriteLoads(ReportFile& report, const DesignData& d) {
-    const double force = ForceDivisor(d);
-    const double moment = MomentDivisor(d);
+    const double force = kForceFactor;
+    const double moment = kMomentFactor;
     WriteSectionTitle(report, "L O A D S");
     if (d.units == Units::English) report.Write(5, "(Units = kip-ft)");
     report.Empty();
@@ -273,16 +273,6 @@ void WriteConfiguration(ReportFile& report, const DesignData& d) {
 }
 
 }  // namespace
-
-double ForceDivisor(const DesignData& data) {
-    if (data.ForceFactor == 0) throw CalcError("the force factor is 0");
-    return data.ForceFactor;
-}
-
-double MomentDivisor(const DesignData& data) {
-    if (data.MomentFactor == 0) throw CalcError("the moment factor is 0");
-    return data.MomentFactor;
-}
 
 void WriteSectionTitle(ReportFile& report, std::string_view title) {
     report.Write(5, title);

@@ -15,9 +15,4 @@ void WriteSectionTitle(ReportFile& report, std::string_view title);
 /// The location heading: "LOCATION NUMBER " i "  AT X = " x, both in Str form.
 void WriteLocationHeading(ReportFile& report, const DesignData& data, int i);
 
-/// The divisor of forces shown in kips; a zero factor raises CalcError.
-double ForceDivisor(const DesignData& data);
-/// The divisor of moments shown in kip-ft; a zero factor raises CalcError.
-double MomentDivisor(const DesignData& data);
-
 }  // namespace tarnex

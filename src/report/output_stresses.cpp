@@ -39,7 +39,7 @@ std::string AllowableText(double allowable) {
 
 }  // namespace
 
-void WriteBeamStresses(ReportFile& report, const DesignData& d,
+void WriteBeamStresses(ReportFile& report, const DesignData& d, const CalcValues& v,
                        const CheckTable<StressCombinations>& combinations) {
     WriteSectionTitle(report, "B E A M   S T R E S S E S");
     report.Empty();
@@ -52,7 +52,7 @@ void WriteBeamStresses(ReportFile& report, const DesignData& d,
             ReportLine()
                 .Indent(5)
                 .Text("Prestress loss = ")
-                .Str(std::round(static_cast<double>(d.PSlossAt(i))), "the prestress loss"));
+                .Str(std::round(static_cast<double>(v.PSlossAt(i))), "the prestress loss"));
         report.Empty();
         report.Write(ReportLine()
                          .Indent(10)
@@ -63,13 +63,13 @@ void WriteBeamStresses(ReportFile& report, const DesignData& d,
                          .Text("BOTTOM FIBER"));
         report.Write(10, rule);
 
-        WriteStressRow(report, "INITIAL PRESTRESS   ", d.StopPSi(i), d.SbotPSi(i));
-        WriteStressRow(report, "FINAL PRESTRESS     ", d.StopPS(i), d.SbotPS(i));
-        WriteStressRow(report, "SECONDARY PRESTRESS ", d.StopPS2(i), d.SbotPS2(i));
-        WriteStressRow(report, "BEAM DEAD           ", d.StopD(i), d.SbotD(i));
-        WriteStressRow(report, "NON-COMP DEAD       ", d.StopCD(i), d.SbotCD(i));
-        WriteStressRow(report, "COMPOSITE DEAD      ", d.StopAD(i), d.SbotAD(i));
-        WriteStressRow(report, "LIVE PLUS IMPACT    ", d.StopL(i), d.SbotL(i));
+        WriteStressRow(report, "INITIAL PRESTRESS   ", v.StopPSi(i), v.SbotPSi(i));
+        WriteStressRow(report, "FINAL PRESTRESS     ", v.StopPS(i), v.SbotPS(i));
+        WriteStressRow(report, "SECONDARY PRESTRESS ", v.StopPS2(i), v.SbotPS2(i));
+        WriteStressRow(report, "BEAM DEAD           ", v.StopD(i), v.SbotD(i));
+        WriteStressRow(report, "NON-COMP DEAD       ", v.StopCD(i), v.SbotCD(i));
+        WriteStressRow(report, "COMPOSITE DEAD      ", v.StopAD(i), v.SbotAD(i));
+        WriteStressRow(report, "LIVE PLUS IMPACT    ", v.StopL(i), v.SbotL(i));
         report.Write(10, rule);
 
         const StressCombinations& c = RowAt(combinations, i);

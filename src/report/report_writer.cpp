@@ -4,16 +4,12 @@
 #include <exception>
 #include <fstream>
 #include <optional>
-#include <ostream>
-#include <streambuf>
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "checks/design_calculation.h"
 #include "model/calc_error.h"
-#include "model/completeness.h"
 #include "model/text_files.h"
-#include "prestress/calc_steps.h"
 #include "report/capacity_sections.h"
 #include "report/input_echo.h"
 #include "report/output_data.h"
@@ -24,75 +20,83 @@ namespace tarnex {
 
 namespace {
 
-/// The locations and the prestress force along the beam at transfer and after all losses.
-void CollectPrestressForces(const DesignData& d, DesignResults& results) {
-    const int count = std::min({d.nll, d.locations.size(), d.PforceT.size()});
-    for (int i = 1; i <= count; ++i) {
-        results.x.push_back(d.locations(i).x);
-        results.forceAtTransfer.push_back(d.PforceT(i));
-        results.finalForce.push_back(d.locations(i).PSP);
+/// Writes the sections of the report in their fixed order from the results of the
+/// calculation. The messages of a stage are shown as the report reaches it; where the
+/// calculation stopped, the report stops too, after the rows of a table computed before it.
+class ReportSections {
+  public:
+    ReportSections(ReportFile& report, const ProgramState& state, const DesignResults& results,
+                   Dialogs& dialogs)
+        : report_(report), state_(state), r_(results), dialogs_(dialogs) {}
+
+    void Write() {
+        const DesignData& d = state_.data;
+        const CalcValues& v = r_.values;
+        Reach(CalcStage::CompositeSection);
+        WriteBanner(report_, "*                   OUTPUT DATA                     *");
+        report_.Empty();
+        if (d.Composite) WriteCompositeProperties(report_, v);
+        Reach(CalcStage::TransformedSection);
+        if (d.sectionBasis == SectionBasis::Transformed) WriteTransformedProperties(report_, d, v);
+        Reach(CalcStage::PrestressForces);
+        WritePrestressForces(report_, d, v);
+        Reach(CalcStage::LoadStresses);
+        const OutputOptions& output = state_.output;
+        if (output.Stresses) {
+            ReachTable(CalcStage::BeamStresses);
+            WriteBeamStresses(report_, d, v, r_.stresses);
+            Reach(CalcStage::StressChecks);
+            WriteStressChecks(report_, r_.checks);
+        }
+        if (output.UltimateMoment) {
+            ReachTable(CalcStage::MomentCapacity);
+            WriteMomentCapacity(report_, d, r_.moment);
+        }
+        if (output.Deflections) {
+            Reach(CalcStage::Deflections);
+            WriteDeflections(report_, r_.deflections);
+        }
+        if (output.UltimateShear) {
+            ReachTable(CalcStage::ShearCapacity);
+            WriteShearCapacity(report_, d, r_.shear);
+        }
     }
-}
 
-/// The report itself, in the fixed order of heading, echo, calculations and sections. Each
-/// section's results are computed just before it is written, so that a failure leaves the
-/// sections before it written.
-void WriteReportContents(ReportFile& report, ProgramState& state, Dialogs& dialogs,
-                         DesignResults& results) {
-    DesignData& d = state.data;
-    WriteReportHeading(report, d);
-    WriteInputEcho(report, d);
-
-    CalcCompositeProperties(d);
-    WriteBanner(report, "*                   OUTPUT DATA                     *");
-    report.Empty();
-    if (d.Composite) WriteCompositeProperties(report, d);
-
-    CalcTransformedProperties(d);
-    if (d.sectionBasis == SectionBasis::Transformed) WriteTransformedProperties(report, d);
-
-    CalcOffsetsAndAngles(d);
-    FillLocationLosses(d, dialogs);
-
-    CalcPrestressEffects(d);
-    CollectPrestressForces(d, results);
-    WritePrestressForces(report, d);
-
-    CalcLoadStresses(d);
-    if (state.output.Stresses) {
-        results.stresses = CombineStresses(d);
-        WriteBeamStresses(report, d, results.stresses);
-        CalcCriticalStresses(d);
-        results.checks = CheckCriticalStresses(d);
-        WriteStressChecks(report, results.checks);
+  private:
+    void ShowMessages(CalcStage stage) {
+        for (const CalcMessage& message : r_.messages) {
+            if (message.stage == stage) dialogs_.ShowMessage(message.text);
+        }
     }
-    if (state.output.UltimateMoment) {
-        results.moment = CalcMomentCapacity(d);
-        WriteMomentCapacity(report, d, results.moment, dialogs);
+    /// A stage whose section comes whole or not at all.
+    void Reach(CalcStage stage) {
+        ShowMessages(stage);
+        if (r_.failedAt == stage) throw CalcError(r_.failure);
     }
-    if (state.output.Deflections) {
-        results.deflections = CalcDeflections(d);
-        WriteDeflections(report, results.deflections, dialogs);
-    }
-    if (state.output.UltimateShear) {
-        results.shear = CalcShearCapacity(d);
-        WriteShearCapacity(report, d, results.shear, dialogs);
-    }
-}
+    /// A table stage: its writer raises its failure after the rows before it.
+    void ReachTable(CalcStage stage) { ShowMessages(stage); }
 
-/// Writes the report into `out` (a file or nowhere), then clears the per-location losses and
-/// the prestress case; on failure "Error in calculations" with its cause, and false.
-bool RunReport(std::ostream& out, ProgramState& state, Dialogs& dialogs, DesignResults& results) {
+    ReportFile& report_;
+    const ProgramState& state_;
+    const DesignResults& r_;
+    Dialogs& dialogs_;
+};
+
+/// Writes the report into `out`: heading, echo, then the sections of the results; on failure
+/// "Error in calculations" with its cause, and false.
+bool RunReport(std::ostream& out, ProgramState& state, const DesignResults& results,
+               Dialogs& dialogs) {
     std::string cause;
     try {
         ReportFile report(out);
-        WriteReportContents(report, state, dialogs, results);
+        WriteReportHeading(report, state.data);
+        WriteInputEcho(report, state.data);
+        ReportSections(report, state, results, dialogs).Write();
     } catch (const std::exception& error) {
         cause = error.what();
     } catch (...) {
         cause = "an unknown error";
     }
-    ClearPrestressCase(state.data);
     if (!cause.empty()) {
         dialogs.ShowMessage(std::string("Error in calculations") + kMessageLineBreak + cause);
         return false;
@@ -100,34 +104,10 @@ bool RunReport(std::ostream& out, ProgramState& state, Dialogs& dialogs, DesignR
     return true;
 }
 
-/// A stream buffer that takes every character and keeps none.
-class DiscardingBuffer : public std::streambuf {
-  protected:
-    int_type overflow(int_type c) override { return traits_type::not_eof(c); }
-    std::streamsize xsputn(const char_type*, std::streamsize count) override { return count; }
-};
-
 }  // namespace
 
-void FillLocationLosses(DesignData& d, Dialogs& dialogs) {
-    for (int i = 1; i <= d.nll; ++i) {
-        if (d.PSlossAt(i) > 0) return;  // entered losses are used unchanged
-    }
-    if (d.prestressing == Prestressing::PostTensioning) {
-        CalcFrictionAndAnchorSet(d, dialogs);
-        for (int i = 1; i <= d.nll; ++i) {
-            // AASHTO 9.16.1: friction and anchor set at the location plus the long-term loss.
-            d.PSlossAt(i) =
-                Store((static_cast<double>(d.ASloss(i)) + d.FRloss(i)) * d.PSi + d.PSloss,
-                      "the prestress loss at a location");
-        }
-    } else {
-        for (int i = 1; i <= d.nll; ++i) d.PSlossAt(i) = d.PSloss;
-    }
-}
-
 void ClearPrestressCase(DesignData& d) {
-    // Bounded by the arrays as they stand: after a failed run they may be shorter than nll.
+    // Bounded by the arrays as they stand.
     const int losses = std::min(d.nll, d.PSlossAt.size());
     for (int i = 1; i <= losses; ++i) d.PSlossAt(i) = 0;
     const int locations = std::min(d.nll, d.locations.size());
@@ -139,9 +119,32 @@ void ClearPrestressCase(DesignData& d) {
     }
 }
 
-bool WriteReport(ProgramState& state, Dialogs& dialogs, DesignResults* results) {
+bool ShowCalculationMessages(const DesignResults& results, const OutputOptions& output,
+                             Dialogs& dialogs) {
+    for (const std::string& refusal : results.refusals) dialogs.ShowMessage(refusal);
+    if (!results.refusals.empty()) return false;
+    for (const CalcMessage& message : results.messages) {
+        if (AskedFor(message.stage, output)) dialogs.ShowMessage(message.text);
+    }
+    if (results.failedAt) {
+        dialogs.ShowMessage(std::string("Error in calculations") + kMessageLineBreak +
+                            results.failure);
+        return false;
+    }
+    return true;
+}
+
+bool WriteReport(ProgramState& state, Dialogs& dialogs, const DesignResults* computed) {
+    std::optional<DesignResults> calculated;
+    if (computed == nullptr || !ResultsServe(*computed, state.output)) {
+        calculated = CalculateDesign(state);
+        computed = &*calculated;
+    }
+    if (!computed->refusals.empty()) {
+        for (const std::string& refusal : computed->refusals) dialogs.ShowMessage(refusal);
+        return false;
+    }
     DesignData& d = state.data;
-    DesignResults collected;
     const auto refuse = [&](const std::string& cause) {
         ClearPrestressCase(d);
         dialogs.ShowMessage(std::string("Error in calculations") + kMessageLineBreak + cause);
@@ -158,31 +161,15 @@ bool WriteReport(ProgramState& state, Dialogs& dialogs, DesignResults* results) 
     if (!out.is_open()) {
         return refuse("the report file \"" + d.OutputFileName + "\" cannot be created");
     }
-    bool written = RunReport(out, state, dialogs, collected);
+    bool written = RunReport(out, state, *computed, dialogs);
+    ClearPrestressCase(d);
     out.close();  // the file keeps what was written so far
     if (written && out.fail()) {
         dialogs.ShowMessage(std::string("Error in calculations") + kMessageLineBreak +
                             "the report file \"" + d.OutputFileName + "\" cannot be written");
         written = false;
     }
-    if (results != nullptr) *results = std::move(collected);
     return written;
-}
-
-std::optional<DesignResults> CalculateResults(const ProgramState& state, Dialogs& dialogs) {
-    ProgramState copy = state;
-    DesignData& d = copy.data;
-    CheckInputComplete(d, dialogs);
-    if (d.InputIncomplete == 1) return std::nullopt;
-    if (!(d.Pjack > 0)) {
-        dialogs.ShowMessage("Please enter initial prestress force");
-        return std::nullopt;
-    }
-    DiscardingBuffer nowhere;
-    std::ostream out(&nowhere);
-    DesignResults results;
-    if (!RunReport(out, copy, dialogs, results)) return std::nullopt;
-    return results;
 }
 
 }  // namespace tarnex

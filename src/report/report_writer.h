@@ -1,32 +1,29 @@
 #pragma once
 
-#include <optional>
-
+#include "checks/design_results.h"
 #include "model/design_data.h"
 #include "model/dialogs.h"
-#include "report/design_results.h"
 
 namespace tarnex {
 
-/// Writes the report to data.OutputFileName, running the calculations in their fixed order.
-/// On any failure "Error in calculations" with its cause, the file closed as far as written,
-/// and false.
-/// The results of the run, as far as it went, go to `results` when given.
-bool WriteReport(ProgramState& state, Dialogs& dialogs, DesignResults* results = nullptr);
+/// The report run: writes the report of the design to data.OutputFileName, section by
+/// section from the results of its calculation (`computed` when they serve the output options,
+/// a new calculation otherwise), showing the calculation's messages as the report reaches
+/// them. On any failure "Error in calculations" with its cause, the file holding what was
+/// written before it, and false. Afterwards the per-location losses and the PRESTRESS load
+/// case of the record are cleared, so that the next report computes them afresh.
+bool WriteReport(ProgramState& state, Dialogs& dialogs, const DesignResults* computed = nullptr);
 
-/// The calculation run of the output options dialog: the report file chosen, the completeness
-/// check, the jacking force, then WriteReport. False when refused or failed.
-bool RunCalculation(ProgramState& state, Dialogs& dialogs, DesignResults* results = nullptr);
+/// The calculation run of the output options dialog: the report file chosen, then WriteReport
+/// (which refuses an incomplete design or one without a jacking force). False when refused or
+/// failed.
+bool RunCalculation(ProgramState& state, Dialogs& dialogs, const DesignResults* computed = nullptr);
 
-/// The results of a report run of the output sections that `state.output` asks for, without a
-/// report file and without changing the design: the completeness check and the jacking force
-/// as for a report run; nothing after a refusal or a failure (shown as for a report run).
-std::optional<DesignResults> CalculateResults(const ProgramState& state, Dialogs& dialogs);
-
-/// The losses per location for the report, unless some location already holds a positive
-/// one: friction and anchor set plus the total loss (post-tensioning), the total loss
-/// (pretensioning).
-void FillLocationLosses(DesignData& data, Dialogs& dialogs);
+/// Shows what a calculation for the sections of `output` has to say where no report is written
+/// (the CSV, the diagrams): its refusals, the messages of those sections, and "Error in
+/// calculations" with the cause of a failure. True when the results are whole.
+bool ShowCalculationMessages(const DesignResults& results, const OutputOptions& output,
+                             Dialogs& dialogs);
 
 /// Clears the per-location losses and the PRESTRESS load case after a report run, so that the
 /// next run computes them afresh.

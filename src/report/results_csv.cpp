@@ -38,9 +38,8 @@ bool HasColumns(const CheckTable<Row>& table) {
 }  // namespace
 
 std::string FormatResultsCsv(const DesignData& d, const DesignResults& r) {
-    const double kips = d.ForceFactor;
-    const double kipFt = d.MomentFactor;
-    if (kips == 0 || kipFt == 0) throw CalcError("the force or moment factor is 0");
+    const double kips = kForceFactor;
+    const double kipFt = kMomentFactor;
     const bool stresses = r.stresses.computed;
     const bool halfSustained = stresses && d.designCriteria == DesignCriteria::AASHTO;
     const bool moment = HasColumns(r.moment);

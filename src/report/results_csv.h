@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "checks/design_results.h"
 #include "model/design_data.h"
-#include "report/design_results.h"
 
 namespace tarnex {
 

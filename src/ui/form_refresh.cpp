@@ -61,8 +61,8 @@ void InputPresenter::ShowLocation() {
     if (d.CurrentLocation < 1 || d.CurrentLocation > d.locations.size()) return;
     const LoadLocation& loc = d.locations(d.CurrentLocation);
     ShowValue("txtx", loc.x);
-    const double force = static_cast<double>(d.ForceFactor);
-    const double moment = static_cast<double>(d.MomentFactor);
+    const double force = static_cast<double>(kForceFactor);
+    const double moment = static_cast<double>(kMomentFactor);
     for (std::size_t c = 0; c < kLoadCasePrefixes.size(); ++c) {
         const ConstLoadValues v = ValuesOf(loc, kLoadCases[c]);
         const std::string& p = kLoadCasePrefixes[c];
@@ -113,7 +113,7 @@ void InputPresenter::RefreshForm() {
     d.FillingForm = 1;
 
     ShowValue("txtnll", static_cast<float>(d.nll));
-    const double force = static_cast<double>(d.ForceFactor);
+    const double force = static_cast<double>(kForceFactor);
     SetBox("txtPjack", FormatPattern(static_cast<double>(d.Pjack) / (force != 0 ? force : 1), 1));
     ShowLocation();
 

@@ -6,6 +6,7 @@
 #include "model/design_data.h"
 #include "model/dialogs.h"
 #include "model/setting_handlers.h"
+#include "ui/live_results.h"
 #include "ui/window_state.h"
 
 namespace tarnex::ui {
@@ -77,6 +78,16 @@ class InputPresenter : public Dialogs {
     void Reset(ResetCommand command);
     void AskOutputTitle();
     void CalculateOutput();
+    /// The results of every section of the design as it stands, for the diagrams and the CSV
+    /// (the live ones when current); their messages shown, and nothing when the design cannot
+    /// be calculated or the calculation failed.
+    const DesignResults* ResultsToShow();
+    /// Save ▸ Results as CSV: the results of every section, written as comma-separated values
+    /// to the file chosen in the save-file dialog. The design's input file and its report file
+    /// are refused. True when written.
+    bool SaveResultsCsv();
+    /// The last results of the design and the inputs they came from.
+    LiveResults& liveResults() { return live_; }
     /// True when the design differs from the one last loaded, saved or started with, as the
     /// input file would hold it.
     [[nodiscard]] bool DesignChanged() const;
@@ -137,6 +148,7 @@ class InputPresenter : public Dialogs {
     Dialogs& outer_;
     ShellPort* shell_;
     WindowState window_;
+    LiveResults live_;
     bool countPending_ = false;  ///< txtnll edited and not yet applied
     std::string savedText_;      ///< input file text of the design as last loaded or saved
 };
@@ -144,6 +156,9 @@ class InputPresenter : public Dialogs {
 /// The unit named at the end of a tooltip ("... in lbs/in^2" gives "psi", "... in inches"
 /// "in"); empty when the tooltip names none.
 std::string UnitOfTooltip(const std::string& tooltip);
+
+/// File dialog filters of the CSV command.
+inline constexpr const char* kCsvFilters = "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*";
 
 /// Text of status panel 1 and 2 before any file is chosen.
 inline constexpr const char* kNoInputFile = "No input file specified";

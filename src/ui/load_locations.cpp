@@ -57,12 +57,11 @@ float* InputPresenter::LoadEntryOf(const std::string& box) {
 /// Forces are typed in kips and moments in kip-ft but stored in lb and lb-in; every other
 /// box stores its number as typed.
 double InputPresenter::UnitFactorOf(const std::string& box) const {
-    const DesignData& d = state_.data;
-    if (box == "txtPjack") return static_cast<double>(d.ForceFactor);
+    if (box == "txtPjack") return static_cast<double>(kForceFactor);
     std::size_t loadCase = 0;
     char column = 0;
     if (!ParseGridBox(box, loadCase, column) || column == 'F') return 1.0;
-    return static_cast<double>(column == 'M' ? d.MomentFactor : d.ForceFactor);
+    return static_cast<double>(column == 'M' ? kMomentFactor : kForceFactor);
 }
 
 void InputPresenter::CommitPendingCount() {

@@ -1,11 +1,16 @@
+#include <exception>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
+#include <string>
 
+#include "checks/design_calculation.h"
 #include "model/completeness.h"
 #include "model/dialogs.h"
 #include "model/input_file.h"
 #include "model/text_files.h"
 #include "report/report_writer.h"
+#include "report/results_csv.h"
 #include "ui/input_presenter.h"
 
 namespace tarnex::ui {
@@ -20,11 +25,6 @@ std::string FileTitle(const std::string& path) {
 }  // namespace
 
 void InputPresenter::StartUp() {
-    DesignData& d = state_.data;
-    if (d.units == Units::English) {
-        d.ForceFactor = kForceFactor;
-        d.MomentFactor = kMomentFactor;
-    }
     RunStartUp(state_, *this);
     SyncSettingButtons();
     SyncOutputOptions();
@@ -166,20 +166,16 @@ void InputPresenter::CalculateOutput() {
         }
         if (!ChooseReportFile()) return;
     }
-    CheckInputComplete(d, *this);
-    if (d.InputIncomplete == 1) {
-        d.InputIncomplete = 0;
-        return;
-    }
-    if (!(d.Pjack > 0.0F)) {
-        ShowMessage("Please enter initial prestress force");
+    const DesignResults& results = live_.For(state_, state_.output);
+    if (!results.refusals.empty()) {
+        for (const std::string& refusal : results.refusals) ShowMessage(refusal);
         return;
     }
     window_.Get("SBFiles2").text = "Please wait";
     if (shell_ != nullptr) shell_->SetBusy(true);
     bool written = false;
     try {
-        written = WriteReport(state_, *this);
+        written = WriteReport(state_, *this, &results);
     } catch (const std::exception&) {
         // The report writer reports its own failures; the window is given back regardless.
     }
@@ -191,6 +187,50 @@ void InputPresenter::CalculateOutput() {
                             "Calculate Output")) {
         ViewReport();
     }
+}
+
+const DesignResults* InputPresenter::ResultsToShow() {
+    CommitPendingCount();
+    const DesignResults* results = nullptr;
+    try {
+        results = &live_.For(state_, ShownOutputSections());
+    } catch (const std::exception& error) {
+        ShowMessage(std::string("Error in calculations") + kMessageLineBreak + error.what());
+        return nullptr;
+    }
+    return ShowCalculationMessages(*results, ShownOutputSections(), *this) ? results : nullptr;
+}
+
+bool InputPresenter::SaveResultsCsv() {
+    const DesignResults* results = ResultsToShow();
+    if (results == nullptr || shell_ == nullptr) return false;
+    const std::optional<std::string> file = shell_->ChooseSaveFile(kCsvFilters, 1);
+    if (!file) return false;
+    const DesignData& d = state_.data;
+    const auto line = [](const char* message, const std::string& cause) {
+        return message + std::string(1, kMessageLineBreak) + cause;
+    };
+    // The CSV never takes the place of the design or of its report.
+    if (const auto kept = OverwrittenFile(
+            *file, {{d.InputFileName, "the input file"}, {d.OutputFileName, "the report file"}})) {
+        ShowMessage(line("Error writing results file",
+                         "the CSV file " + *file + " is " + kept->what + " " + kept->path));
+        return false;
+    }
+    std::string text;
+    try {
+        text = FormatResultsCsv(d, *results);
+    } catch (const std::exception& error) {
+        ShowMessage(line("Error in calculations", error.what()));
+        return false;
+    }
+    try {
+        ReplaceTextFile(*file, text);
+    } catch (const std::exception& error) {
+        ShowMessage(line("Error writing results file", error.what()));
+        return false;
+    }
+    return true;
 }
 
 }  // namespace tarnex::ui

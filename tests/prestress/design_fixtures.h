@@ -66,7 +66,6 @@ inline void AddLocation(DesignData& d, float x, float dm) {
 /// 200 psi tension allowed at transfer; no locations yet.
 inline DesignData PlainBeam() {
     DesignData d;
-    d.ForceFactor = kForceFactor;
     SetSection(d, {}, {2000, 200000, 20, 20}, {2000, 200000, 20, 20});
     d.Blength = 1200.0F;
     d.PathConfig = PathKind::Straight;

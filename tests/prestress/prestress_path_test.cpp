@@ -44,42 +44,46 @@ TEST(PathHeights, MixedEndsReachTheirKeyPointsAndAreSmooth) {
     };
     for (const auto& p : kPoints) {
         DesignData d = PathBeam(p.kind, {p.x});
-        CalcPathHeights(d);
-        CalcOffsetsAndAngles(d);
-        EXPECT_FLOAT_EQ(d.Ypath(1), p.y) << p.x;
-        EXPECT_FLOAT_EQ(d.Theta(1), static_cast<float>(p.theta)) << p.x;
+        CalcValues v;
+        CalcPathHeights(d, v);
+        CalcOffsetsAndAngles(d, v);
+        EXPECT_FLOAT_EQ(v.Ypath(1), p.y) << p.x;
+        EXPECT_FLOAT_EQ(v.Theta(1), static_cast<float>(p.theta)) << p.x;
     }
     // Height and slope on either side of a reverse-curvature point agree.
     for (const auto& [kind, at] :
          {std::pair{FixedSimple, 240.0F}, std::pair{SimpleFixed, 960.0F}}) {
         DesignData d = PathBeam(kind, {std::nextafter(at, 0.0F), at, std::nextafter(at, 2000.0F)});
-        CalcPathHeights(d);
-        CalcOffsetsAndAngles(d);
+        CalcValues v;
+        CalcPathHeights(d, v);
+        CalcOffsetsAndAngles(d, v);
         for (int i : {1, 3}) {
-            EXPECT_NEAR(d.Ypath(i), d.Ypath(2), 1e-4) << at;
-            EXPECT_NEAR(d.Theta(i), d.Theta(2), 1e-5) << at;
+            EXPECT_NEAR(v.Ypath(i), v.Ypath(2), 1e-4) << at;
+            EXPECT_NEAR(v.Theta(i), v.Theta(2), 1e-5) << at;
         }
     }
 }
 
 TEST(PathAndTransformedProperties, ZeroDivisorsAreReported) {
+    CalcValues v;
     DesignData right = PathBeam(FixedSimple, {700.0F});
     right.Blength = 600.0F;  // L - Xm = 0, met by a location right of Xm
-    ExpectCalcError([&] { CalcPathHeights(right); },
+    ExpectCalcError([&] { CalcPathHeights(right, v); },
                     "the distance from the middle key point to the right end is 0");
     DesignData left = PathBeam(FixedSimple, {100.0F});
     left.Xm = 0.0F;  // x = 100 < Xl needs Yd, which divides by Xm
-    ExpectCalcError([&] { CalcPathHeights(left); }, "the distance Xm of the middle key point is 0");
+    ExpectCalcError([&] { CalcPathHeights(left, v); },
+                    "the distance Xm of the middle key point is 0");
     DesignData a = PathBeam(Straight, {300.0F});
     a.BeamArea = 0.0F;
-    ExpectCalcError([&] { CalcTransformedProperties(a); }, "the beam area is 0");
+    ExpectCalcError([&] { CalcTransformedProperties(a, v); }, "the beam area is 0");
     DesignData t = PathBeam(Straight, {300.0F});
     t.sectionBasis = SectionBasis::Transformed;
     t.Pjack = 1000.0F;
     t.PSi = 0.0F;
-    t.Area = 5.0F;
-    EXPECT_THROW(CalcTransformedProperties(t), CalcError);
-    EXPECT_EQ(t.Area, 5.0F);
+    v.Area = 5.0F;
+    EXPECT_THROW(CalcTransformedProperties(t, v), CalcError);
+    EXPECT_EQ(v.Area, 5.0F);
 }
 
 /// A post-tensioned straight tendon with locations every `step` inches over the length.
@@ -95,7 +99,7 @@ DesignData Tendon(float length, float step, float aset) {
 TEST(Friction, StraightTendonLosesWobbleOnlyRefusalsLeaveZeroLosses) {
     ScriptedDialogs dialogs;
     DesignData d = Tendon(1200.0F, 600.0F, 0.0F);  // x = 0, 600, 1200
-    ASSERT_TRUE(CalcFrictionAndAnchorSet(d, dialogs));
+    ASSERT_TRUE(StoreFrictionAndAnchorSet(d, dialogs));
     EXPECT_EQ(d.FRloss(1), 0.0F);
     EXPECT_NEAR(d.FRloss(2), 0.1067, 5e-5);
     EXPECT_NEAR(d.FRloss(3), 0.2134, 5e-5);  // 1 - exp(-0.0002 x 1200)
@@ -106,10 +110,10 @@ TEST(Friction, StraightTendonLosesWobbleOnlyRefusalsLeaveZeroLosses) {
     d = Tendon(1200.0F, 600.0F, 0.25F);
     d.FRASmax = 0.5F;
     d.prestressing = Prestressing::Pretensioning;
-    EXPECT_FALSE(CalcFrictionAndAnchorSet(d, dialogs));
+    EXPECT_FALSE(StoreFrictionAndAnchorSet(d, dialogs));
     d.prestressing = Prestressing::PostTensioning;
     d.PathConfig = Harped;
-    EXPECT_FALSE(CalcFrictionAndAnchorSet(d, dialogs));
+    EXPECT_FALSE(StoreFrictionAndAnchorSet(d, dialogs));
     EXPECT_EQ(dialogs.messages,
               (std::vector<std::string>{"No friction losses occur for pretensioned beams",
                                         "Harping is not used for post-tensioned beams"}));
@@ -120,7 +124,7 @@ TEST(Friction, StraightTendonLosesWobbleOnlyRefusalsLeaveZeroLosses) {
     DesignData s = Tendon(1200.0F, 600.0F, 0.25F);
     s.PathConfig = SimpleSimple;
     s.Xm = 0.0F;
-    ExpectCalcError([&] { CalcFrictionAndAnchorSet(s, dialogs); },
+    ExpectCalcError([&] { StoreFrictionAndAnchorSet(s, dialogs); },
                     "the length of path segment 1 is 0");
 }
 
@@ -139,7 +143,7 @@ TEST(Friction, InflectionHeightIsCarriedInDouble) {
     d.K = 0.0003F;
     AddLocation(d, 394.0F, 1000.0F);
     EXPECT_EQ(EvaluatePath(d, 394.0F).y, 12.6086664F);
-    ASSERT_TRUE(CalcFrictionAndAnchorSet(d, dialogs));
+    ASSERT_TRUE(StoreFrictionAndAnchorSet(d, dialogs));
     EXPECT_EQ(d.FRloss(3), 0.129220665F);  // at Xl: the whole first segment
 }
 
@@ -149,7 +153,7 @@ TEST(AnchorSet, ZoneOverTheWholeBeamSeatsTheWholeSet) {
     // over the beam) is the whole set A, not A - 2 F PSi L.
     ScriptedDialogs dialogs;
     DesignData d = Tendon(240.0F, 2.0F, 1.0F);
-    ASSERT_TRUE(CalcFrictionAndAnchorSet(d, dialogs));
+    ASSERT_TRUE(StoreFrictionAndAnchorSet(d, dialogs));
     const double a = 28500000.0;
     const double f = static_cast<float>(1.0 - std::exp(-0.0002 * 240));
     const double uniform = a / (202500.0 * 240);

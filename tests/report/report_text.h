@@ -12,6 +12,7 @@
 #include "model/design_data.h"
 #include "model/input_file.h"
 #include "model/setting_handlers.h"
+#include "prestress/calc_values.h"
 #include "support/scripted_dialogs.h"
 
 namespace tarnex::testing {
@@ -52,29 +53,33 @@ inline ProgramState LoadExample(const std::string& name) {
     return state;
 }
 
+/// A bare design and the calculated values that the capacity checks read.
+struct CapacityCase : ProgramState {
+    CalcValues v;
+};
+
 /// A bare design of shape `shape` with `count` locations at x = 120, 240, ... in, beam dead
-/// load factor 1, kips and kip-ft factors, f'c 5000, fy 60000, and the per-location arrays of
-/// the capacity sections sized.
-inline ProgramState CapacityDesign(int shape, int count) {
-    ProgramState state;
-    DesignData& d = state.data;
-    d.ForceFactor = kForceFactor;
-    d.MomentFactor = kMomentFactor;
+/// load factor 1, f'c 5000, fy 60000, and the per-location values of the capacity checks
+/// sized.
+inline CapacityCase CapacityDesign(int shape, int count) {
+    CapacityCase c;
+    DesignData& d = c.data;
     d.BeamShape = static_cast<BeamShapeKind>(shape);
     d.CS28 = 5000;
     d.RS = 60000;
     d.nll = count;
     d.RecreateLocations(count);
-    for (FloatArray* a :
-         {&d.Ypath, &d.TArea, &d.TMoI, &d.TYtop, &d.TYbot, &d.TCompYbot, &d.Ecc, &d.Theta, &d.StopD,
-          &d.SbotD, &d.StopCD, &d.SbotCD, &d.StopAD, &d.SbotAD, &d.StopPS, &d.SbotPS, &d.PforceT}) {
+    CalcValues& v = c.v;
+    for (FloatArray* a : {&v.Ypath, &v.TArea, &v.TMoI, &v.TYtop, &v.TYbot, &v.TCompYbot, &v.Ecc,
+                          &v.Theta, &v.StopD, &v.SbotD, &v.StopCD, &v.SbotCD, &v.StopAD, &v.SbotAD,
+                          &v.StopPS, &v.SbotPS, &v.PforceT, &v.PSP, &v.PSM}) {
         a->Recreate(count);
     }
     for (int i = 1; i <= count; ++i) {
         d.locations(i).x = 120.0F * static_cast<float>(i);
         d.locations(i).DF = 1;
     }
-    return state;
+    return c;
 }
 
 }  // namespace tarnex::testing

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "checks/design_calculation.h"
 #include "model/number_text.h"
 #include "report/report_writer.h"
 #include "report_text.h"
@@ -96,7 +97,7 @@ TEST(ResultsCsv, EveryExampleAgreesWithItsReportAtEveryLocation) {
         state.output = {true, true, true, true};
         state.data.OutputFileName = scratch.PathOf(name + ".out");
         ScriptedDialogs dialogs;
-        DesignResults results;
+        const DesignResults results = CalculateDesign(state);
         ASSERT_TRUE(RunCalculation(state, dialogs, &results));
 
         const Cells report = SplitReportLines(ReadText(kGolden / (name + ".out")));

@@ -6,7 +6,7 @@
 #include <QVector>
 #include <vector>
 
-#include "report/design_results.h"
+#include "checks/design_results.h"
 
 namespace tarnex::ui {
 

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "checks/design_calculation.h"
 #include "report/results_csv.h"
 #include "ui/qt/diagram_view.h"
 #include "ui/qt/diagrams_window.h"
-#include "ui/qt/results_commands.h"
 #include "window_fixture.h"
 
 using tarnex::ui::Diagram;
@@ -44,11 +44,13 @@ class DiagramsTest : public QObject, tarnex::ui::testing::WindowFixture {
             if (diagrams->view(i)->diagram().key == key) return diagrams->view(i)->diagram();
         qFatal("no diagram %s", key);
     }
-    /// The CSV of the design loaded, as the Save menu writes it.
+    /// The CSV of the design loaded, as the Save menu writes it, from a calculation of its own.
     std::string Csv() {
-        const auto results = tarnex::ui::CalculateAllResults(state, dialogs);
-        if (!results) qFatal("no results");
-        return tarnex::FormatResultsCsv(state.data, *results);
+        tarnex::ProgramState shown = state;
+        shown.output = tarnex::ShownOutputSections();
+        const tarnex::DesignResults results = tarnex::CalculateDesign(shown);
+        if (!results.Complete()) qFatal("no results");
+        return tarnex::FormatResultsCsv(state.data, results);
     }
 
   private slots:

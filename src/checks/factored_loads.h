@@ -1,8 +1,19 @@
 #pragma once
 
 #include "model/load_location.h"
+#include "prestress/calc_values.h"
 
 namespace tarnex {
+
+/// Location i as the calculation loads it: its PRESTRESS case carries the final force and
+/// moment of the calculation in place of the entered ones.
+inline LoadLocation LocationWithPrestress(const LoadLocation& entered, const CalcValues& values,
+                                          int i) {
+    LoadLocation loc = entered;
+    loc.PSP = values.PSP(i);
+    loc.PSM = values.PSM(i);
+    return loc;
+}
 
 /// Sum of load x load factor over the seven load cases at a location, for the load that
 /// `which` picks (the shear V or the moment M).

@@ -1,6 +1,6 @@
 #include <exception>
 
-#include "report/design_results.h"
+#include "checks/design_results.h"
 
 namespace tarnex {
 
@@ -21,21 +21,21 @@ StressCheck CompressionCheck(const char* label, double actual, double allowable)
 
 }  // namespace
 
-CheckTable<StressCombinations> CombineStresses(const DesignData& d) {
+CheckTable<StressCombinations> CombineStresses(const DesignData& d, const CalcValues& v) {
     CheckTable<StressCombinations> out;
     out.computed = true;
     try {
         for (int i = 1; i <= d.nll; ++i) {
             // Summed in double in the order of the report's combination rows.
-            const double tD = d.StopD(i), bD = d.SbotD(i);
-            const double tCD = d.StopCD(i), bCD = d.SbotCD(i);
-            const double tAD = d.StopAD(i), bAD = d.SbotAD(i);
-            const double tPS = d.StopPS(i), bPS = d.SbotPS(i);
-            const double tPS2 = d.StopPS2(i), bPS2 = d.SbotPS2(i);
-            const double tL = d.StopL(i), bL = d.SbotL(i);
+            const double tD = v.StopD(i), bD = v.SbotD(i);
+            const double tCD = v.StopCD(i), bCD = v.SbotCD(i);
+            const double tAD = v.StopAD(i), bAD = v.SbotAD(i);
+            const double tPS = v.StopPS(i), bPS = v.SbotPS(i);
+            const double tPS2 = v.StopPS2(i), bPS2 = v.SbotPS2(i);
+            const double tL = v.StopL(i), bL = v.SbotL(i);
             StressCombinations c;
             c.x = d.locations(i).x;
-            c.transfer = {d.StopPSi(i) + tD, d.SbotPSi(i) + bD};
+            c.transfer = {v.StopPSi(i) + tD, v.SbotPSi(i) + bD};
             c.sustained = {tPS + tD + tCD + tAD + tPS2, bPS + bD + bCD + bAD + bPS2};
             c.liveHalfSustained = c.sustained.top / 2 + tL;
             c.service = {tPS + tD + tCD + tAD + tL + tPS2, bPS + bD + bCD + bAD + bL + bPS2};
@@ -47,20 +47,20 @@ CheckTable<StressCombinations> CombineStresses(const DesignData& d) {
     return out;
 }
 
-std::vector<StressCheck> CheckCriticalStresses(DesignData& d) {
+std::vector<StressCheck> CheckCriticalStresses(const DesignData& d, CalcValues& v) {
     const bool aashto = d.designCriteria == DesignCriteria::AASHTO;
     // Allowable tensions are entered as magnitudes and compared negated.
     std::vector<StressCheck> checks;
     checks.push_back(
-        TensionCheck("TENSION (TOP FIBER)    ", d.MinTop, -static_cast<double>(d.ATS1)));
-    checks.push_back(CompressionCheck("INITIAL COMPRESSION    ", d.MaxInitComp, d.ACS1));
-    checks.push_back(TensionCheck("FINAL TENSION (DL ONLY)", d.MinFinalDL, 0.0));
-    if (aashto) checks.push_back(CompressionCheck("COMP @ (LL + [PS+DL]/2)", d.MaxCompLL, d.ACS2));
+        TensionCheck("TENSION (TOP FIBER)    ", v.MinTop, -static_cast<double>(d.ATS1)));
+    checks.push_back(CompressionCheck("INITIAL COMPRESSION    ", v.MaxInitComp, d.ACS1));
+    checks.push_back(TensionCheck("FINAL TENSION (DL ONLY)", v.MinFinalDL, 0.0));
+    if (aashto) checks.push_back(CompressionCheck("COMP @ (LL + [PS+DL]/2)", v.MaxCompLL, d.ACS2));
     checks.push_back(
-        TensionCheck("FINAL TENSION          ", d.MinFinalAll, -static_cast<double>(d.ATS2)));
+        TensionCheck("FINAL TENSION          ", v.MinFinalAll, -static_cast<double>(d.ATS2)));
     // AASHTO: the final compression governs as the larger of the service and live load states.
-    if (aashto && d.MaxCompLL > d.MaxFinalComp) d.MaxFinalComp = d.MaxCompLL;
-    checks.push_back(CompressionCheck("FINAL COMPRESSION      ", d.MaxFinalComp, d.ACS2));
+    if (aashto && v.MaxCompLL > v.MaxFinalComp) v.MaxFinalComp = v.MaxCompLL;
+    checks.push_back(CompressionCheck("FINAL COMPRESSION      ", v.MaxFinalComp, d.ACS2));
     return checks;
 }
 

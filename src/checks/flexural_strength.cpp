@@ -1,7 +1,8 @@
+#include "checks/flexural_strength.h"
+
 #include <string>
 
 #include "model/calc_error.h"
-#include "report/capacity_sections.h"
 
 namespace tarnex {
 namespace {

@@ -1,16 +1,18 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "model/calc_error.h"
 #include "model/design_data.h"
+#include "prestress/calc_values.h"
 
 namespace tarnex {
 
-// The results of one calculation run, per location, in internal units (in, lb, lb-in, psi).
-// The report formats them; the diagrams draw them and the CSV writes them. None of them is
-// stored in the design record.
+// The results of one calculation, per location, in internal units (in, lb, lb-in, psi).
+// The report formats them; the diagrams draw them, the CSV writes them and the window keeps
+// them live. None of them is stored in the design record.
 
 /// Top and bottom fiber stress (psi, compression positive).
 struct FiberStresses {
@@ -82,8 +84,35 @@ struct DeflectionResults {
     double initialPrestress = 0, finalPrestress = 0, deadLoad = 0;
 };
 
-/// Everything a run computes per location, for the report, the diagrams and the CSV.
+/// The stages of a calculation, in the order of the report sections they feed: where a
+/// message was raised or a failure stopped the calculation.
+enum class CalcStage {
+    CompositeSection,    // gross composite section
+    TransformedSection,  // transformed sections along the path
+    PrestressForces,     // offsets, losses per location, prestress at transfer and final
+    LoadStresses,        // fiber stresses of each load case
+    BeamStresses,        // load combinations per location
+    StressChecks,        // critical concrete stresses against the allowables
+    MomentCapacity,
+    Deflections,
+    ShearCapacity,
+};
+
+/// A message of the calculation (a refusal of a step for the shape or path at hand), with the
+/// stage that raised it.
+struct CalcMessage {
+    CalcStage stage = CalcStage::CompositeSection;
+    std::string text;
+};
+
+/// Everything one calculation computes, for the report, the diagrams, the CSV and the window.
+/// `refusals` (input still missing) means nothing was calculated; a `failure` stops the
+/// calculation at `failedAt`, with every stage before it complete (and the rows of a table
+/// up to the failing location).
 struct DesignResults {
+    OutputOptions sections;  // the output sections the calculation was asked for
+    std::vector<std::string> refusals;
+    CalcValues values;
     std::vector<double> x;                // the locations (in)
     std::vector<double> forceAtTransfer;  // lb, at every location
     std::vector<double> finalForce;       // lb, at every location
@@ -92,23 +121,33 @@ struct DesignResults {
     CheckTable<MomentCapacityRow> moment;
     CheckTable<ShearCapacityRow> shear;
     DeflectionResults deflections;
+    std::vector<CalcMessage> messages;
+    std::optional<CalcStage> failedAt;
+    std::string failure;
+
+    /// True when the calculation ran to its end.
+    [[nodiscard]] bool Complete() const { return refusals.empty() && !failedAt; }
+    /// True when the calculation went past `stage` (the stage's results are whole).
+    [[nodiscard]] bool Reached(CalcStage stage) const {
+        return refusals.empty() && (!failedAt || *failedAt > stage);
+    }
 };
 
 /// The load combinations of the beam stresses at every location, from the fiber stresses of
 /// each load case.
-CheckTable<StressCombinations> CombineStresses(const DesignData& data);
+CheckTable<StressCombinations> CombineStresses(const DesignData& data, const CalcValues& values);
 
 /// The checks of the critical concrete stresses against the allowables; under AASHTO the
 /// final compression takes the larger of itself and the live load compression (stored).
-std::vector<StressCheck> CheckCriticalStresses(DesignData& data);
+std::vector<StressCheck> CheckCriticalStresses(const DesignData& data, CalcValues& values);
 
 /// AASHTO 9.17: ultimate moment check at every location. Sets GammaP and Beta1.
-CheckTable<MomentCapacityRow> CalcMomentCapacity(DesignData& data);
+CheckTable<MomentCapacityRow> CalcMomentCapacity(const DesignData& data, CalcValues& values);
 
 /// ACI 11.4: ultimate shear check at every location.
-CheckTable<ShearCapacityRow> CalcShearCapacity(const DesignData& data);
+CheckTable<ShearCapacityRow> CalcShearCapacity(const DesignData& data, const CalcValues& values);
 
 /// Midspan cambers of the prestress and the dead load deflection of the simple span.
-DeflectionResults CalcDeflections(const DesignData& data);
+DeflectionResults CalcDeflections(const DesignData& data, const CalcValues& values);
 
 }  // namespace tarnex

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "report/capacity_sections.h"
-#include "report_text.h"
+#include "report/report_text.h"
 
 namespace tarnex {
 namespace {
@@ -16,20 +16,21 @@ namespace {
 /// final prestress 300 k at angle 0.05, composite depth 40 with the strands 5 up (d = 35),
 /// TArea 500 (fpc 600), bottom stresses -300 dead and 1500 prestress, gross composite
 /// I / Ybot = 150000 / 20.
-ProgramState Girder(const std::vector<float>& liveShear) {
+testing::CapacityCase Girder(const std::vector<float>& liveShear) {
     const int n = static_cast<int>(liveShear.size());
-    ProgramState state = testing::CapacityDesign(1, n);
+    testing::CapacityCase state = testing::CapacityDesign(1, n);
     DesignData& d = state.data;
+    CalcValues& v = state.v;
     d.Bweb = 8;
     d.BUW = 0.0868F;
     d.prestressing = Prestressing::PostTensioning;
     d.Blength = 1200;
     d.PSdia = 0.5F;
-    d.CompYtop = d.Ytop = 25;
-    d.CompYbot = d.Ybot = 15;
-    d.GCompYtop = 30;
-    d.GCompYbot = 20;
-    d.GCompMoI = 150000;
+    v.CompYtop = v.Ytop = 25;
+    v.CompYbot = v.Ybot = 15;
+    v.GCompYtop = 30;
+    v.GCompYbot = 20;
+    v.GCompMoI = 150000;
     for (int i = 1; i <= n; ++i) {
         LoadLocation& loc = d.locations(i);
         loc.DV = 20000;
@@ -37,19 +38,19 @@ ProgramState Girder(const std::vector<float>& liveShear) {
         loc.LV = liveShear[static_cast<std::size_t>(i - 1)];
         loc.LM = 2.4e6F;
         loc.LF = 1;
-        loc.PSP = 300000;
-        d.Ypath(i) = 5;
-        d.TArea(i) = 500;
-        d.Theta(i) = 0.05F;
-        d.SbotD(i) = d.StopD(i) = -300;
-        d.SbotPS(i) = d.StopPS(i) = 1500;
+        v.PSP(i) = 300000;
+        v.Ypath(i) = 5;
+        v.TArea(i) = 500;
+        v.Theta(i) = 0.05F;
+        v.SbotD(i) = v.StopD(i) = -300;
+        v.SbotPS(i) = v.StopPS(i) = 1500;
     }
     return state;
 }
 
 /// Checks phiVc (lb) of every location; no refusal or failure.
-void ExpectStrengths(const DesignData& d, const std::vector<double>& expected) {
-    const auto table = CalcShearCapacity(d);
+void ExpectStrengths(const testing::CapacityCase& c, const std::vector<double>& expected) {
+    const auto table = CalcShearCapacity(c.data, c.v);
     EXPECT_EQ(table.refusal + table.failure, "");
     ASSERT_EQ(table.rows.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i)
@@ -62,7 +63,8 @@ void ExpectStrengths(const DesignData& d, const std::vector<double>& expected) {
 // thin when Vs = (Vu - phiVc) / 0.9 reaches 8 sqrt f'c * 280 = 158392: Vu 270 k gives
 // Vs = 165291, Vu 255 k gives 148624.
 TEST(ShearCapacity, TooThinAWeb) {
-    const auto table = CalcShearCapacity(Girder({250000, 235000}).data);
+    const testing::CapacityCase girder = Girder({250000, 235000});
+    const auto table = CalcShearCapacity(girder.data, girder.v);
     ASSERT_EQ(table.rows.size(), 2U);
     EXPECT_NEAR(table.rows[0].phiVc, 121238.1, 1);
     EXPECT_TRUE(table.rows[0].widenWeb);
@@ -72,20 +74,20 @@ TEST(ShearCapacity, TooThinAWeb) {
 TEST(ShearCapacity, TransferLengthOfPretensionedStrands) {
     // lt = 50 * 0.5 = 25: at 12.5 in from either end half of the prestress acts (fpc 300,
     // Vp 7506): 0.9 * ((3.5 sqrt f'c + 90) * 280 + 7506) = 91802.
-    ProgramState state = Girder({30000, 30000});
+    testing::CapacityCase state = Girder({30000, 30000});
     state.data.prestressing = Prestressing::Pretensioning;
     state.data.locations(1).x = 12.5F;
     state.data.locations(2).x = 1187.5F;
-    ExpectStrengths(state.data, {91802.4, 91802.4});
+    ExpectStrengths(state, {91802.4, 91802.4});
 }
 
 TEST(ShearCapacity, DensityFactorFromUnitWeightComparedAsStored) {
     // Web shear governs: phiVc = 0.9 ((3.5 lambda sqrt f'c + 180) * 280 + 15013).
     for (const auto& [unitWeight, phiVc] : std::vector<std::pair<float, double>>{
              {0.0831F, 121238.1}, {0.083F, 111883.1}, {0.0641F, 111883.1}, {0.064F, 105646.4}}) {
-        ProgramState state = Girder({30000});
+        testing::CapacityCase state = Girder({30000});
         state.data.BUW = unitWeight;
-        ExpectStrengths(state.data, {phiVc});
+        ExpectStrengths(state, {phiVc});
     }
 }
 
@@ -94,34 +96,35 @@ TEST(ShearCapacity, FlexureShearGovernsAtNegativeAndPositiveMoment) {
     // the sum of the beam, non-composite and composite dead loads (-150 - 100 - 50); Mcr over
     // Ytop + Ybot - GCompYbot = 20 (not GCompYtop 30): 12.18e6; Vi = 10000 - 20000,
     // Mmax = -2.4e6: Vci = 0.6 sqrt f'c * 256 + 20000 + 50758 = 81619 < Vcw = 124449.
-    ProgramState state = Girder({-10000});
+    testing::CapacityCase state = Girder({-10000});
     DesignData& d = state.data;
+    CalcValues& v = state.v;
     d.locations(1).DM = -1.2e6F;
     d.locations(1).LM = -2.4e6F;
-    d.Ypath(1) = 30;
-    d.StopD(1) = -150;
-    d.StopCD(1) = -100;
-    d.StopAD(1) = -50;
-    d.SbotD(1) = d.SbotPS(1) = 0;
-    ExpectStrengths(d, {0.9 * 81619.4});
+    v.Ypath(1) = 30;
+    v.StopD(1) = -150;
+    v.StopCD(1) = -100;
+    v.StopAD(1) = -50;
+    v.SbotD(1) = v.SbotPS(1) = 0;
+    ExpectStrengths(state, {0.9 * 81619.4});
 
     // Vu = 20 + 10 = 30 k, Vd = 20 k, Vi = 10 k: Vci = 0.6 sqrt f'c * 280 + 20000 + 12.18e6 *
     // 10000 / 2.4e6 = 82638 < Vcw.
-    ExpectStrengths(Girder({10000}).data, {0.9 * 82637.6});
+    ExpectStrengths(Girder({10000}), {0.9 * 82637.6});
 }
 
 TEST(ShearCapacity, RefusalAndNumericFailures) {
-    ProgramState state = Girder({30000});
+    testing::CapacityCase state = Girder({30000});
     state.data.BeamShape = BeamShapeKind::General;
-    EXPECT_EQ(CalcShearCapacity(state.data).refusal,
+    EXPECT_EQ(CalcShearCapacity(state.data, state.v).refusal,
               "Shear capacity of general section not available");
 
     state = Girder({30000});
-    state.data.TArea(1) = 0;
-    EXPECT_NE(CalcShearCapacity(state.data).failure, "");
+    state.v.TArea(1) = 0;
+    EXPECT_NE(CalcShearCapacity(state.data, state.v).failure, "");
     state = Girder({30000});
     state.data.CS28 = -5000;
-    EXPECT_NE(CalcShearCapacity(state.data).failure, "");
+    EXPECT_NE(CalcShearCapacity(state.data, state.v).failure, "");
 }
 
 }  // namespace

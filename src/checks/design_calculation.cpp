@@ -1,0 +1,178 @@
+#include "checks/design_calculation.h"
+
+#include <algorithm>
+#include <exception>
+#include <string>
+#include <utility>
+
+#include "model/calc_error.h"
+#include "model/completeness.h"
+#include "model/dialogs.h"
+#include "prestress/calc_steps.h"
+
+namespace tarnex {
+
+namespace {
+
+/// The dialogs of a calculation: every message is kept with the stage that raised it;
+/// nothing is shown and nothing is asked.
+class MessageLog : public Dialogs {
+  public:
+    explicit MessageLog(DesignResults& results) : results_(results) {}
+    void Enter(CalcStage stage) { stage_ = stage; }
+    [[nodiscard]] CalcStage Stage() const { return stage_; }
+    void ShowMessage(const std::string& text) override {
+        results_.messages.push_back({stage_, text});
+    }
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
+    std::string InputBox(const std::string&, const std::string&, const std::string&) override {
+        return {};
+    }
+    void Beep() override {}
+
+  private:
+    DesignResults& results_;
+    CalcStage stage_ = CalcStage::CompositeSection;
+};
+
+}  // namespace
+
+void FillLocationLosses(const DesignData& d, CalcValues& v, Dialogs& dialogs) {
+    v.PSlossAt = d.PSlossAt;
+    v.friction = {d.FRloss, d.ASloss, d.FRASmax};
+    for (int i = 1; i <= d.nll; ++i) {
+        if (d.PSlossAt(i) > 0) return;
+    }
+    if (d.prestressing == Prestressing::PostTensioning) {
+        CalcFrictionAndAnchorSet(d, v.friction, dialogs);
+        for (int i = 1; i <= d.nll; ++i) {
+            // Friction and anchor set at the location plus the long-term loss.
+            v.PSlossAt(i) =
+                Store((static_cast<double>(v.friction.ASloss(i)) + v.friction.FRloss(i)) * d.PSi +
+                          d.PSloss,
+                      "the prestress loss at a location");
+        }
+    } else {
+        for (int i = 1; i <= d.nll; ++i) v.PSlossAt(i) = d.PSloss;
+    }
+}
+
+namespace {
+
+/// The locations and the prestress force along the beam at transfer and after all losses.
+void CollectPrestressForces(const DesignData& d, DesignResults& r) {
+    const CalcValues& v = r.values;
+    const int count = std::min({d.nll, d.locations.size(), v.PforceT.size(), v.PSP.size()});
+    for (int i = 1; i <= count; ++i) {
+        r.x.push_back(d.locations(i).x);
+        r.forceAtTransfer.push_back(v.PforceT(i));
+        r.finalForce.push_back(v.PSP(i));
+    }
+}
+
+/// A table that stopped on a failure stops the calculation there.
+template <typename Row>
+void StopOnFailure(const CheckTable<Row>& table) {
+    if (!table.failure.empty()) throw CalcError(table.failure);
+}
+
+/// The calculation in the order of the report sections; a failure leaves the stages before it.
+void RunStages(const ProgramState& state, DesignResults& r, MessageLog& log) {
+    const DesignData& d = state.data;
+    CalcValues& v = r.values;
+    log.Enter(CalcStage::CompositeSection);
+    CalcCompositeProperties(d, v);
+    log.Enter(CalcStage::TransformedSection);
+    CalcTransformedProperties(d, v);
+    log.Enter(CalcStage::PrestressForces);
+    CalcOffsetsAndAngles(d, v);
+    FillLocationLosses(d, v, log);
+    CalcPrestressEffects(d, v);
+    CollectPrestressForces(d, r);
+    log.Enter(CalcStage::LoadStresses);
+    CalcLoadStresses(d, v);
+    if (state.output.Stresses) {
+        log.Enter(CalcStage::BeamStresses);
+        r.stresses = CombineStresses(d, v);
+        StopOnFailure(r.stresses);
+        log.Enter(CalcStage::StressChecks);
+        CalcCriticalStresses(d, v);
+        r.checks = CheckCriticalStresses(d, v);
+    }
+    if (state.output.UltimateMoment) {
+        log.Enter(CalcStage::MomentCapacity);
+        r.moment = CalcMomentCapacity(d, v);
+        if (!r.moment.refusal.empty()) log.ShowMessage(r.moment.refusal);
+        StopOnFailure(r.moment);
+    }
+    if (state.output.Deflections) {
+        log.Enter(CalcStage::Deflections);
+        r.deflections = CalcDeflections(d, v);
+        if (!r.deflections.refusal.empty()) log.ShowMessage(r.deflections.refusal);
+    }
+    if (state.output.UltimateShear) {
+        log.Enter(CalcStage::ShearCapacity);
+        r.shear = CalcShearCapacity(d, v);
+        if (!r.shear.refusal.empty()) log.ShowMessage(r.shear.refusal);
+        StopOnFailure(r.shear);
+    }
+}
+
+}  // namespace
+
+bool AskedFor(CalcStage stage, const OutputOptions& output) {
+    switch (stage) {
+        case CalcStage::BeamStresses:
+        case CalcStage::StressChecks:
+            return output.Stresses;
+        case CalcStage::MomentCapacity:
+            return output.UltimateMoment;
+        case CalcStage::Deflections:
+            return output.Deflections;
+        case CalcStage::ShearCapacity:
+            return output.UltimateShear;
+        default:
+            return true;
+    }
+}
+
+DesignResults CalculateDesign(const ProgramState& state) {
+    const DesignData& d = state.data;
+    DesignResults results;
+    results.sections = state.output;
+    results.refusals = MissingInput(d);
+    if (results.refusals.empty() && !(d.Pjack > 0)) {
+        results.refusals.emplace_back("Please enter initial prestress force");
+    }
+    if (!results.refusals.empty()) return results;
+    MessageLog log(results);
+    try {
+        RunStages(state, results, log);
+    } catch (const std::exception& error) {
+        results.failedAt = log.Stage();
+        results.failure = error.what();
+    } catch (...) {
+        results.failedAt = log.Stage();
+        results.failure = "an unknown error";
+    }
+    return results;
+}
+
+OutputOptions AllOutputSections() { return {true, true, true, true}; }
+
+OutputOptions ShownOutputSections() {
+    OutputOptions shown = AllOutputSections();
+    shown.Deflections = false;
+    return shown;
+}
+
+bool ResultsServe(const DesignResults& results, const OutputOptions& output) {
+    const OutputOptions& resultsOutput = results.sections;
+    for (CalcStage stage : {CalcStage::BeamStresses, CalcStage::MomentCapacity,
+                            CalcStage::Deflections, CalcStage::ShearCapacity}) {
+        if (AskedFor(stage, output) && !AskedFor(stage, resultsOutput)) return false;
+    }
+    return !results.failedAt || AskedFor(*results.failedAt, output);
+}
+
+}  // namespace tarnex
