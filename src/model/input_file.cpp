@@ -1,12 +1,12 @@
 #include "model/input_file.h"
 
 #include <exception>
-#include <functional>
 #include <string>
-#include <type_traits>
+#include <variant>
 #include <vector>
 
 #include "model/completeness.h"
+#include "model/input_fields.h"
 #include "model/input_file_items.h"
 #include "model/number_text.h"
 #include "model/setting_handlers.h"
@@ -40,90 +40,34 @@ class LineWriter {
     bool lineStarted_ = false;
 };
 
-/// One number of an input file line: a real field of the design, or an integer field or list
-/// selection (stored as its list index).
-struct FileField {
-    FileField(float DesignData::*r) : real(r) {}  // NOLINT(google-explicit-constructor)
-    FileField(int DesignData::*i)                 // NOLINT(google-explicit-constructor)
-        : getInteger([i](const DesignData& d) { return d.*i; }),
-          setInteger([i](DesignData& d, int value) { d.*i = value; }) {}
-    template <typename List>
-    requires std::is_enum_v<List> FileField(
-        List DesignData::*e)  // NOLINT(google-explicit-constructor)
-        : getInteger([e](const DesignData& d) { return static_cast<int>(d.*e); }),
-          setInteger([e](DesignData& d, int value) { d.*e = static_cast<List>(value); }) {}
-    float DesignData::*real = nullptr;
-    std::function<int(const DesignData&)> getInteger;
-    std::function<void(DesignData&, int)> setInteger;
-};
+/// The lines of the input file before the location count and after the locations.
+constexpr int kFirstLineBeforeLoads = kBeamConcreteLine;
+constexpr int kLastLineBeforeLoads = kBeamPropertiesLine;
+constexpr int kFirstLineAfterLoads = kAllowableStressLine;
+constexpr int kLastLineAfterLoads = kSlabConfigurationLine;
 
-/// Which designs have a line: slab lines only with a composite slab, the friction line only
-/// with post-tensioning.
-enum class LineFor { All, Composite, PostTensioning };
-
-struct FileLine {
-    LineFor lineFor;
-    std::vector<FileField> fields;
-};
-
-/// The lines after the five keywords and before the location count. The section line holds the
-/// beam's own gross properties.
-const std::vector<FileLine>& LinesBeforeLoads() {
-    using D = DesignData;
-    static const std::vector<FileLine> lines = {
-        {LineFor::All, {&D::BUW, &D::CS28, &D::CSps, &D::M28, &D::Mps}},
-        {LineFor::Composite, {&D::SUW, &D::SS28, &D::SM28}},
-        {LineFor::All, {&D::RS, &D::RM}},
-        {LineFor::All, {&D::PStype, &D::PSdia, &D::PSus, &D::PSys, &D::PSmod}},
-        {LineFor::PostTensioning, {&D::K, &D::MU}},
-        {LineFor::All, {&D::BeamShape}},
-        {LineFor::All, {&D::SectionNo}},
-        {LineFor::All,
-         {&D::D, &D::Btop, &D::Htop, &D::Bweb, &D::Bbot, &D::Hbot, &D::Ftop, &D::Fbot}},
-        {LineFor::All, {&D::BeamArea, &D::BeamMoI, &D::BeamYtop, &D::BeamYbot}},
-    };
-    return lines;
-}
-
-/// The lines after the loads: allowables, losses, path and configuration.
-const std::vector<FileLine>& LinesAfterLoads() {
-    using D = DesignData;
-    static const std::vector<FileLine> lines = {
-        {LineFor::All, {&D::ACS1, &D::ATS1, &D::ACS2, &D::ATS2, &D::PSi}},
-        {LineFor::All, {&D::PSloss, &D::PStrans, &D::Aset}},
-        {LineFor::All, {&D::PathConfig}},
-        {LineFor::All, {&D::Xl, &D::Yl, &D::Xm, &D::Ym, &D::Xr, &D::Yr}},
-        {LineFor::All, {&D::Blength, &D::Bspace}},
-        {LineFor::Composite, {&D::Tslab, &D::Beff, &D::Slope, &D::Haunch}},
-    };
-    return lines;
-}
-
-bool HasLine(const FileLine& line, bool composite, bool postTensioned) {
-    switch (line.lineFor) {
-        case LineFor::All:
-            return true;
-        case LineFor::Composite:
-            return composite;
-        case LineFor::PostTensioning:
-            return postTensioned;
+/// Calls `action` with the fields of each of lines `first` to `last` that a design with these
+/// settings has, line by line in file order.
+template <typename Action>
+void ForEachFileLine(int first, int last, bool composite, bool postTensioned, Action action) {
+    for (int line = first; line <= last; ++line) {
+        if (FileHasLine(line, composite, postTensioned)) action(FieldsOfLine(line));
     }
-    return true;
 }
 
-void WriteLines(LineWriter& out, const DesignData& d, const std::vector<FileLine>& lines) {
+void WriteLines(LineWriter& out, const DesignData& d, int first, int last) {
     const bool post = d.prestressing == Prestressing::PostTensioning;
-    for (const FileLine& line : lines) {
-        if (!HasLine(line, d.Composite, post)) continue;
-        for (const FileField& f : line.fields) {
-            if (f.real != nullptr) {
-                out.Real(d.*f.real);
-            } else {
-                out.Integer(f.getInteger(d));
-            }
-        }
-        out.EndLine();
-    }
+    ForEachFileLine(first, last, d.Composite, post,
+                    [&](const std::vector<const InputField*>& line) {
+                        for (const InputField* field : line) {
+                            if (float DesignData::*real = RealMember(*field)) {
+                                out.Real(d.*real);
+                            } else {
+                                out.Integer(static_cast<int>(FieldValue(d, *field)));
+                            }
+                        }
+                        out.EndLine();
+                    });
 }
 
 /// The whole input file of the design.
@@ -143,7 +87,7 @@ std::string FormatInputFile(const DesignData& d) {
     out.Keyword(d.sectionBasis == SectionBasis::Gross ? "gross" : "trans");
     out.EndLine();
 
-    WriteLines(out, d, LinesBeforeLoads());
+    WriteLines(out, d, kFirstLineBeforeLoads, kLastLineBeforeLoads);
     out.Integer(d.nll);
     out.Real(d.Pjack);
     out.EndLine();
@@ -157,7 +101,7 @@ std::string FormatInputFile(const DesignData& d) {
             out.EndLine();
         }
     }
-    WriteLines(out, d, LinesAfterLoads());
+    WriteLines(out, d, kFirstLineAfterLoads, kLastLineAfterLoads);
     return out.Text();
 }
 
@@ -182,18 +126,18 @@ struct InputFileContents {
     DesignData numbers;  // only the fields of the file's lines are meaningful
 };
 
-void ReadLines(InputItems& in, DesignData& d, const std::vector<FileLine>& lines, bool composite,
+void ReadLines(InputItems& in, DesignData& d, int first, int last, bool composite,
                bool postTensioned) {
-    for (const FileLine& line : lines) {
-        if (!HasLine(line, composite, postTensioned)) continue;
-        for (const FileField& f : line.fields) {
-            if (f.real != nullptr) {
-                d.*f.real = in.Real();
-            } else {
-                f.setInteger(d, in.Integer());
-            }
-        }
-    }
+    ForEachFileLine(first, last, composite, postTensioned,
+                    [&](const std::vector<const InputField*>& line) {
+                        for (const InputField* field : line) {
+                            if (float DesignData::*real = RealMember(*field)) {
+                                d.*real = in.Real();
+                            } else {
+                                SetWholeValue(d, *field, in.Integer());
+                            }
+                        }
+                    });
 }
 
 /// Parses the whole file; throws InputFileError on any fault.
@@ -209,7 +153,7 @@ InputFileContents ParseInputFile(const std::string& text) {
     const bool post = PrestressingOf(c.prestressingKeyword) == Prestressing::PostTensioning;
 
     DesignData& d = c.numbers;
-    ReadLines(in, d, LinesBeforeLoads(), composite, post);
+    ReadLines(in, d, kFirstLineBeforeLoads, kLastLineBeforeLoads, composite, post);
     d.nll = in.Integer();
     if (d.nll < 1 || d.nll > kMaxLocations) {
         throw in.ErrorAtLine("the number of load locations " + std::to_string(d.nll) +
@@ -225,7 +169,7 @@ InputFileContents ParseInputFile(const std::string& text) {
             for (float* v : {values.P, values.V, values.M, values.F}) *v = in.Real();
         }
     }
-    ReadLines(in, d, LinesAfterLoads(), composite, post);
+    ReadLines(in, d, kFirstLineAfterLoads, kLastLineAfterLoads, composite, post);
     return c;
 }
 
@@ -246,25 +190,21 @@ void SelectFileSettings(ProgramState& state, Dialogs& dialogs, const InputFileCo
     data.FillingForm = 0;
 }
 
-void TakeLines(DesignData& data, const DesignData& f, const std::vector<FileLine>& lines) {
-    const bool post = data.prestressing == Prestressing::PostTensioning;
-    for (const FileLine& line : lines) {
-        if (!HasLine(line, data.Composite, post)) continue;
-        for (const FileField& field : line.fields) {
-            if (field.real != nullptr) {
-                data.*field.real = f.*field.real;
-            } else {
-                field.setInteger(data, field.getInteger(f));
-            }
-        }
-    }
+void TakeLines(DesignData& data, const DesignData& f, int first, int last) {
+    ForEachFileLine(first, last, data.Composite, data.prestressing == Prestressing::PostTensioning,
+                    [&](const std::vector<const InputField*>& line) {
+                        for (const InputField* field : line) {
+                            std::visit([&](auto member) { data.*member = f.*member; },
+                                       field->member);
+                        }
+                    });
 }
 
 /// Takes the file's numbers into the design, by the settings the handlers have selected. The
 /// beam's gross properties are the properties in use too.
 void TakeFileNumbers(DesignData& data, const InputFileContents& c) {
     const DesignData& f = c.numbers;
-    TakeLines(data, f, LinesBeforeLoads());
+    TakeLines(data, f, kFirstLineBeforeLoads, kLastLineBeforeLoads);
     data.Area = data.BeamArea;
     data.MoI = data.BeamMoI;
     data.Ytop = data.BeamYtop;
@@ -273,7 +213,7 @@ void TakeFileNumbers(DesignData& data, const InputFileContents& c) {
     data.Pjack = f.Pjack;
     data.RecreateLocations(f.nll);
     data.locations = f.locations;
-    TakeLines(data, f, LinesAfterLoads());
+    TakeLines(data, f, kFirstLineAfterLoads, kLastLineAfterLoads);
 }
 
 /// The first line of a failure's message, then its cause.

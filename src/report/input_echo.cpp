@@ -1,9 +1,12 @@
 #include "report/input_echo.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "model/calc_error.h"
+#include "model/input_fields.h"
 #include "model/list_texts.h"
 #include "model/settings.h"
 #include "section/section_catalogue.h"
@@ -17,6 +20,14 @@ constexpr std::string_view kTitleRule = "=======================================
 /// One echo item at indent 10: the label followed at once by the value in its pattern.
 void WriteItem(ReportFile& report, const char* label, double value, int decimals) {
     report.Write(ReportLine().Indent(10).Text(label).Pattern(value, decimals, label));
+}
+
+/// The echo items of one input file line: each field with an echo label, in item order.
+void WriteLineItems(ReportFile& report, const DesignData& d, int line) {
+    for (const InputField* field : FieldsOfLine(line)) {
+        if (field->echoLabel == nullptr) continue;
+        WriteItem(report, field->echoLabel, FieldValue(d, *field), field->echoDecimals);
+    }
 }
 
 /// A group title in capitals followed by an empty line.
@@ -54,54 +65,37 @@ void WriteMaterials(ReportFile& report, const DesignData& d) {
     WriteSectionTitle(report, "M A T E R I A L   P R O P E R T I E S");
     report.Empty();
 
+    const bool post = d.prestressing == Prestressing::PostTensioning;
     WriteGroupTitle(report, "BEAM CONCRETE");
-    WriteItem(report, "Unit weight                           = ", d.BUW, 4);
-    WriteItem(report, "Compressive strength at 28 days       = ", d.CS28, 2);
-    WriteItem(report, "Compressive strength at prestressing  = ", d.CSps, 2);
-    WriteItem(report, "Modulus of elasticity at 28 days      = ", d.M28, 0);
-    WriteItem(report, "Modulus of elasticity at prestressing = ", d.Mps, 0);
+    WriteLineItems(report, d, kBeamConcreteLine);
     report.Empty();
 
-    if (d.Composite) {
+    if (FileHasLine(kSlabConcreteLine, d.Composite, post)) {
         WriteGroupTitle(report, "SLAB CONCRETE");
-        WriteItem(report, "Unit weight                           = ", d.SUW, 4);
-        WriteItem(report, "Compressive strength at 28 days       = ", d.SS28, 2);
-        WriteItem(report, "Modulus of elasticity at 28 days      = ", d.SM28, 0);
+        WriteLineItems(report, d, kSlabConcreteLine);
         report.Empty();
     }
 
     WriteGroupTitle(report, "MILD REINFORCING");
-    WriteItem(report, "Yield strength                        = ", d.RS, 2);
-    WriteItem(report, "Modulus of elasticity                 = ", d.RM, 0);
+    WriteLineItems(report, d, kMildSteelLine);
     report.Empty();
 
     WriteGroupTitle(report, "PRESTRESSING STEEL");
     report.Write(10, "Type                                  = " +
                          ListText(kSteelTypeTexts, static_cast<int>(d.PStype)));
-    WriteItem(report, "Diameter                              = ", d.PSdia, 3);
-    WriteItem(report, "Ultimate strength                     = ", d.PSus, 2);
-    WriteItem(report, "Yield strength                        = ", d.PSys, 2);
-    WriteItem(report, "Modulus of elasticity                 = ", d.PSmod, 0);
+    WriteLineItems(report, d, kPrestressingSteelLine);
     report.Empty();
 
-    if (d.prestressing == Prestressing::PostTensioning) {
+    if (FileHasLine(kDuctsLine, d.Composite, post)) {
         WriteGroupTitle(report, "POST-TENSIONING DUCTS");
-        WriteItem(report, "Friction wobble coefficient           = ", d.K, 7);
-        WriteItem(report, "Friction curvature coefficient        = ", d.MU, 2);
+        WriteLineItems(report, d, kDuctsLine);
         report.Empty();
     }
 }
 
 /// The eight dimensions of the I girder, box girder and trapezoidal box.
 void WriteGirderDimensions(ReportFile& report, const DesignData& d) {
-    WriteItem(report, "D    = ", d.D, 3);
-    WriteItem(report, "Btop = ", d.Btop, 3);
-    WriteItem(report, "Htop = ", d.Htop, 3);
-    WriteItem(report, "Bweb = ", d.Bweb, 3);
-    WriteItem(report, "Bbot = ", d.Bbot, 3);
-    WriteItem(report, "Hbot = ", d.Hbot, 3);
-    WriteItem(report, "Ftop = ", d.Ftop, 3);
-    WriteItem(report, "Fbot = ", d.Fbot, 3);
+    WriteLineItems(report, d, kDimensionsLine);
 }
 
 void WriteShapeLines(ReportFile& report, const DesignData& d) {
@@ -151,10 +145,7 @@ void WriteSection(ReportFile& report, const DesignData& d) {
     report.Empty();
 
     WriteGroupTitle(report, "BEAM PROPERTIES");
-    WriteItem(report, "Area = ", d.BeamArea, 2);
-    WriteItem(report, "MoI  = ", d.BeamMoI, 0);
-    WriteItem(report, "Ytop = ", d.BeamYtop, 3);
-    WriteItem(report, "Ybot = ", d.BeamYbot, 3);
+    WriteLineItems(report, d, kBeamPropertiesLine);
     report.Empty();
 }
 
@@ -224,28 +215,27 @@ void WriteAllowables(ReportFile& report, const DesignData& d) {
     WriteSectionTitle(report, "A L L O W A B L E   S T R E S S   A N D   L O S S");
     report.Empty();
     WriteGroupTitle(report, "ALLOWABLE STRESS");
-    WriteItem(report, "Initial concrete compressive stress = ", d.ACS1, 0);
-    WriteItem(report, "Initial concrete tensile stress     = ", d.ATS1, 0);
-    WriteItem(report, "Final concrete compressive stress   = ", d.ACS2, 0);
-    WriteItem(report, "Final concrete tensile stress       = ", d.ATS2, 0);
-    WriteItem(report, "Initial prestress                   = ", d.PSi, 0);
+    WriteLineItems(report, d, kAllowableStressLine);
     report.Empty();
     WriteGroupTitle(report, "PRESTRESS LOSS");
-    WriteItem(report, "Total prestress loss                = ", d.PSloss, 0);
-    WriteItem(report, "Prestress loss at time of transfer  = ", d.PStrans, 0);
-    WriteItem(report, "Anchor set                          = ", d.Aset, 3);
+    WriteLineItems(report, d, kLossLine);
     report.Empty();
 }
 
-/// One line of the path: an X item, a zone step and a Y item.
-void WritePathPoint(ReportFile& report, const char* xLabel, float x, const char* yLabel, float y) {
-    report.Write(ReportLine()
-                     .Indent(10)
-                     .Text(xLabel)
-                     .Pattern(x, 1, xLabel)
-                     .Zone()
-                     .Text(yLabel)
-                     .Pattern(y, 3, yLabel));
+/// The key points of the path, one line each: an X item, a zone step and a Y item.
+void WritePathPoints(ReportFile& report, const DesignData& d) {
+    const std::vector<const InputField*> items = FieldsOfLine(kPathPointsLine);
+    for (std::size_t i = 0; i + 1 < items.size(); i += 2) {
+        const InputField& x = *items[i];
+        const InputField& y = *items[i + 1];
+        report.Write(ReportLine()
+                         .Indent(10)
+                         .Text(x.echoLabel)
+                         .Pattern(FieldValue(d, x), x.echoDecimals, x.echoLabel)
+                         .Zone()
+                         .Text(y.echoLabel)
+                         .Pattern(FieldValue(d, y), y.echoDecimals, y.echoLabel));
+    }
 }
 
 void WriteConfiguration(ReportFile& report, const DesignData& d) {
@@ -253,21 +243,16 @@ void WriteConfiguration(ReportFile& report, const DesignData& d) {
     report.Empty();
     WriteGroupTitle(report, "PRESTRESS PATH");
     report.Write(10, ListText(kPathConfigTexts, static_cast<int>(d.PathConfig)));
-    WritePathPoint(report, "Xleft        = ", d.Xl, "  Yleft   = ", d.Yl);
-    WritePathPoint(report, "Xmiddle      = ", d.Xm, "  Ymiddle = ", d.Ym);
-    WritePathPoint(report, "Xright       = ", d.Xr, "  Yright  = ", d.Yr);
+    WritePathPoints(report, d);
     report.Empty();
     WriteGroupTitle(report, "BEAM CONFIGURATION");
-    WriteItem(report, "Beam length          = ", d.Blength, 3);
-    WriteItem(report, "Beam spacing         = ", d.Bspace, 3);
+    WriteLineItems(report, d, kBeamConfigurationLine);
     report.Empty();
 
-    if (d.Composite) {
+    if (FileHasLine(kSlabConfigurationLine, d.Composite,
+                    d.prestressing == Prestressing::PostTensioning)) {
         WriteGroupTitle(report, "SLAB CONFIGURATION");
-        WriteItem(report, "Slab thickness       = ", d.Tslab, 3);
-        WriteItem(report, "Effective width      = ", d.Beff, 3);
-        WriteItem(report, "Cross slope          = ", d.Slope, 3);
-        WriteItem(report, "Average haunch depth = ", d.Haunch, 3);
+        WriteLineItems(report, d, kSlabConfigurationLine);
         report.Empty();
     }
 }

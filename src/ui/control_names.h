@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/design_data.h"
+#include "model/input_fields.h"
 
 namespace tarnex::ui {
 
@@ -14,12 +15,13 @@ struct BoundBox {
     float DesignData::*field;
 };
 
-/// Text boxes that store their number on every key release, derived ones included.
+/// Text boxes of the real input fields: they store their number on every key release (in
+/// their unit factor), derived ones included.
 const std::vector<BoundBox>& BoundBoxes();
 
-/// The eight dimension fields in order: box names without the "txt" prefix.
-inline const std::array<std::string, 8> kDimensionNames = {"D",    "Btop", "Htop", "Bweb",
-                                                           "Bbot", "Hbot", "Ftop", "Fbot"};
+/// The label of a dimension box, whose caption follows the beam shape ("txtBtop" has
+/// "lblBtop").
+inline std::string DimensionLabelName(const std::string& box) { return "lbl" + box.substr(3); }
 
 /// Case prefixes of the load grid rows, in the fixed load case order.
 inline const std::array<std::string, 7> kLoadCasePrefixes = {"D",  "CD",  "AD", "L",

@@ -1,6 +1,8 @@
 #include <array>
 #include <string>
+#include <vector>
 
+#include "model/input_fields.h"
 #include "model/list_texts.h"
 #include "model/number_text.h"
 #include "section/section_catalogue.h"
@@ -14,6 +16,13 @@ namespace {
 template <std::size_t N>
 std::vector<std::string> ToItems(const std::array<std::string, N>& texts) {
     return {texts.begin(), texts.end()};
+}
+
+/// A box's text for its field: the shortest form, or rounded to the box's decimals.
+std::string FieldText(const DesignData& d, const InputField& field) {
+    const double value = FieldValue(d, field);
+    return field.boxDecimals == kShortestForm ? ShowNumber(value)
+                                              : ShowRounded(value, field.boxDecimals);
 }
 
 /// Selects entry `index` of a list box, or nothing when the index is not one of its entries.
@@ -31,27 +40,25 @@ void InputPresenter::ShowSectionInputs() {
         const auto shape = static_cast<BeamShapeKind>(row);
         window_.Get("cboSection").items = SectionListTexts(shape);
         SetDimensionTooltips(shape);  // every shown dimension box names its quantity
-        const DesignData& cd = d;
-        const std::array<float, 8> values = {cd.D,    cd.Btop, cd.Htop, cd.Bweb,
-                                             cd.Bbot, cd.Hbot, cd.Ftop, cd.Fbot};
-        for (std::size_t i = 0; i < kDimensionNames.size(); ++i) {
-            ControlState& label = window_.Get("lbl" + kDimensionNames[i]);
-            ControlState& box = window_.Get("txt" + kDimensionNames[i]);
+        const std::vector<const InputField*> dimensions = FieldsOfLine(kDimensionsLine);
+        for (std::size_t i = 0; i < dimensions.size(); ++i) {
+            ControlState& label = window_.Get(DimensionLabelName(dimensions[i]->box));
+            ControlState& box = window_.Get(dimensions[i]->box);
             const std::string caption = DimensionCaption(shape, kDimensionFields[i]);
             const bool shown = !caption.empty();
             label.visible = shown;
             box.visible = shown;
             if (shown) {
                 label.text = caption;
-                box.text = ShowNumber(static_cast<double>(values[i]));
+                box.text = FieldText(d, *dimensions[i]);
             }
         }
     }
     SelectEntry(window_.Get("cboSection"), d.SectionNo);
-    SetBox("txtArea", ShowRounded(static_cast<double>(d.Area), 0));
-    SetBox("txtMoI", ShowRounded(static_cast<double>(d.MoI), 0));
-    SetBox("txtYtop", ShowRounded(static_cast<double>(d.Ytop), 2));
-    SetBox("txtYbot", ShowRounded(static_cast<double>(d.Ybot), 2));
+    // The section properties in use: shown boxes that the file does not hold.
+    for (const InputField& field : InputFields()) {
+        if (field.box != nullptr && field.fileLine == 0) SetBox(field.box, FieldText(d, field));
+    }
     d.FillingForm = 0;
 }
 
@@ -84,25 +91,18 @@ void InputPresenter::RefreshForm() {
         d.FillingForm = 0;
         return;
     }
-    ShowValue("txtBUW", d.BUW);
-    ShowValue("txtCS28", d.CS28);
-    ShowValue("txtCSps", d.CSps);
-    ShowWhole("txtM28", d.M28);
-    ShowWhole("txtMps", d.Mps);
-    ShowValue("txtSUW", d.SUW);
-    ShowValue("txtSS28", d.SS28);
-    ShowWhole("txtSM28", d.SM28);
+    // Every box of a field in the file, in its own form; the section tab and the initial force
+    // (in kips) are shown below.
+    for (const InputField& field : InputFields()) {
+        if (field.box == nullptr || field.fileLine == 0 || field.fileLine == kDimensionsLine ||
+            RealMember(field) == &DesignData::Pjack) {
+            continue;
+        }
+        SetBox(field.box, FieldText(d, field));
+    }
     window_.Get("fraSlabConcrete").enabled = d.Composite;
-    ShowValue("txtRS", d.RS);
-    ShowValue("txtRM", d.RM);
     window_.Get("cboPStype").items = ToItems(kSteelTypeTexts);
     SelectEntry(window_.Get("cboPStype"), static_cast<int>(d.PStype));
-    ShowValue("txtPSdia", d.PSdia);
-    ShowValue("txtPSus", d.PSus);
-    ShowWhole("txtPSys", d.PSys);
-    ShowValue("txtPSmod", d.PSmod);
-    ShowValue("txtK", d.K);
-    ShowValue("txtMU", d.MU);
     window_.Get("fraDucts").enabled = d.prestressing == Prestressing::PostTensioning;
 
     ControlState& beam = window_.Get("cboBeam");
@@ -112,37 +112,15 @@ void InputPresenter::RefreshForm() {
     ShowSectionInputs();
     d.FillingForm = 1;
 
-    ShowValue("txtnll", static_cast<float>(d.nll));
     const double force = static_cast<double>(kForceFactor);
-    SetBox("txtPjack", FormatPattern(static_cast<double>(d.Pjack) / (force != 0 ? force : 1), 1));
+    SetBox("txtPjack", FormatPattern(static_cast<double>(d.Pjack) / force, 1));
     ShowLocation();
-
-    ShowWhole("txtACS1", d.ACS1);
-    ShowWhole("txtATS1", d.ATS1);
-    ShowWhole("txtACS2", d.ACS2);
-    ShowWhole("txtATS2", d.ATS2);
-    ShowWhole("txtPSi", d.PSi);
-    ShowWhole("txtPSloss", d.PSloss);
-    ShowWhole("txtPStrans", d.PStrans);
-    ShowValue("txtAset", d.Aset);
 
     ControlState& path = window_.Get("cboConfig");
     path.items = ToItems(kPathConfigTexts);
     SelectEntry(path, static_cast<int>(d.PathConfig));
     ShowPicture("imgPath", static_cast<int>(d.PathConfig));
 
-    ShowValue("txtYl", d.Yl);
-    ShowValue("txtYm", d.Ym);
-    ShowValue("txtYr", d.Yr);
-    ShowValue("txtXl", d.Xl);
-    ShowValue("txtXm", d.Xm);
-    ShowValue("txtXr", d.Xr);
-    ShowValue("txtBlength", d.Blength);
-    ShowValue("txtBspace", d.Bspace);
-    ShowValue("txtTslab", d.Tslab);
-    ShowValue("txtBeff", d.Beff);
-    ShowValue("txtSlope", d.Slope);
-    ShowValue("txtHaunch", d.Haunch);
     window_.Get("fraSlabConfig").enabled = d.Composite;
     d.FillingForm = 0;
 }

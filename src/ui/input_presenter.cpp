@@ -107,7 +107,6 @@ void InputPresenter::Confirm(const std::string& box) {
 }
 
 float* InputPresenter::FieldOf(const std::string& box) {
-    if (box == "txtPjack") return &state_.data.Pjack;
     if (const BoundBox* bound = FindBound(box)) return &(state_.data.*(bound->field));
     return LoadEntryOf(box);
 }

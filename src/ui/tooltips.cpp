@@ -2,6 +2,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/input_fields.h"
 #include "ui/input_presenter.h"
 
 namespace tarnex::ui {
@@ -9,6 +10,7 @@ namespace tarnex::ui {
 namespace {
 
 using Tip = std::pair<const char*, const char*>;
+using NamedTip = std::pair<std::string, std::string>;
 
 /// Tooltips that name no unit.
 const std::vector<Tip>& UnitFreeTips() {
@@ -28,7 +30,6 @@ const std::vector<Tip>& UnitFreeTips() {
         {"chkUMom", "Check to output ultimate moment calculations"},
         {"chkUShear", "Check to output ultimate shear calculations"},
         {"cboPStype", "Select prestressing steel type"},
-        {"txtMU", "Enter friction curvature coefficient"},
         {"cboBeam", "Select beam shape"},
         {"cboSection", "Select beam section"},
         {"cmdPrev", "Previous load location"},
@@ -44,43 +45,29 @@ const std::vector<Tip>& UnitFreeTips() {
     return tips;
 }
 
-/// English tooltips of the boxes before the section dimensions.
-const std::vector<Tip>& MaterialTips() {
-    static const std::vector<Tip> tips = {
-        {"txtBUW", "Enter unit weight in lbs/in^3"},
-        {"txtSUW", "Enter unit weight in lbs/in^3"},
-        {"txtCS28", "Enter concrete compressive strength in lbs/in^2"},
-        {"txtCSps", "Enter concrete compressive strength in lbs/in^2"},
-        {"txtSS28", "Enter concrete compressive strength in lbs/in^2"},
-        {"txtM28", "Enter modulus of elasticity in lbs/in^2"},
-        {"txtMps", "Enter modulus of elasticity in lbs/in^2"},
-        {"txtSM28", "Enter modulus of elasticity in lbs/in^2"},
-        {"txtRS", "Enter reinforcing yield strength in lbs/in^2"},
-        {"txtRM", "Enter reinforcing modulus in lbs/in^2"},
-        {"txtPSdia", "Enter prestressing steel diameter in inches"},
-        {"txtPSus", "Enter prestressing steel ultimate strength in lbs/in^2"},
-        {"txtPSys", "Enter prestressing steel yield strength in lbs/in^2"},
-        {"txtPSmod", "Enter prestressing steel modulus in lbs/in^2"},
-        {"txtK", "Enter friction wobble coefficient in 1/in"},
-        {"txtMU", "Enter friction curvature coefficient"},
-    };
+/// English tooltips of the input field boxes, the dimensions apart (they follow the shape).
+std::vector<NamedTip> FieldTips() {
+    std::vector<NamedTip> tips;
+    for (const InputField& field : InputFields()) {
+        if (field.box == nullptr || field.fileLine == kDimensionsLine) continue;
+        tips.emplace_back(field.box, EnglishTooltip(field));
+    }
     return tips;
 }
 
-/// English tooltips of the dimension boxes for a beam shape; none for General Section.
-std::vector<Tip> DimensionTips(BeamShapeKind shape) {
+/// English tooltips of the dimension boxes for a beam shape; none for General Section. The
+/// slabs name their width, voids and void diameter in the storage of Btop, Htop and Bweb.
+std::vector<NamedTip> DimensionTips(BeamShapeKind shape) {
+    const std::vector<const InputField*> dimensions = FieldsOfLine(kDimensionsLine);
+    std::vector<NamedTip> tips;
     switch (shape) {
         case BeamShapeKind::IGirder:
         case BeamShapeKind::BoxGirder:
         case BeamShapeKind::TrapezoidalBox:
-            return {{"txtD", "Enter depth in inches"},
-                    {"txtBtop", "Enter top flange width in inches"},
-                    {"txtHtop", "Enter top flange thickness in inches"},
-                    {"txtBweb", "Enter web thickness in inches"},
-                    {"txtBbot", "Enter bottom flange width in inches"},
-                    {"txtHbot", "Enter bottom flange thickness in inches"},
-                    {"txtFtop", "Enter top fillet depth in inches"},
-                    {"txtFbot", "Enter bottom fillet depth in inches"}};
+            for (const InputField* field : dimensions) {
+                tips.emplace_back(field->box, EnglishTooltip(*field));
+            }
+            return tips;
         case BeamShapeKind::VoidedSlab:
             return {{"txtD", "Enter depth in inches"},
                     {"txtBtop", "Enter width in inches"},
@@ -93,15 +80,9 @@ std::vector<Tip> DimensionTips(BeamShapeKind shape) {
     }
 }
 
-/// English tooltips of the boxes after the section dimensions, in order.
-const std::vector<Tip>& LaterTips() {
-    static const std::vector<Tip> tips = {
-        {"txtArea", "Enter area in in^2"},
-        {"txtMoI", "Enter moment of inertia in in^4"},
-        {"txtYtop", "Enter distance from CG to top fiber in inches"},
-        {"txtYbot", "Enter distance from CG to bottom fiber in inches"},
-        {"txtnll", "Enter number of load locations to investigate"},
-        {"txtPjack", "Enter initial prestressing force in kips"},
+/// English tooltips of the location boxes.
+const std::vector<NamedTip>& LocationTips() {
+    static const std::vector<NamedTip> tips = {
         {"txtx", "Enter distance from left end of beam in inches"},
         {"txtDP", "Enter beam dead load axial force in kips"},
         {"txtDV", "Enter beam dead load shear in kips"},
@@ -131,26 +112,6 @@ const std::vector<Tip>& LaterTips() {
         {"txtMV", "Enter miscellaneous load shear in kips"},
         {"txtMM", "Enter miscellaneous load moment in kip-ft"},
         {"txtMF", "Enter miscellaneous load factor"},
-        {"txtACS1", "Enter initial concrete compressive stress in lbs/in^2"},
-        {"txtATS1", "Enter initial concrete tensile stress in lbs/in^2"},
-        {"txtACS2", "Enter final concrete compressive stress in lbs/in^2"},
-        {"txtATS2", "Enter final concrete tensile stress in lbs/in^2"},
-        {"txtPSi", "Enter initial prestress in lbs/in^2"},
-        {"txtPSloss", "Enter total prestress loss (excluding friction and anchor set) in lbs/in^2"},
-        {"txtPStrans", "Enter prestress loss at time of transfer in lbs/in^2"},
-        {"txtAset", "Enter anchor set in inches"},
-        {"txtXl", "Enter horizontal distance to left key point in inches"},
-        {"txtYl", "Enter vertical distance to left key point in inches"},
-        {"txtXm", "Enter horizontal distance to middle key point in inches"},
-        {"txtYm", "Enter vertical distance to middle key point in inches"},
-        {"txtXr", "Enter horizontal distance to right key point in inches"},
-        {"txtYr", "Enter vertical distance to right key point in inches"},
-        {"txtBlength", "Enter beam length in inches"},
-        {"txtBspace", "Enter beam spacing in inches"},
-        {"txtTslab", "Enter slab thickness in inches"},
-        {"txtBeff", "Enter slab effective width in inches"},
-        {"txtSlope", "Enter slab slope from horizontal in degrees"},
-        {"txtHaunch", "Enter haunch depth in inches"},
     };
     return tips;
 }
@@ -193,15 +154,15 @@ std::string UnitOfTooltip(const std::string& tooltip) {
 void InputPresenter::SetTooltips() {
     for (const auto& [name, tip] : UnitFreeTips()) window_.Get(name).tooltip = tip;
     const bool english = state_.data.units == Units::English;
-    auto set = [&](const std::vector<Tip>& tips) {
+    auto set = [&](const std::vector<NamedTip>& tips) {
         for (const auto& [name, tip] : tips) {
             ControlState& box = window_.Get(name);
-            box.tooltip = english ? std::string(tip) : MetricText(tip);
+            box.tooltip = english ? tip : MetricText(tip);
             box.unit = UnitOfTooltip(box.tooltip);
         }
     };
-    set(MaterialTips());
-    set(LaterTips());
+    set(FieldTips());
+    set(LocationTips());
     SetDimensionTooltips(state_.data.BeamShape);
 }
 
@@ -209,7 +170,7 @@ void InputPresenter::SetDimensionTooltips(BeamShapeKind shape) {
     const bool english = state_.data.units == Units::English;
     for (const auto& [name, tip] : DimensionTips(shape)) {
         ControlState& box = window_.Get(name);
-        box.tooltip = english ? std::string(tip) : MetricText(tip);
+        box.tooltip = english ? tip : MetricText(tip);
         box.unit = UnitOfTooltip(box.tooltip);
     }
 }

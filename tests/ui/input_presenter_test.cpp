@@ -8,6 +8,7 @@
 #include <tuple>
 #include <utility>
 
+#include "model/input_fields.h"
 #include "scripted_shell.h"
 #include "support/scratch_folder.h"
 #include "support/scripted_dialogs.h"
@@ -100,6 +101,36 @@ TEST_F(InputPresenterTest, SourceBoxesDeriveTheirFieldsTypedOnesOverrideConcrete
     data.PStype = SteelType::LowRelaxation;
     Type("txtPSus", "1860");
     EXPECT_EQ(data.PSys, 1674.0F);  // 0.90 fpu in any unit
+}
+
+TEST_F(InputPresenterTest, EveryFieldBoxShowsItsOwnFieldInItsDecimalsAndStoresWhatIsTyped) {
+    // A girder shows all eight dimensions. Each field holds its row number plus 0.25: a
+    // whole-number box drops the quarter, the others keep it.
+    data.BeamShape = BeamShapeKind::IGirder;
+    int row = 0;
+    for (const InputField& field : InputFields()) {
+        ++row;
+        if (float DesignData::*real = RealMember(field)) data.*real = row + 0.25F;
+    }
+    presenter.RefreshForm();
+    row = 0;
+    for (const InputField& field : InputFields()) {
+        ++row;
+        // The initial force is shown in kips, the count is a whole number.
+        if (field.box == nullptr || RealMember(field) == nullptr ||
+            RealMember(field) == &DesignData::Pjack) {
+            continue;
+        }
+        const std::string whole = " " + std::to_string(row);
+        EXPECT_EQ(Text(field.box), field.boxDecimals == 0 ? whole : whole + ".25");
+    }
+    // Typing stores into the box's own field (a typed source also derives later fields).
+    for (const InputField& field : InputFields()) {
+        if (field.box == nullptr || RealMember(field) == nullptr) continue;
+        Type(field.box, "7.5");
+        EXPECT_EQ(data.*RealMember(field), field.box == std::string("txtPjack") ? 7500.0F : 7.5F)
+            << field.box;
+    }
 }
 
 TEST_F(InputPresenterTest, ListsSetTheirFieldsButNotWhileTheFormIsFilled) {

@@ -25,6 +25,7 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "model/input_fields.h"
 #include "prestress/load_generation.h"
 #include "ui/control_names.h"
 #include "ui/qt/load_generation_dialog.h"
@@ -124,9 +125,25 @@ QWidget* MainWindow::MakeBox(const std::string& name, QWidget* parent, bool with
     return field;
 }
 
-QLineEdit* MainWindow::AddBox(QFormLayout* form, const QString& label, const std::string& name) {
-    form->addRow(label, MakeBox(name, form->parentWidget()));
+QLineEdit* MainWindow::AddBox(QFormLayout* form, const std::string& name) {
+    form->addRow(FieldLabel(name), MakeBox(name, form->parentWidget()));
     return qobject_cast<QLineEdit*>(widgets_.at(name));
+}
+
+void MainWindow::AddLineBoxes(QFormLayout* form, int line) {
+    for (const InputField* field : FieldsOfLine(line)) {
+        if (field->box != nullptr) AddBox(form, field->box);
+    }
+}
+
+QString FieldLabel(const std::string& box) {
+    const InputField* field = FieldOfBox(box);
+    return field != nullptr && field->label != nullptr ? QString(field->label) : QString();
+}
+
+QString FieldLabel(const InputMember& member) {
+    const InputField* field = FieldOfMember(member);
+    return field != nullptr && field->label != nullptr ? QString(field->label) : QString();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -279,31 +296,16 @@ QWidget* MainWindow::BuildMaterialsTab() {
         grid->addWidget(box, row, column);
         return new QFormLayout(box);
     };
-    QFormLayout* beam = frame("BEAM CONCRETE", "", 0, 0);
-    AddBox(beam, "Unit weight:", "txtBUW");
-    AddBox(beam, "Compressive strength at 28 days:", "txtCS28");
-    AddBox(beam, "Compressive strength at prestressing:", "txtCSps");
-    AddBox(beam, "Modulus of elasticity at 28 days:", "txtM28");
-    AddBox(beam, "Modulus of elasticity at prestressing:", "txtMps");
-    QFormLayout* slab = frame("SLAB CONCRETE", "fraSlabConcrete", 1, 0);
-    AddBox(slab, "Unit weight:", "txtSUW");
-    AddBox(slab, "Compressive strength at 28 days:", "txtSS28");
-    AddBox(slab, "Modulus of elasticity at 28 days:", "txtSM28");
+    AddLineBoxes(frame("BEAM CONCRETE", "", 0, 0), kBeamConcreteLine);
+    AddLineBoxes(frame("SLAB CONCRETE", "fraSlabConcrete", 1, 0), kSlabConcreteLine);
     QFormLayout* steel = frame("PRESTRESSING STEEL", "", 0, 1);
     auto* type = Named(new QComboBox(steel->parentWidget()), "cboPStype");
     connect(type, &QComboBox::activated, this,
             [this](int row) { Run([&] { presenter_.SelectRow("cboPStype", row); }); });
-    steel->addRow("Type:", type);
-    AddBox(steel, "Diameter:", "txtPSdia");
-    AddBox(steel, "Ultimate strength:", "txtPSus");
-    AddBox(steel, "Yield strength:", "txtPSys");
-    AddBox(steel, "Modulus of elasticity:", "txtPSmod");
-    QFormLayout* mild = frame("MILD REINFORCING", "", 1, 1);
-    AddBox(mild, "Yield strength:", "txtRS");
-    AddBox(mild, "Modulus of elasticity:", "txtRM");
-    QFormLayout* ducts = frame("POST-TENSIONING DUCTS", "fraDucts", 2, 1);
-    AddBox(ducts, "Friction wobble coeff:", "txtK");
-    AddBox(ducts, "Friction curvature coeff:", "txtMU");
+    steel->addRow(FieldLabel(&DesignData::PStype), type);
+    AddLineBoxes(steel, kPrestressingSteelLine);
+    AddLineBoxes(frame("MILD REINFORCING", "", 1, 1), kMildSteelLine);
+    AddLineBoxes(frame("POST-TENSIONING DUCTS", "fraDucts", 2, 1), kDuctsLine);
     grid->setRowStretch(3, 1);
     return page;
 }
@@ -324,17 +326,20 @@ QWidget* MainWindow::BuildSectionTab() {
     auto* dims = new QGroupBox("BEAM DIMENSIONS", page);
     auto* dimGrid = new QGridLayout(dims);
     int row = 0;
-    for (const std::string& dim : kDimensionNames) {
-        dimGrid->addWidget(Named(new QLabel(Q(dim), dims), "lbl" + dim), row, 0);
-        dimGrid->addWidget(MakeBox("txt" + dim, dims), row, 1);
+    for (const InputField* dimension : FieldsOfLine(kDimensionsLine)) {
+        // Until a shape names it, a dimension's label is its field name.
+        const std::string box = dimension->box;
+        dimGrid->addWidget(Named(new QLabel(Q(box.substr(3)), dims), DimensionLabelName(box)), row,
+                           0);
+        dimGrid->addWidget(MakeBox(box, dims), row, 1);
         ++row;
     }
-    const std::pair<const char*, const char*> props[] = {
-        {"Area", "txtArea"}, {"Mom of Inert", "txtMoI"}, {"Ytop", "txtYtop"}, {"Ybot", "txtYbot"}};
+    // The section properties in use: the boxes of fields the file does not hold.
     int prow = 0;
-    for (const auto& [label, name] : props) {
-        dimGrid->addWidget(new QLabel(label, dims), prow, 2);
-        dimGrid->addWidget(MakeBox(name, dims), prow, 3);
+    for (const InputField& field : InputFields()) {
+        if (field.box == nullptr || field.fileLine != 0) continue;
+        dimGrid->addWidget(new QLabel(field.label, dims), prow, 2);
+        dimGrid->addWidget(MakeBox(field.box, dims), prow, 3);
         ++prow;
     }
     auto* calc = Named(new QPushButton("&Calculate", dims), "cmdCalcSP");
@@ -359,7 +364,7 @@ QWidget* MainWindow::BuildLoadsTab() {
     auto* layout = new QVBoxLayout(page);
     auto* top = new QFormLayout;
     layout->addLayout(top);
-    top->addRow("Number of Locations:", MakeBox("txtnll", page));
+    top->addRow(FieldLabel("txtnll"), MakeBox("txtnll", page));
     auto* jack = new QHBoxLayout;
     jack->addWidget(MakeBox("txtPjack", page));
     auto* calc = Named(new QPushButton("&Calculate", page), "cmdCalcPSF");
@@ -367,7 +372,7 @@ QWidget* MainWindow::BuildLoadsTab() {
             [this] { Run([&] { presenter_.Click("cmdCalcPSF"); }); });
     jack->addWidget(calc);
     jack->addStretch();
-    top->addRow("Initial Prestress Force:", jack);
+    top->addRow(FieldLabel("txtPjack"), jack);
     auto* generate = new QPushButton("Generate Loads...", page);
     generate->setObjectName("cmdGenLoads");
     generate->setToolTip("Generate dead loads and live load plus impact for a simple span");
@@ -420,15 +425,11 @@ QWidget* MainWindow::BuildAllowablesTab() {
     auto* layout = new QVBoxLayout(page);
     auto* stresses = new QGroupBox("ALLOWABLE STRESSES", page);
     auto* form = new QFormLayout(stresses);
-    AddBox(form, "Initial concrete compressive stress:", "txtACS1");
-    AddBox(form, "Initial concrete tensile stress:", "txtATS1");
-    AddBox(form, "Final concrete compressive stress:", "txtACS2");
-    AddBox(form, "Final concrete tensile stress:", "txtATS2");
-    AddBox(form, "Initial prestress:", "txtPSi");
+    AddLineBoxes(form, kAllowableStressLine);
     layout->addWidget(stresses);
     auto* losses = new QGroupBox("PRESTRESS LOSSES", page);
     auto* lossForm = new QFormLayout(losses);
-    auto withButton = [&](const QString& label, const std::string& box, const std::string& button,
+    auto withButton = [&](const std::string& box, const std::string& button,
                           const QString& caption) {
         auto* row = new QHBoxLayout;
         row->addWidget(MakeBox(box, losses));
@@ -437,12 +438,11 @@ QWidget* MainWindow::BuildAllowablesTab() {
                 [this, button] { Run([&] { presenter_.Click(button); }); });
         row->addWidget(push);
         row->addStretch();
-        lossForm->addRow(label, row);
+        lossForm->addRow(FieldLabel(box), row);
     };
-    withButton("Total prestress losses (excluding friction):", "txtPSloss", "cmdcalcloss",
-               "&Calculate");
-    withButton("Prestress losses at time of transfer:", "txtPStrans", "cmdCalcTrans", "C&alculate");
-    AddBox(lossForm, "Anchor set (left):", "txtAset");
+    withButton("txtPSloss", "cmdcalcloss", "&Calculate");
+    withButton("txtPStrans", "cmdCalcTrans", "C&alculate");
+    AddBox(lossForm, "txtAset");
     layout->addWidget(losses);
     layout->addStretch();
     return page;
@@ -453,14 +453,13 @@ QWidget* MainWindow::BuildConfigurationTab() {
     auto* grid = new QGridLayout(page);
     auto* beam = new QGroupBox("BEAM CONFIGURATION", page);
     auto* beamForm = new QFormLayout(beam);
-    AddBox(beamForm, "Beam length:", "txtBlength");
-    AddBox(beamForm, "Beam spacing:", "txtBspace");
+    AddLineBoxes(beamForm, kBeamConfigurationLine);
     grid->addWidget(beam, 0, 0);
     auto* slab = Named(new QGroupBox("SLAB CONFIGURATION", page), "fraSlabConfig");
     auto* slabForm = new QFormLayout(slab);
-    AddBox(slabForm, "Slab thickness:", "txtTslab");
-    AddBox(slabForm, "Average haunch depth:", "txtHaunch");
-    AddBox(slabForm, "Slab cross slope:", "txtSlope");
+    AddBox(slabForm, "txtTslab");
+    AddBox(slabForm, "txtHaunch");
+    AddBox(slabForm, "txtSlope");
     auto* beffRow = new QHBoxLayout;
     beffRow->addWidget(MakeBox("txtBeff", slab));
     auto* calc = Named(new QPushButton("&Calculate", slab), "cmdcalcbeff");
@@ -468,24 +467,22 @@ QWidget* MainWindow::BuildConfigurationTab() {
             [this] { Run([&] { presenter_.Click("cmdcalcbeff"); }); });
     beffRow->addWidget(calc);
     beffRow->addStretch();
-    slabForm->addRow("Effective slab width:", beffRow);
+    slabForm->addRow(FieldLabel("txtBeff"), beffRow);
     grid->addWidget(slab, 1, 0);
     auto* path = new QGroupBox("PRESTRESS PATH", page);
     auto* pathGrid = new QGridLayout(path);
-    pathGrid->addWidget(new QLabel("Configuration:", path), 0, 0);
+    pathGrid->addWidget(new QLabel(FieldLabel(&DesignData::PathConfig), path), 0, 0);
     auto* config = Named(new QComboBox(path), "cboConfig");
     connect(config, &QComboBox::activated, this,
             [this](int row) { Run([&] { presenter_.SelectRow("cboConfig", row); }); });
     pathGrid->addWidget(config, 0, 1, 1, 3);
-    const char* xs[] = {"Xleft:", "Xmiddle:", "Xright:"};
-    const char* ys[] = {"Yleft:", "Ymiddle:", "Yright:"};
-    const char* xn[] = {"txtXl", "txtXm", "txtXr"};
-    const char* yn[] = {"txtYl", "txtYm", "txtYr"};
-    for (int i = 0; i < 3; ++i) {
-        pathGrid->addWidget(new QLabel(xs[i], path), i + 1, 0);
-        pathGrid->addWidget(MakeBox(xn[i], path), i + 1, 1);
-        pathGrid->addWidget(new QLabel(ys[i], path), i + 1, 2);
-        pathGrid->addWidget(MakeBox(yn[i], path), i + 1, 3);
+    // The key points pair by pair: X in columns 0 and 1, Y in columns 2 and 3.
+    const std::vector<const InputField*> points = FieldsOfLine(kPathPointsLine);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const int gridRow = static_cast<int>(i / 2) + 1;
+        const int column = static_cast<int>(i % 2) * 2;
+        pathGrid->addWidget(new QLabel(points[i]->label, path), gridRow, column);
+        pathGrid->addWidget(MakeBox(points[i]->box, path), gridRow, column + 1);
     }
     for (int i = 0; i < 6; ++i) {
         pathGrid->addWidget(Named(new PathPicture(i, state_.data, path), PictureName("imgPath", i)),

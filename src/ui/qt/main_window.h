@@ -10,6 +10,7 @@
 #include <string>
 
 #include "model/design_data.h"
+#include "model/input_fields.h"
 #include "ui/input_presenter.h"
 #include "ui/qt/qt_dialogs.h"
 
@@ -80,7 +81,10 @@ class MainWindow : public QMainWindow, private ShellPort {
     QWidget* BuildLoadsTab();
     QWidget* BuildAllowablesTab();
     QWidget* BuildConfigurationTab();
-    QLineEdit* AddBox(QFormLayout* form, const QString& label, const std::string& name);
+    /// A row of `form`: the field's label and its box.
+    QLineEdit* AddBox(QFormLayout* form, const std::string& name);
+    /// A row of `form` for each box of an input file line, in item order.
+    void AddLineBoxes(QFormLayout* form, int line);
     /// A text box named `name` with its unit label beside it, in a field widget.
     QWidget* MakeBox(const std::string& name, QWidget* parent, bool withUnit = true);
     void SyncField(const std::string& name, QLineEdit* box, const ControlState& c);
@@ -112,6 +116,10 @@ class MainWindow : public QMainWindow, private ShellPort {
 inline constexpr const char* kTabHelpPages[] = {"ProgramOptions.htm",     "MaterialProperties.htm",
                                                 "SectionProperties.htm",  "Loads.htm",
                                                 "AllowStressAndLoss.htm", "Configuration.htm"};
+
+/// The window label of an input field, by its box or its record field.
+QString FieldLabel(const std::string& box);
+QString FieldLabel(const InputMember& member);
 
 /// The tooltip of a unit label: the unit in words.
 QString UnitTooltip(const QString& unit);

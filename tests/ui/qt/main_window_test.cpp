@@ -3,11 +3,13 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <algorithm>
 
+#include "model/input_fields.h"
 #include "support/scratch_folder.h"
 #include "window_fixture.h"
 
@@ -56,6 +58,16 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
   private slots:
     void init() { Open(); }
     void cleanup() { window.reset(); }
+
+    void everyFieldBoxIsInTheWindowWithItsLabel() {
+        QStringList labels;
+        for (const QLabel* label : window->findChildren<QLabel*>()) labels << label->text();
+        for (const tarnex::InputField& field : tarnex::InputFields()) {
+            if (field.box == nullptr) continue;
+            QVERIFY2(window->findChild<QLineEdit*>(field.box) != nullptr, field.box);
+            if (field.label != nullptr) QVERIFY2(labels.contains(field.label), field.label);
+        }
+    }
 
     void tabbingThroughEveryBoxLeavesEachExampleAsItWas() {
         QVERIFY(Examples().size() >= 4);
