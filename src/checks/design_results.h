@@ -34,6 +34,7 @@ struct StressCheck {
     double actual = 0;
     double allowable = 0;  // tensions negative
     bool holds = true;
+    int location = 0;  // where the actual stress occurs (from 1)
 };
 
 /// One row of the ultimate moment check (lb-in, in^2).

@@ -12,11 +12,11 @@ constexpr double kStressCheckTolerance = 0.01;  // psi
 
 /// A tension check holds when the stress is not below the allowable (negative) less the
 /// round-off; a compression check when it is not above the allowable plus the round-off.
-StressCheck TensionCheck(const char* label, double actual, double allowable) {
-    return {label, actual, allowable, actual >= allowable - kStressCheckTolerance};
+StressCheck TensionCheck(const char* label, double actual, double allowable, int at) {
+    return {label, actual, allowable, actual >= allowable - kStressCheckTolerance, at};
 }
-StressCheck CompressionCheck(const char* label, double actual, double allowable) {
-    return {label, actual, allowable, actual <= allowable + kStressCheckTolerance};
+StressCheck CompressionCheck(const char* label, double actual, double allowable, int at) {
+    return {label, actual, allowable, actual <= allowable + kStressCheckTolerance, at};
 }
 
 }  // namespace
@@ -51,16 +51,24 @@ std::vector<StressCheck> CheckCriticalStresses(const DesignData& d, CalcValues& 
     const bool aashto = d.designCriteria == DesignCriteria::AASHTO;
     // Allowable tensions are entered as magnitudes and compared negated.
     std::vector<StressCheck> checks;
+    checks.push_back(TensionCheck("TENSION (TOP FIBER)    ", v.MinTop, -static_cast<double>(d.ATS1),
+                                  v.MinTopAt));
     checks.push_back(
-        TensionCheck("TENSION (TOP FIBER)    ", v.MinTop, -static_cast<double>(d.ATS1)));
-    checks.push_back(CompressionCheck("INITIAL COMPRESSION    ", v.MaxInitComp, d.ACS1));
-    checks.push_back(TensionCheck("FINAL TENSION (DL ONLY)", v.MinFinalDL, 0.0));
-    if (aashto) checks.push_back(CompressionCheck("COMP @ (LL + [PS+DL]/2)", v.MaxCompLL, d.ACS2));
-    checks.push_back(
-        TensionCheck("FINAL TENSION          ", v.MinFinalAll, -static_cast<double>(d.ATS2)));
+        CompressionCheck("INITIAL COMPRESSION    ", v.MaxInitComp, d.ACS1, v.MaxInitCompAt));
+    checks.push_back(TensionCheck("FINAL TENSION (DL ONLY)", v.MinFinalDL, 0.0, v.MinFinalDLAt));
+    if (aashto) {
+        checks.push_back(
+            CompressionCheck("COMP @ (LL + [PS+DL]/2)", v.MaxCompLL, d.ACS2, v.MaxCompLLAt));
+    }
+    checks.push_back(TensionCheck("FINAL TENSION          ", v.MinFinalAll,
+                                  -static_cast<double>(d.ATS2), v.MinFinalAllAt));
     // AASHTO: the final compression governs as the larger of the service and live load states.
-    if (aashto && v.MaxCompLL > v.MaxFinalComp) v.MaxFinalComp = v.MaxCompLL;
-    checks.push_back(CompressionCheck("FINAL COMPRESSION      ", v.MaxFinalComp, d.ACS2));
+    if (aashto && v.MaxCompLL > v.MaxFinalComp) {
+        v.MaxFinalComp = v.MaxCompLL;
+        v.MaxFinalCompAt = v.MaxCompLLAt;
+    }
+    checks.push_back(
+        CompressionCheck("FINAL COMPRESSION      ", v.MaxFinalComp, d.ACS2, v.MaxFinalCompAt));
     return checks;
 }
 

@@ -46,6 +46,9 @@ struct CalcValues {
     // Critical concrete stresses.
     float MaxInitComp = 0, MinFinalDL = 0, MinFinalAll = 0, MaxFinalComp = 0, MaxCompLL = 0,
           MinTop = 0;
+    // The locations (from 1) where they occur; 0 before the calculation.
+    int MaxInitCompAt = 0, MinFinalDLAt = 0, MinFinalAllAt = 0, MaxFinalCompAt = 0, MaxCompLLAt = 0,
+        MinTopAt = 0;
 
     // Moment capacity work values.
     float GammaP = 0, Beta1 = 0;

@@ -25,21 +25,26 @@ void CalcCriticalStresses(const DesignData& d, CalcValues& v) {
                                 "the bottom stress under service load");
         const float fth = Store(sustainedTop / 2.0 + v.StopL(i), "the top stress under live load");
 
-        if (i == 1) v.MaxInitComp = fbt;
-        if (ftt > v.MaxInitComp) v.MaxInitComp = ftt;
-        if (fbt > v.MaxInitComp) v.MaxInitComp = fbt;
-        if (i == 1 || ftt < v.MinTop) v.MinTop = ftt;
+        // Each extreme keeps the location where it occurs.
+        const auto take = [i](float& extreme, int& at, float value) {
+            extreme = value;
+            at = i;
+        };
+        if (i == 1) take(v.MaxInitComp, v.MaxInitCompAt, fbt);
+        if (ftt > v.MaxInitComp) take(v.MaxInitComp, v.MaxInitCompAt, ftt);
+        if (fbt > v.MaxInitComp) take(v.MaxInitComp, v.MaxInitCompAt, fbt);
+        if (i == 1 || ftt < v.MinTop) take(v.MinTop, v.MinTopAt, ftt);
 
-        if (i == 1 || fbd < v.MinFinalDL) v.MinFinalDL = fbd;
-        if (ftd < v.MinTop) v.MinTop = ftd;
+        if (i == 1 || fbd < v.MinFinalDL) take(v.MinFinalDL, v.MinFinalDLAt, fbd);
+        if (ftd < v.MinTop) take(v.MinTop, v.MinTopAt, ftd);
 
-        if (i == 1 || fbs < v.MinFinalAll) v.MinFinalAll = fbs;
-        if (i == 1) v.MaxFinalComp = fbs;
-        if (fts > v.MaxFinalComp) v.MaxFinalComp = fts;
-        if (fbs > v.MaxFinalComp) v.MaxFinalComp = fbs;
-        if (fts < v.MinTop) v.MinTop = fts;
+        if (i == 1 || fbs < v.MinFinalAll) take(v.MinFinalAll, v.MinFinalAllAt, fbs);
+        if (i == 1) take(v.MaxFinalComp, v.MaxFinalCompAt, fbs);
+        if (fts > v.MaxFinalComp) take(v.MaxFinalComp, v.MaxFinalCompAt, fts);
+        if (fbs > v.MaxFinalComp) take(v.MaxFinalComp, v.MaxFinalCompAt, fbs);
+        if (fts < v.MinTop) take(v.MinTop, v.MinTopAt, fts);
 
-        if (i == 1 || fth > v.MaxCompLL) v.MaxCompLL = fth;
+        if (i == 1 || fth > v.MaxCompLL) take(v.MaxCompLL, v.MaxCompLLAt, fth);
     }
 }
 
