@@ -1,6 +1,7 @@
-// Times a full report (all four output sections) for a generated design with N load
-// locations, against a baseline that writes the same number of bytes to a file in lines of
-// the same length. Run: tarnex_report_bench --benchmark_repetitions=5
+// Times the calculation alone (the results of all four output sections, as the window and the
+// CSV take them) and a full report (all four output sections, its calculation included) for a
+// generated design with N load locations, against a baseline that writes the same number of
+// bytes to a file in lines of the same length. Run: tarnex_report_bench --benchmark_repetitions=5
 // --benchmark_report_aggregates_only=true; report the best time and the machine.
 
 #include <benchmark/benchmark.h>
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <string>
 
+#include "checks/design_calculation.h"
 #include "generated_design.h"
 #include "model/design_data.h"
 #include "report/report_writer.h"
@@ -23,6 +25,19 @@ using tarnex::bench::MakeGeneratedDesign;
 using tarnex::bench::SilentDialogs;
 
 std::string BenchFile(const char* name) { return (fs::temp_directory_path() / name).string(); }
+
+void BM_CalculateDesign(benchmark::State& bench) {
+    const int count = static_cast<int>(bench.range(0));
+    const ProgramState design = MakeGeneratedDesign(count, BenchFile("tarnex_bench_results.out"));
+    int failures = 0;
+    for (auto _ : bench) {
+        const DesignResults results = CalculateDesign(design);
+        if (!results.Complete() || !results.messages.empty()) ++failures;
+        benchmark::DoNotOptimize(results.shear.rows.data());
+    }
+    // 0 means every section was computed whole, without a refusal.
+    bench.counters["failures"] = failures;
+}
 
 void BM_WriteReport(benchmark::State& bench) {
     const int count = static_cast<int>(bench.range(0));
@@ -73,6 +88,7 @@ void BM_WriteSameBytes(benchmark::State& bench) {
 
 }  // namespace
 
+BENCHMARK(BM_CalculateDesign)->Arg(100)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteReport)->Arg(100)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteSameBytes)->Arg(100)->Arg(10000)->Unit(benchmark::kMillisecond);
 

@@ -6,6 +6,7 @@
 #include "checks/factored_loads.h"
 #include "checks/flexural_strength.h"
 #include "model/calc_error.h"
+#include "model/design_code.h"
 
 namespace tarnex {
 namespace {
@@ -90,19 +91,6 @@ StrengthSection ChooseSection(const DesignData& d, const CalcValues& v, bool pos
     return Refused("Moment capacity of general section not available");
 }
 
-/// Strength reduction factor for flexure by design criteria and prestressing.
-double FlexurePhi(const DesignData& d) {
-    switch (d.designCriteria) {
-        case DesignCriteria::AASHTO:
-            return d.prestressing == Prestressing::Pretensioning ? 1.0 : 0.95;
-        case DesignCriteria::AREMA:
-            return 0.95;
-        case DesignCriteria::ACI:
-            return 0.90;
-    }
-    return 0.90;
-}
-
 /// ACI 10.2.7.3: compression block depth factor for f'c.
 float BlockDepthFactor(double fc) {
     if (fc <= 4000) return 0.85F;
@@ -140,7 +128,7 @@ CheckTable<MomentCapacityRow> CalcMomentCapacity(const DesignData& d, CalcValues
     CheckTable<MomentCapacityRow> table;
     table.computed = true;
     v.GammaP = d.PStype == SteelType::LowRelaxation ? 0.28F : 0.40F;
-    const double phi = FlexurePhi(d);
+    const double phi = CodeOf(d.designCriteria).FlexurePhi(d.prestressing);
     try {
         for (int i = 1; i <= d.nll; ++i) {
             const LoadLocation loc = LocationWithPrestress(d.locations(i), v, i);

@@ -6,14 +6,10 @@
 #include "checks/design_results.h"
 #include "checks/factored_loads.h"
 #include "model/calc_error.h"
+#include "model/design_code.h"
 
 namespace tarnex {
 namespace {
-
-/// Strength reduction factor for shear by design criteria.
-double ShearPhi(const DesignData& d) {
-    return d.designCriteria == DesignCriteria::ACI ? 0.85 : 0.90;
-}
 
 /// ACI 11.2: concrete density factor from the unit weight (lb/in^3), compared as stored.
 double DensityFactor(float unitWeight) {
@@ -125,7 +121,7 @@ CheckTable<ShearCapacityRow> CalcShearCapacity(const DesignData& d, const CalcVa
         table.refusal = "Shear capacity of general section not available";
         return table;
     }
-    const double phi = ShearPhi(d);
+    const double phi = CodeOf(d.designCriteria).ShearPhi();
     const double lambda = DensityFactor(d.BUW);
     const double bw = ShearWebWidth(d);
     try {

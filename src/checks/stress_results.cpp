@@ -1,6 +1,7 @@
 #include <exception>
 
 #include "checks/design_results.h"
+#include "model/design_code.h"
 
 namespace tarnex {
 
@@ -48,7 +49,7 @@ CheckTable<StressCombinations> CombineStresses(const DesignData& d, const CalcVa
 }
 
 std::vector<StressCheck> CheckCriticalStresses(const DesignData& d, CalcValues& v) {
-    const bool aashto = d.designCriteria == DesignCriteria::AASHTO;
+    const bool liveLoadCompression = CodeOf(d.designCriteria).ChecksLiveLoadCompression();
     // Allowable tensions are entered as magnitudes and compared negated.
     std::vector<StressCheck> checks;
     checks.push_back(TensionCheck("TENSION (TOP FIBER)    ", v.MinTop, -static_cast<double>(d.ATS1),
@@ -56,14 +57,14 @@ std::vector<StressCheck> CheckCriticalStresses(const DesignData& d, CalcValues& 
     checks.push_back(
         CompressionCheck("INITIAL COMPRESSION    ", v.MaxInitComp, d.ACS1, v.MaxInitCompAt));
     checks.push_back(TensionCheck("FINAL TENSION (DL ONLY)", v.MinFinalDL, 0.0, v.MinFinalDLAt));
-    if (aashto) {
+    if (liveLoadCompression) {
         checks.push_back(
             CompressionCheck("COMP @ (LL + [PS+DL]/2)", v.MaxCompLL, d.ACS2, v.MaxCompLLAt));
     }
     checks.push_back(TensionCheck("FINAL TENSION          ", v.MinFinalAll,
                                   -static_cast<double>(d.ATS2), v.MinFinalAllAt));
     // AASHTO: the final compression governs as the larger of the service and live load states.
-    if (aashto && v.MaxCompLL > v.MaxFinalComp) {
+    if (liveLoadCompression && v.MaxCompLL > v.MaxFinalComp) {
         v.MaxFinalComp = v.MaxCompLL;
         v.MaxFinalCompAt = v.MaxCompLLAt;
     }

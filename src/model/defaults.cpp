@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "model/design_code.h"
 #include "model/setting_handlers.h"
 #include "model/typed_number.h"
 
@@ -15,29 +16,13 @@ std::optional<float> ConcreteModulus(float unitWeight, float strength) {
     return StorableFloat(33.0 * std::pow(w, 1.5) * std::sqrt(f));
 }
 
-namespace {
-
-/// `root` times the square root of a strength; nothing for a negative strength.
-std::optional<float> RootAllowable(double root, float strength) {
-    const auto f = static_cast<double>(strength);
-    if (f < 0.0) return std::nullopt;
-    return StorableFloat(root * std::sqrt(f));
-}
-
-}  // namespace
-
 AllowableStresses InitialAllowables(DesignCriteria criteria, Prestressing prestressing,
                                     float CSps) {
-    const bool post = prestressing == Prestressing::PostTensioning;
-    const double share = post && criteria != DesignCriteria::ACI ? 0.55 : 0.6;
-    return {static_cast<float>(share * static_cast<double>(CSps)), RootAllowable(3.0, CSps)};
+    return CodeOf(criteria).InitialAllowables(prestressing, CSps);
 }
 
 AllowableStresses FinalAllowables(DesignCriteria criteria, float CS28) {
-    const double share = criteria == DesignCriteria::ACI ? 0.45 : 0.4;
-    const auto compression = static_cast<float>(share * static_cast<double>(CS28));
-    if (criteria == DesignCriteria::AREMA) return {compression, 0.0F};
-    return {compression, RootAllowable(6.0, CS28)};
+    return CodeOf(criteria).FinalAllowables(CS28);
 }
 
 float SteelYieldStrength(SteelType PStype, float PSus) {
@@ -61,11 +46,9 @@ SteelTypeLosses SteelTypeChoiceLosses(const DesignData& data, SteelType PStype) 
     }
     double share = 0.70;
     if (!post) {
-        if (data.designCriteria == DesignCriteria::ACI) {
-            share = 0.74;
-        } else if (lowRelaxation) {
-            share = 0.75;
-        }
+        share = CodeOf(data.designCriteria)
+                    .PretensionedStressShare()
+                    .value_or(lowRelaxation ? 0.75 : 0.70);
     }
     losses.PSi = static_cast<float>(share * static_cast<double>(data.PSus));
     losses.PStrans = LossAtTransfer(PStype, losses.PSi, data.PSus);
@@ -86,7 +69,7 @@ void ApplyMaterialDefaults(DesignData& data) {
         return;
     }
     data.BUW = 0.0868F;
-    data.CS28 = data.designCriteria == DesignCriteria::AREMA ? 4500.0F : 4000.0F;
+    data.CS28 = CodeOf(data.designCriteria).DefaultConcreteStrength();
     data.CSps = 4000.0F;
     data.M28 = ConcreteModulus(data.BUW, data.CS28).value_or(0.0F);
     data.Mps = ConcreteModulus(data.BUW, data.CSps).value_or(0.0F);
@@ -139,7 +122,8 @@ void ApplyAllowableDefaults(ProgramState& state) {
         return;
     }
     const bool post = data.prestressing == Prestressing::PostTensioning;
-    const bool aci = data.designCriteria == DesignCriteria::ACI;
+    const std::optional<double> pretensionedShare =
+        CodeOf(data.designCriteria).PretensionedStressShare();
     const auto psus = static_cast<double>(data.PSus);
 
     // Allowable concrete stresses at transfer and at service.
@@ -151,13 +135,12 @@ void ApplyAllowableDefaults(ProgramState& state) {
     data.ACS2 = service.compression;
     data.ATS2 = service.tension.value_or(0.0F);
 
-    // Initial steel stress by steel type. Post-tensioning and pretensioned low-relaxation
-    // strand share 0.75 fpu; the branches follow the table of the criteria.
-    // NOLINTNEXTLINE(bugprone-branch-clone)
+    // Initial steel stress: 0.75 fpu post-tensioned; pretensioned, the share the code fixes
+    // (the steel type choice sets it otherwise).
     if (post) {
         data.PSi = static_cast<float>(0.75 * psus);
-    } else if (aci) {
-        data.PSi = static_cast<float>(0.74 * psus);
+    } else if (pretensionedShare) {
+        data.PSi = static_cast<float>(*pretensionedShare * psus);
     } else if (data.PStype == SteelType::StressRelieved) {
         data.PSi = static_cast<float>(0.70 * psus);
     } else if (data.PStype == SteelType::LowRelaxation) {

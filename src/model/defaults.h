@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "model/design_code.h"
 #include "model/design_data.h"
 #include "model/dialogs.h"
 
@@ -14,10 +15,6 @@ std::optional<float> ConcreteModulus(float unitWeight, float strength);
 
 /// Allowable concrete stresses at transfer (ACS1, ATS1) or at service (ACS2, ATS2); the
 /// tensile one as a positive magnitude, nothing for a negative strength.
-struct AllowableStresses {
-    float compression = 0;
-    std::optional<float> tension;
-};
 /// AASHTO 9.15.2.1 / ACI 18.4.1: at transfer 0.60 f'ci (0.55 f'ci post-tensioned, except
 /// under ACI 318) in compression, 3 sqrt(f'ci) in tension.
 AllowableStresses InitialAllowables(DesignCriteria criteria, Prestressing prestressing, float CSps);

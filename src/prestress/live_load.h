@@ -5,22 +5,11 @@
 #include <string_view>
 #include <vector>
 
+#include "model/design_code.h"
 #include "model/design_data.h"
 #include "model/settings.h"
 
 namespace tarnex {
-
-/// The design live loads that the load generation knows.
-enum class LiveLoadKind { HS20, HS15, H20, H15, Cooper, Uniform };
-
-/// One design live load: a highway truck with its lane load, a Cooper E-n train (`value` = n)
-/// or a uniform load (`value` in lb/in).
-struct LiveLoad {
-    LiveLoadKind kind = LiveLoadKind::HS20;
-    double value = 0;
-
-    bool operator==(const LiveLoad&) const = default;
-};
 
 /// One axle of a train: its distance behind the head of the train (in) and its load (lb).
 struct Axle {

@@ -74,9 +74,7 @@ MomentAndShear LiveAt(const LoadGenerationOptions& options, const DesignData& d,
         e.positiveShear = std::max(e.positiveShear, lane.positiveShear);
         e.negativeShear = std::max(e.negativeShear, lane.negativeShear);
     }
-    // One wheel line is half a lane.
-    const double share =
-        rules == DesignCriteria::AASHTO ? options.distribution / 2 : options.distribution;
+    const double share = CodeOf(rules).DistributedShare(options.distribution);
     // Positive shear loads the span beyond x, negative shear the span before it.
     const double shear = std::max(e.positiveShear * (1 + ImpactFor(options, d, L - x)),
                                   e.negativeShear * (1 + ImpactFor(options, d, x)));
@@ -115,56 +113,17 @@ void SetCase(LoadLocation& loc, LoadCase loadCase, float shear, float moment,
 }  // namespace
 
 GeneratedFactors FactorsOf(DesignCriteria criteria) {
-    switch (criteria) {
-        case DesignCriteria::AASHTO:
-            return {1.3F, 2.17F};
-        case DesignCriteria::AREMA:
-            return {1.4F, 2.33F};
-        case DesignCriteria::ACI:
-            return {1.4F, 1.7F};
-    }
-    return {1.3F, 2.17F};
+    return CodeOf(criteria).GeneratedLoadFactors();
 }
 
-LiveLoad DefaultLiveLoad(DesignCriteria criteria) {
-    switch (criteria) {
-        case DesignCriteria::AREMA:
-            return {LiveLoadKind::Cooper, 80};
-        case DesignCriteria::ACI:
-            return {LiveLoadKind::Uniform, 0};
-        default:
-            return {LiveLoadKind::HS20, 0};
-    }
-}
+LiveLoad DefaultLiveLoad(DesignCriteria criteria) { return CodeOf(criteria).DefaultLiveLoad(); }
 
 double RuleDistribution(const LiveLoad& live, const DesignData& data) {
-    switch (CriteriaOfLiveLoad(live)) {
-        case DesignCriteria::AASHTO:
-            return static_cast<double>(data.Bspace) / kInchesPerFoot / 5.5;
-        case DesignCriteria::AREMA:
-            return 0.5;
-        case DesignCriteria::ACI:
-            return 1.0;
-    }
-    return 1.0;
+    return CodeOf(CriteriaOfLiveLoad(live)).Distribution(data.Bspace);
 }
 
 double RuleImpact(const LiveLoad& live, double loadedLength, double span, double spacing) {
-    switch (CriteriaOfLiveLoad(live)) {
-        case DesignCriteria::AASHTO:
-            return std::min(0.30, 50.0 / (std::max(0.0, loadedLength) / kInchesPerFoot + 125.0));
-        case DesignCriteria::AREMA: {
-            const double s = spacing / kInchesPerFoot;
-            const double l = span / kInchesPerFoot;
-            if (!(s > 0)) throw CalcError("the beam spacing is 0");
-            const double percent =
-                l < 80 ? 100 / s + 40 - 3 * l * l / 1600 : 100 / s + 16 + 600 / (l - 30);
-            return Finite(percent / 100, "the impact fraction");
-        }
-        case DesignCriteria::ACI:
-            return 0.0;
-    }
-    return 0.0;
+    return CodeOf(CriteriaOfLiveLoad(live)).Impact(loadedLength, span, spacing);
 }
 
 LoadGenerationOptions DefaultLoadGenerationOptions(const DesignData& data) {

@@ -30,10 +30,7 @@ struct LoadGenerationOptions {
 };
 
 /// Load factors of the generated dead and live load cases.
-struct GeneratedFactors {
-    float dead = 0;
-    float live = 0;
-};
+using GeneratedFactors = LoadFactors;
 
 /// AASHTO 3.22 group I (1.3 and 1.3 x 1.67), AREMA 8.2.3 (1.4 and 1.4 x 5/3), ACI 318 9.2.
 GeneratedFactors FactorsOf(DesignCriteria criteria);

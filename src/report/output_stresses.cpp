@@ -1,6 +1,7 @@
 #include <cmath>
 #include <string>
 
+#include "model/design_code.h"
 #include "report/input_echo.h"
 #include "report/output_data.h"
 
@@ -44,7 +45,7 @@ void WriteBeamStresses(ReportFile& report, const DesignData& d, const CalcValues
     WriteSectionTitle(report, "B E A M   S T R E S S E S");
     report.Empty();
     const std::string rule(58, '-');
-    const bool aashto = d.designCriteria == DesignCriteria::AASHTO;
+    const bool liveLoadCompression = CodeOf(d.designCriteria).ChecksLiveLoadCompression();
     for (int i = 1; i <= d.nll; ++i) {
         WriteLocationHeading(report, d, i);
         // The loss is shown as a whole number: rounded as by "0.", then in Str form.
@@ -75,7 +76,7 @@ void WriteBeamStresses(ReportFile& report, const DesignData& d, const CalcValues
         const StressCombinations& c = RowAt(combinations, i);
         WriteStressRow(report, "INIT P/S + BEAM DL  ", c.transfer.top, c.transfer.bottom);
         WriteStressRow(report, "FINAL P/S + TOT DL  ", c.sustained.top, c.sustained.bottom);
-        if (aashto) {
+        if (liveLoadCompression) {
             const char* label = "LL + (P/S + DL)/2   ";
             report.Write(
                 ReportLine().Indent(10).Text(label).Zone().Pattern(c.liveHalfSustained, 0, label));

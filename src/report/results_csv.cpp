@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "model/calc_error.h"
+#include "model/design_code.h"
 #include "model/number_text.h"
 
 namespace tarnex {
@@ -41,7 +42,7 @@ std::string FormatResultsCsv(const DesignData& d, const DesignResults& r) {
     const double kips = kForceFactor;
     const double kipFt = kMomentFactor;
     const bool stresses = r.stresses.computed;
-    const bool halfSustained = stresses && d.designCriteria == DesignCriteria::AASHTO;
+    const bool halfSustained = stresses && CodeOf(d.designCriteria).ChecksLiveLoadCompression();
     const bool moment = HasColumns(r.moment);
     const bool shear = HasColumns(r.shear);
 

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cmath>
+#include <optional>
+
+#include "model/typed_number.h"
+
+namespace tarnex {
+
+/// `root` times the square root of a strength (psi); nothing for a negative strength.
+inline std::optional<float> RootAllowable(double root, float strength) {
+    const auto f = static_cast<double>(strength);
+    if (f < 0.0) return std::nullopt;
+    return StorableFloat(root * std::sqrt(f));
+}
+
+}  // namespace tarnex
