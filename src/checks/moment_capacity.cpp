@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <exception>
 #include <string>
@@ -127,6 +128,7 @@ double MildSteelForFailedCheck(const DesignData& d, const CompressionZone& zone,
 CheckTable<MomentCapacityRow> CalcMomentCapacity(const DesignData& d, CalcValues& v) {
     CheckTable<MomentCapacityRow> table;
     table.computed = true;
+    table.rows.reserve(static_cast<std::size_t>(std::max(d.nll, 0)));
     v.GammaP = d.PStype == SteelType::LowRelaxation ? 0.28F : 0.40F;
     const double phi = CodeOf(d.designCriteria).FlexurePhi(d.prestressing);
     try {

@@ -122,6 +122,7 @@ CheckTable<ShearCapacityRow> CalcShearCapacity(const DesignData& d, const CalcVa
         return table;
     }
     const double phi = CodeOf(d.designCriteria).ShearPhi();
+    table.rows.reserve(static_cast<std::size_t>(std::max(d.nll, 0)));
     const double lambda = DensityFactor(d.BUW);
     const double bw = ShearWebWidth(d);
     try {

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <exception>
 
 #include "checks/design_results.h"
@@ -25,6 +26,7 @@ StressCheck CompressionCheck(const char* label, double actual, double allowable,
 CheckTable<StressCombinations> CombineStresses(const DesignData& d, const CalcValues& v) {
     CheckTable<StressCombinations> out;
     out.computed = true;
+    out.rows.reserve(static_cast<std::size_t>(std::max(d.nll, 0)));
     try {
         for (int i = 1; i <= d.nll; ++i) {
             // Summed in double in the order of the report's combination rows.
