@@ -1,6 +1,7 @@
 #include "ui/qt/checks_dock.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <exception>
 
@@ -107,14 +108,19 @@ void ChecksDock::ShowResults(const DesignData& data, const DesignResults& result
             Cell(measured ? QString::number(line.margin, 'f', MarginDecimals(line.unit)) + " " +
                                 QString::fromStdString(line.unit)
                           : QString()));
-        table_->setItem(row, kNote, Cell(QString::fromStdString(line.note)));
-        if (located) {
-            for (int c = 0; c < kColumns; ++c)
-                table_->item(row, c)->setToolTip(
-                    QString("Show location %1 on the Loads tab").arg(line.location));
-        }
+        const QString note = QString::fromStdString(line.note);
+        table_->setItem(row, kNote, Cell(note));
+        const QString tip =
+            located ? QString("Show location %1 on the Loads tab").arg(line.location) : QString();
+        for (int c = 0; c < kColumns; ++c)
+            table_->item(row, c)->setToolTip(note.isEmpty() || tip.isEmpty() ? note + tip
+                                                                             : note + "\n" + tip);
     }
     table_->resizeColumnsToContents();
+    // Wide enough for every column up to the margin; the note may run on beyond.
+    int width = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < kNote; ++c) width += table_->columnWidth(c);
+    table_->setMinimumWidth(width + 60);
 }
 
 void ChecksDock::ShowError(const std::string& cause) {
