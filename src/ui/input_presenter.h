@@ -64,6 +64,9 @@ class InputPresenter : public Dialogs {
     void Click(const std::string& control, bool checked = true);
     /// A click on row `row` of a list.
     void SelectRow(const std::string& list, int row);
+    /// Shows load location `location` (from 1) in the location boxes, as the step buttons do;
+    /// a number outside the locations is ignored.
+    void GoToLocation(int location);
 
     // Shell commands.
     void StartUp();

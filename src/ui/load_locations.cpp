@@ -112,6 +112,11 @@ void InputPresenter::SetNumberOfLocations(const std::string& text) {
     RefreshForm();
 }
 
+void InputPresenter::GoToLocation(int location) {
+    CommitPendingCount();
+    StepLocation(location - state_.data.CurrentLocation);
+}
+
 void InputPresenter::StepLocation(int step) {
     DesignData& d = state_.data;
     const int next = d.CurrentLocation + step;

@@ -4,6 +4,7 @@
 #include <QPointF>
 #include <QString>
 #include <QVector>
+#include <optional>
 #include <vector>
 
 #include "checks/design_results.h"
@@ -36,6 +37,7 @@ struct Diagram {
     QString failureName;                // legend text of the marks
     std::vector<double> loadLocations;  // ft
     QString note;                       // why the diagram is empty or ends early
+    std::optional<double> marked;       // ft: a location picked in the checks summary
 };
 
 /// The diagrams of a run, in this order: fiber stresses at transfer, fiber stresses under the

@@ -174,6 +174,10 @@ void PaintDiagram(QPainter& p, const QRectF& area, const Diagram& d) {
         p.fillRect(box, QColor(255, 255, 255, 210));
         p.drawText(box, Qt::AlignCenter, text);
     }
+    if (d.marked) {
+        p.setPen(QPen(QColor(120, 60, 160), 1.5, Qt::DashLine));
+        p.drawLine(QPointF(X(*d.marked), plot.top()), QPointF(X(*d.marked), plot.bottom()));
+    }
     p.setPen(QPen(QColor(200, 0, 0), 2));
     p.setBrush(Qt::NoBrush);
     for (const QPointF& f : d.failures) p.drawEllipse(QPointF(X(f.x()), Y(f.y())), 5, 5);
@@ -252,6 +256,11 @@ bool ExportDiagramSvg(const Diagram& diagram, const QString& path, QSize size) {
 DiagramView::DiagramView(Diagram diagram, QWidget* parent)
     : QWidget(parent), diagram_(std::move(diagram)) {
     setObjectName("diagram-" + diagram_.key);
+}
+
+void DiagramView::Mark(std::optional<double> x) {
+    diagram_.marked = x;
+    update();
 }
 
 void DiagramView::paintEvent(QPaintEvent*) {

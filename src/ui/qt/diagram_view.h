@@ -24,6 +24,8 @@ class DiagramView : public QWidget {
   public:
     explicit DiagramView(Diagram diagram, QWidget* parent = nullptr);
     const Diagram& diagram() const { return diagram_; }
+    /// Marks a location with a vertical line at `x` (ft); nothing clears the mark.
+    void Mark(std::optional<double> x);
     QSize sizeHint() const override { return {900, 560}; }
 
   protected:

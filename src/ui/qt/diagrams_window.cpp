@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -34,6 +35,12 @@ DiagramsWindow::DiagramsWindow(const ProgramState& state, Dialogs& dialogs, Shel
     setModal(false);
     resize(980, 680);
     auto* layout = new QVBoxLayout(this);
+    unavailable_ = new QLabel(this);
+    unavailable_->setObjectName("lblUnavailable");
+    unavailable_->setWordWrap(true);
+    unavailable_->setStyleSheet("color: #c80000; font-weight: bold;");
+    unavailable_->hide();
+    layout->addWidget(unavailable_);
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("tabDiagrams");
     layout->addWidget(tabs_);
@@ -51,19 +58,36 @@ DiagramsWindow::DiagramsWindow(const ProgramState& state, Dialogs& dialogs, Shel
 
 void DiagramsWindow::SetResults(const DesignResults& results) {
     const int shown = tabs_->currentIndex();
-    while (tabs_->count() > 0) {
-        QWidget* page = tabs_->widget(0);
-        tabs_->removeTab(0);
-        delete page;
-    }
-    views_.clear();
+    ShowUnavailable({});
+    unavailable_->hide();
     for (Diagram& diagram : MakeDiagrams(results)) {
+        diagram.marked = marked_;
         const QString caption = TabCaption(diagram);
         auto* view = new DiagramView(std::move(diagram), tabs_);
         views_.push_back(view);
         tabs_->addTab(view, caption);
     }
     if (shown >= 0 && shown < tabs_->count()) tabs_->setCurrentIndex(shown);
+}
+
+void DiagramsWindow::ShowUnavailable(const QString& why) {
+    while (tabs_->count() > 0) {
+        QWidget* page = tabs_->widget(0);
+        tabs_->removeTab(0);
+        delete page;
+    }
+    views_.clear();
+    unavailable_->setText(why);
+    unavailable_->show();
+}
+
+QString DiagramsWindow::unavailable() const {
+    return unavailable_->isHidden() ? QString() : unavailable_->text();
+}
+
+void DiagramsWindow::MarkLocation(double x) {
+    marked_ = x;
+    for (DiagramView* view : views_) view->Mark(x);
 }
 
 bool DiagramsWindow::Export(int index, const QString& path, bool svg) {

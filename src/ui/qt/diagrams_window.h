@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 #include <vector>
 
 #include "model/design_data.h"
@@ -8,6 +9,7 @@
 #include "ui/input_presenter.h"
 #include "ui/qt/diagram_model.h"
 
+class QLabel;
 class QTabWidget;
 
 namespace tarnex::ui {
@@ -24,8 +26,15 @@ class DiagramsWindow : public QDialog {
     DiagramsWindow(const ProgramState& state, Dialogs& dialogs, ShellPort& shell,
                    QWidget* parent = nullptr);
 
-    /// Replaces the diagrams by those of `results`, keeping the tab shown.
+    /// Replaces the diagrams by those of `results`, keeping the tab shown and the marked
+    /// location.
     void SetResults(const DesignResults& results);
+    /// Removes the diagrams of a design that cannot be calculated any more and says why.
+    void ShowUnavailable(const QString& why);
+    /// Marks the location at `x` (ft) in every diagram.
+    void MarkLocation(double x);
+    /// The note over the tabs: why there are no diagrams; empty when they are shown.
+    QString unavailable() const;
     int count() const { return static_cast<int>(views_.size()); }
     DiagramView* view(int index) const { return views_.at(static_cast<std::size_t>(index)); }
     QTabWidget* tabs() const { return tabs_; }
@@ -43,7 +52,9 @@ class DiagramsWindow : public QDialog {
     Dialogs& dialogs_;
     ShellPort& shell_;
     QTabWidget* tabs_;
+    QLabel* unavailable_;
     std::vector<DiagramView*> views_;
+    std::optional<double> marked_;
 };
 
 /// File dialog filters of the two export commands.

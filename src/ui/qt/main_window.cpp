@@ -28,6 +28,8 @@
 #include "model/input_fields.h"
 #include "prestress/load_generation.h"
 #include "ui/control_names.h"
+#include "ui/qt/checks_dock.h"
+#include "ui/qt/live_calculation.h"
 #include "ui/qt/load_generation_dialog.h"
 #include "ui/qt/pictures.h"
 
@@ -67,6 +69,10 @@ MainWindow::MainWindow(ProgramState& state, Dialogs& dialogs, ShellPort* shell)
     InitHelpResources();
     setObjectName("frminput");
     setWindowTitle("Prestressed Concrete Beam");
+    live_ = std::make_unique<LiveCalculation>([this](LiveRun& run) { ShowLiveResults(run); });
+    checks_ = new ChecksDock(this);
+    checks_->onLocation = [this](int location, double x) { ShowLocation(location, x); };
+    addDockWidget(Qt::RightDockWidgetArea, checks_);
     BuildTabs();
     BuildMenus();
     BuildOutputDialog();
@@ -78,7 +84,7 @@ MainWindow::MainWindow(ProgramState& state, Dialogs& dialogs, ShellPort* shell)
     Sync();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() { live_.reset(); }
 
 template <typename W>
 W* MainWindow::Named(W* widget, const std::string& name) {
@@ -197,6 +203,7 @@ void MainWindow::Sync() {
                        : Q(d.InputFileTitle) + "[*] - Prestressed Concrete Beam");
     setWindowModified(presenter_.DesignChanged());
     syncing_ = false;
+    RequestLiveResults();
 }
 
 void MainWindow::SyncField(const std::string& name, QLineEdit* box, const ControlState& c) {
@@ -535,6 +542,10 @@ void MainWindow::BuildMenus() {
     view->setObjectName("mnuView");
     entry(view, "&Output", "mnuViewOutput", [this] { presenter_.ViewReport(); });
     entry(view, "&Diagrams", "mnuViewDiagrams", [this] { ShowDiagrams(); });
+    QAction* checks = checks_->toggleViewAction();
+    checks->setText("&Checks Summary");
+    checks->setObjectName("mnuViewChecks");
+    view->addAction(checks);
     QMenu* help = bar->addMenu("&Help");
     help->setObjectName("mnuHelp");
     entry(help, "&About TARNEX", "mnuAbout", [this] {

@@ -20,7 +20,10 @@ class QLineEdit;
 
 namespace tarnex::ui {
 
+class ChecksDock;
 class DiagramsWindow;
+class LiveCalculation;
+struct LiveRun;
 
 /// The main window `frminput`: six tabs, menus and status bar, mirroring the presenter. Each
 /// widget's objectName is its control name; events go to the presenter and the window is
@@ -58,6 +61,13 @@ class MainWindow : public QMainWindow, private ShellPort {
     DiagramsWindow* diagramsWindow() { return diagrams_; }
     /// Save ▸ Results as CSV.
     void SaveResults();
+    /// The checks summary dock, which follows the live results.
+    ChecksDock* checksDock() { return checks_; }
+    /// Shows location `location` (from 1) on the Loads tab and marks its x (in) in the open
+    /// diagrams.
+    void ShowLocation(int location, double x);
+    /// Waits until the live results of the design as it stands are in (tests, screenshots).
+    void WaitForLiveResults();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -91,6 +101,11 @@ class MainWindow : public QMainWindow, private ShellPort {
     template <typename W>
     W* Named(W* widget, const std::string& name);
     void Run(const std::function<void()>& action);
+    /// After an edit: recalculates a copy of the design off the interface thread unless the
+    /// kept results are those of the design as it stands.
+    void RequestLiveResults();
+    /// New live results: kept, listed in the checks dock and drawn in the open diagrams.
+    void ShowLiveResults(LiveRun& run);
     /// The file dialog of Open or Save As; remembers the chosen file for the next one.
     std::optional<std::string> ChooseFile(bool save, const std::string& filters, int selected);
     /// The file dialogs and viewers in use: the test's shell or the window itself.
@@ -108,8 +123,10 @@ class MainWindow : public QMainWindow, private ShellPort {
     QDialog* reportViewer_ = nullptr;
     DiagramsWindow* diagrams_ = nullptr;
     QDialog* loadGenerationDialog_ = nullptr;
+    ChecksDock* checks_ = nullptr;
     std::string lastFile_;
     bool syncing_ = false;
+    std::unique_ptr<LiveCalculation> live_;  ///< last: ends first, before what it reports to
 };
 
 /// Help pages of the six tabs, in tab order (F1 shows the page of the current tab).

@@ -35,6 +35,10 @@ void SaveDiagramScreenshots(MainWindow& window, const QString& folder, const QSt
 void SaveScreenshots(MainWindow& window, const QString& folder) {
     QDir().mkpath(folder);
     auto* tabs = window.findChild<QTabWidget*>("SSTab1");
+    // The checks dock with the live results of the design.
+    window.WaitForLiveResults();
+    tabs->setCurrentIndex(3);
+    Save(&window, folder + "/main-window-checks.png");
     const char* names[] = {"program-options", "material-properties",   "section-properties",
                            "loads",           "allow-stress-and-loss", "configuration"};
     for (int i = 0; i < tabs->count(); ++i) {
