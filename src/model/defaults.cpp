@@ -135,8 +135,10 @@ void ApplyAllowableDefaults(ProgramState& state) {
     data.ACS2 = service.compression;
     data.ATS2 = service.tension.value_or(0.0F);
 
-    // Initial steel stress: 0.75 fpu post-tensioned; pretensioned, the share the code fixes
-    // (the steel type choice sets it otherwise).
+    // Initial steel stress: 0.75 fpu post-tensioned; pretensioned, the share the code fixes for
+    // every strand, or by steel type (low-relaxation strand shares 0.75 fpu with
+    // post-tensioning).
+    // NOLINTNEXTLINE(bugprone-branch-clone)
     if (post) {
         data.PSi = static_cast<float>(0.75 * psus);
     } else if (pretensionedShare) {
