@@ -31,7 +31,7 @@ void BM_CalculateDesign(benchmark::State& bench) {
     const ProgramState design = MakeGeneratedDesign(count, BenchFile("tarnex_bench_results.out"));
     int failures = 0;
     for (auto _ : bench) {
-        const DesignResults results = CalculateDesign(design);
+        const DesignResults results = CalculateDesign(design, design.output);
         if (!results.Complete() || !results.messages.empty()) ++failures;
         benchmark::DoNotOptimize(results.shear.rows.data());
     }

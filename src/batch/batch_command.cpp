@@ -112,7 +112,7 @@ bool WriteReportFile(ProgramState& state, BatchDialogs& dialogs, const BatchOpti
     try {
         return RunCalculation(state, dialogs, &results);
     } catch (const std::exception& error) {
-        dialogs.Print(std::string("Error in calculations") + kMessageLineBreak + error.what());
+        dialogs.Print(CalculationErrorText(error.what()));
     }
     return false;
 }
@@ -184,7 +184,7 @@ int RunDesign(const BatchOptions& options, BatchDialogs& dialogs) {
     }
     // One calculation serves the report and the CSV.
     state->output = options.report;
-    const DesignResults results = CalculateDesign(*state);
+    const DesignResults results = CalculateDesign(*state, state->output);
     if (options.output && !WriteReportFile(*state, dialogs, options, results)) return kExitFailed;
     if (options.csv) {
         // Without a report its messages are shown here.

@@ -35,6 +35,62 @@ class MessageLog : public Dialogs {
     CalcStage stage_ = CalcStage::CompositeSection;
 };
 
+/// The locations that the prestress forces along the beam reach.
+void CollectLocations(const DesignData& d, DesignResults& r) {
+    const CalcValues& v = r.values;
+    const int count = std::min({d.nll, d.locations.size(), v.PforceT.size(), v.PSP.size()});
+    r.x.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    for (int i = 1; i <= count; ++i) r.x.push_back(d.locations(i).x);
+}
+
+/// A table that stopped on a failure stops the calculation there.
+template <typename Row>
+void StopOnFailure(const CheckTable<Row>& table) {
+    if (!table.failure.empty()) throw CalcError(table.failure);
+}
+
+/// The calculation in the order of the report sections; a failure leaves the stages before it.
+void RunStages(const DesignData& d, DesignResults& r, MessageLog& log) {
+    const OutputOptions& output = r.sections;
+    CalcValues& v = r.values;
+    log.Enter(CalcStage::CompositeSection);
+    CalcCompositeProperties(d, v);
+    log.Enter(CalcStage::TransformedSection);
+    CalcTransformedProperties(d, v);
+    log.Enter(CalcStage::PrestressForces);
+    CalcOffsetsAndAngles(d, v);
+    FillLocationLosses(d, v, log);
+    CalcPrestressEffects(d, v);
+    CollectLocations(d, r);
+    log.Enter(CalcStage::LoadStresses);
+    CalcLoadStresses(d, v);
+    if (output.Stresses) {
+        log.Enter(CalcStage::BeamStresses);
+        r.stresses = CombineStresses(d, v);
+        StopOnFailure(r.stresses);
+        log.Enter(CalcStage::StressChecks);
+        CalcCriticalStresses(d, v);
+        r.checks = CheckCriticalStresses(d, v);
+    }
+    if (output.UltimateMoment) {
+        log.Enter(CalcStage::MomentCapacity);
+        r.moment = CalcMomentCapacity(d, v);
+        if (!r.moment.refusal.empty()) log.ShowMessage(r.moment.refusal);
+        StopOnFailure(r.moment);
+    }
+    if (output.Deflections) {
+        log.Enter(CalcStage::Deflections);
+        r.deflections = CalcDeflections(d, v);
+        if (!r.deflections.refusal.empty()) log.ShowMessage(r.deflections.refusal);
+    }
+    if (output.UltimateShear) {
+        log.Enter(CalcStage::ShearCapacity);
+        r.shear = CalcShearCapacity(d, v);
+        if (!r.shear.refusal.empty()) log.ShowMessage(r.shear.refusal);
+        StopOnFailure(r.shear);
+    }
+}
+
 }  // namespace
 
 void FillLocationLosses(const DesignData& d, CalcValues& v, Dialogs& dialogs) {
@@ -57,69 +113,6 @@ void FillLocationLosses(const DesignData& d, CalcValues& v, Dialogs& dialogs) {
     }
 }
 
-namespace {
-
-/// The locations and the prestress force along the beam at transfer and after all losses.
-void CollectPrestressForces(const DesignData& d, DesignResults& r) {
-    const CalcValues& v = r.values;
-    const int count = std::min({d.nll, d.locations.size(), v.PforceT.size(), v.PSP.size()});
-    for (int i = 1; i <= count; ++i) {
-        r.x.push_back(d.locations(i).x);
-        r.forceAtTransfer.push_back(v.PforceT(i));
-        r.finalForce.push_back(v.PSP(i));
-    }
-}
-
-/// A table that stopped on a failure stops the calculation there.
-template <typename Row>
-void StopOnFailure(const CheckTable<Row>& table) {
-    if (!table.failure.empty()) throw CalcError(table.failure);
-}
-
-/// The calculation in the order of the report sections; a failure leaves the stages before it.
-void RunStages(const ProgramState& state, DesignResults& r, MessageLog& log) {
-    const DesignData& d = state.data;
-    CalcValues& v = r.values;
-    log.Enter(CalcStage::CompositeSection);
-    CalcCompositeProperties(d, v);
-    log.Enter(CalcStage::TransformedSection);
-    CalcTransformedProperties(d, v);
-    log.Enter(CalcStage::PrestressForces);
-    CalcOffsetsAndAngles(d, v);
-    FillLocationLosses(d, v, log);
-    CalcPrestressEffects(d, v);
-    CollectPrestressForces(d, r);
-    log.Enter(CalcStage::LoadStresses);
-    CalcLoadStresses(d, v);
-    if (state.output.Stresses) {
-        log.Enter(CalcStage::BeamStresses);
-        r.stresses = CombineStresses(d, v);
-        StopOnFailure(r.stresses);
-        log.Enter(CalcStage::StressChecks);
-        CalcCriticalStresses(d, v);
-        r.checks = CheckCriticalStresses(d, v);
-    }
-    if (state.output.UltimateMoment) {
-        log.Enter(CalcStage::MomentCapacity);
-        r.moment = CalcMomentCapacity(d, v);
-        if (!r.moment.refusal.empty()) log.ShowMessage(r.moment.refusal);
-        StopOnFailure(r.moment);
-    }
-    if (state.output.Deflections) {
-        log.Enter(CalcStage::Deflections);
-        r.deflections = CalcDeflections(d, v);
-        if (!r.deflections.refusal.empty()) log.ShowMessage(r.deflections.refusal);
-    }
-    if (state.output.UltimateShear) {
-        log.Enter(CalcStage::ShearCapacity);
-        r.shear = CalcShearCapacity(d, v);
-        if (!r.shear.refusal.empty()) log.ShowMessage(r.shear.refusal);
-        StopOnFailure(r.shear);
-    }
-}
-
-}  // namespace
-
 bool AskedFor(CalcStage stage, const OutputOptions& output) {
     switch (stage) {
         case CalcStage::BeamStresses:
@@ -136,10 +129,10 @@ bool AskedFor(CalcStage stage, const OutputOptions& output) {
     }
 }
 
-DesignResults CalculateDesign(const ProgramState& state) {
+DesignResults CalculateDesign(const ProgramState& state, const OutputOptions& sections) {
     const DesignData& d = state.data;
     DesignResults results;
-    results.sections = state.output;
+    results.sections = sections;
     results.refusals = MissingInput(d);
     if (results.refusals.empty() && !(d.Pjack > 0)) {
         results.refusals.emplace_back("Please enter initial prestress force");
@@ -147,7 +140,7 @@ DesignResults CalculateDesign(const ProgramState& state) {
     if (!results.refusals.empty()) return results;
     MessageLog log(results);
     try {
-        RunStages(state, results, log);
+        RunStages(d, results, log);
     } catch (const std::exception& error) {
         results.failedAt = log.Stage();
         results.failure = error.what();

@@ -8,11 +8,11 @@ namespace tarnex {
 
 /// The calculation of a design, once, as values: the composite and transformed sections, the
 /// path, the losses per location, the prestress forces, the fiber stresses of each load case
-/// and the checks that `state.output` asks for, in the order of the report sections. The
+/// and the output sections of `sections`, in the order of the report sections. The
 /// losses, the loss at transfer and the jacking force are used as they stand in the record.
 /// Nothing is written into the record, nothing is shown: a design that cannot be calculated
 /// yet gives its refusals, messages and a failure come back in the results.
-DesignResults CalculateDesign(const ProgramState& state);
+DesignResults CalculateDesign(const ProgramState& state, const OutputOptions& sections);
 
 /// AASHTO 9.16.1: the losses per location that the calculation uses. Entered (or last
 /// calculated) losses are used unchanged when some location holds a positive one; otherwise

@@ -114,9 +114,7 @@ struct DesignResults {
     OutputOptions sections;  // the output sections the calculation was asked for
     std::vector<std::string> refusals;
     CalcValues values;
-    std::vector<double> x;                // the locations (in)
-    std::vector<double> forceAtTransfer;  // lb, at every location
-    std::vector<double> finalForce;       // lb, at every location
+    std::vector<double> x;  // the locations that have prestress forces (in)
     CheckTable<StressCombinations> stresses;
     std::vector<StressCheck> checks;
     CheckTable<MomentCapacityRow> moment;

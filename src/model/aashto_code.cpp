@@ -13,12 +13,11 @@ class AashtoCode final : public DesignCode {
     /// AASHTO 9.15.2.1: 0.60 f'ci (0.55 f'ci post-tensioned) and 3 sqrt(f'ci).
     [[nodiscard]] AllowableStresses InitialAllowables(Prestressing prestressing,
                                                       float CSps) const override {
-        const double share = prestressing == Prestressing::PostTensioning ? 0.55 : 0.6;
-        return {static_cast<float>(share * static_cast<double>(CSps)), RootAllowable(3.0, CSps)};
+        return ShareAndRoot(prestressing == Prestressing::PostTensioning ? 0.55 : 0.6, 3.0, CSps);
     }
     /// AASHTO 9.15.2.2: 0.40 f'c and 6 sqrt(f'c).
     [[nodiscard]] AllowableStresses FinalAllowables(float CS28) const override {
-        return {static_cast<float>(0.4 * static_cast<double>(CS28)), RootAllowable(6.0, CS28)};
+        return ShareAndRoot(0.4, 6.0, CS28);
     }
     [[nodiscard]] float DefaultConcreteStrength() const override { return 4000.0F; }
     [[nodiscard]] std::optional<double> PretensionedStressShare() const override { return {}; }

@@ -10,11 +10,11 @@ class AciCode final : public DesignCode {
     /// ACI 18.4.1: 0.60 f'ci and 3 sqrt(f'ci).
     [[nodiscard]] AllowableStresses InitialAllowables(Prestressing /*prestressing*/,
                                                       float CSps) const override {
-        return {static_cast<float>(0.6 * static_cast<double>(CSps)), RootAllowable(3.0, CSps)};
+        return ShareAndRoot(0.6, 3.0, CSps);
     }
     /// ACI 18.4.2: 0.45 f'c and 6 sqrt(f'c).
     [[nodiscard]] AllowableStresses FinalAllowables(float CS28) const override {
-        return {static_cast<float>(0.45 * static_cast<double>(CS28)), RootAllowable(6.0, CS28)};
+        return ShareAndRoot(0.45, 6.0, CS28);
     }
     [[nodiscard]] float DefaultConcreteStrength() const override { return 4000.0F; }
     /// ACI 18.5.1: 0.74 fpu for every pretensioned strand.

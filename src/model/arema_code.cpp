@@ -11,8 +11,7 @@ class AremaCode final : public DesignCode {
     /// At transfer 0.60 f'ci (0.55 f'ci post-tensioned) and 3 sqrt(f'ci).
     [[nodiscard]] AllowableStresses InitialAllowables(Prestressing prestressing,
                                                       float CSps) const override {
-        const double share = prestressing == Prestressing::PostTensioning ? 0.55 : 0.6;
-        return {static_cast<float>(share * static_cast<double>(CSps)), RootAllowable(3.0, CSps)};
+        return ShareAndRoot(prestressing == Prestressing::PostTensioning ? 0.55 : 0.6, 3.0, CSps);
     }
     /// At service 0.40 f'c and no tension in the precompressed tensile zone.
     [[nodiscard]] AllowableStresses FinalAllowables(float CS28) const override {

@@ -10,10 +10,10 @@ namespace tarnex {
 
 using FloatArray = OneBasedArray<float>;
 
-/// The one design record: settings, every input quantity, the load locations, what the
-/// calculation buttons store, and the window and file state. Internal units: inches, lb, psi,
-/// lb-in. What a calculation computes from it is kept in its results, never here.
-struct DesignData {
+/// The inputs of a design: settings, every input quantity, the load locations and what the
+/// calculation buttons store. Internal units: inches, lb, psi, lb-in. Two designs with equal
+/// inputs have the same results.
+struct DesignInputs {
     // Settings.
     Units units = Units::English;
     DesignCriteria designCriteria = DesignCriteria::AASHTO;
@@ -61,6 +61,19 @@ struct DesignData {
     FloatArray FRloss, ASloss;
     float FRASmax = 0;
 
+    bool operator==(const DesignInputs&) const = default;
+
+    /// Re-creates the locations with `count` zero entries, with FRloss and PSlossAt.
+    void RecreateLocations(int count) {
+        locations.Recreate(count);
+        FRloss.Recreate(count);
+        PSlossAt.Recreate(count);
+    }
+};
+
+/// The one design record: the inputs and the window and file state. What a calculation
+/// computes from it is kept in its results, never here.
+struct DesignData : DesignInputs {
     // Window and file state.
     int CurrentLocation = 0;
     int FillingForm = 0;
@@ -72,13 +85,9 @@ struct DesignData {
     std::string UnitsKeyword, PrestressingKeyword, CriteriaKeyword, CompositeKeyword,
         SectionKeyword;
 
-    bool operator==(const DesignData&) const = default;
-
-    /// Re-creates the locations with `count` zero entries, with FRloss and PSlossAt.
-    void RecreateLocations(int count) {
-        locations.Recreate(count);
-        FRloss.Recreate(count);
-        PSlossAt.Recreate(count);
+    /// True when `other` holds the same inputs: its results are the same.
+    [[nodiscard]] bool SameInputs(const DesignData& other) const {
+        return static_cast<const DesignInputs&>(*this) == other;
     }
 };
 
@@ -107,5 +116,11 @@ struct ProgramState {
     OutputOptions output;
     float RH = 0;
 };
+
+/// True when two states have the same inputs (the record's and the humidity): the same
+/// results, whatever the window shows or the output options say.
+inline bool SameInputs(const ProgramState& a, const ProgramState& b) {
+    return a.RH == b.RH && a.data.SameInputs(b.data);
+}
 
 }  // namespace tarnex

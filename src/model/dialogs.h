@@ -35,4 +35,9 @@ class Dialogs {
 /// The carriage return that separates the lines of a message.
 inline constexpr char kMessageLineBreak = '\r';
 
+/// The message of a calculation that failed: "Error in calculations" and the cause below it.
+inline std::string CalculationErrorText(const std::string& cause) {
+    return std::string("Error in calculations") + kMessageLineBreak + cause;
+}
+
 }  // namespace tarnex

@@ -98,7 +98,7 @@ bool RunReport(std::ostream& out, ProgramState& state, const DesignResults& resu
         cause = "an unknown error";
     }
     if (!cause.empty()) {
-        dialogs.ShowMessage(std::string("Error in calculations") + kMessageLineBreak + cause);
+        dialogs.ShowMessage(CalculationErrorText(cause));
         return false;
     }
     return true;
@@ -119,16 +119,19 @@ void ClearPrestressCase(DesignData& d) {
     }
 }
 
+bool ShowRefusals(const DesignResults& results, Dialogs& dialogs) {
+    for (const std::string& refusal : results.refusals) dialogs.ShowMessage(refusal);
+    return !results.refusals.empty();
+}
+
 bool ShowCalculationMessages(const DesignResults& results, const OutputOptions& output,
                              Dialogs& dialogs) {
-    for (const std::string& refusal : results.refusals) dialogs.ShowMessage(refusal);
-    if (!results.refusals.empty()) return false;
+    if (ShowRefusals(results, dialogs)) return false;
     for (const CalcMessage& message : results.messages) {
         if (AskedFor(message.stage, output)) dialogs.ShowMessage(message.text);
     }
     if (results.failedAt) {
-        dialogs.ShowMessage(std::string("Error in calculations") + kMessageLineBreak +
-                            results.failure);
+        dialogs.ShowMessage(CalculationErrorText(results.failure));
         return false;
     }
     return true;
@@ -137,17 +140,14 @@ bool ShowCalculationMessages(const DesignResults& results, const OutputOptions& 
 bool WriteReport(ProgramState& state, Dialogs& dialogs, const DesignResults* computed) {
     std::optional<DesignResults> calculated;
     if (computed == nullptr || !ResultsServe(*computed, state.output)) {
-        calculated = CalculateDesign(state);
+        calculated = CalculateDesign(state, state.output);
         computed = &*calculated;
     }
-    if (!computed->refusals.empty()) {
-        for (const std::string& refusal : computed->refusals) dialogs.ShowMessage(refusal);
-        return false;
-    }
+    if (ShowRefusals(*computed, dialogs)) return false;
     DesignData& d = state.data;
     const auto refuse = [&](const std::string& cause) {
         ClearPrestressCase(d);
-        dialogs.ShowMessage(std::string("Error in calculations") + kMessageLineBreak + cause);
+        dialogs.ShowMessage(CalculationErrorText(cause));
         return false;
     };
     // The report never overwrites the design it is made from.
@@ -165,8 +165,8 @@ bool WriteReport(ProgramState& state, Dialogs& dialogs, const DesignResults* com
     ClearPrestressCase(d);
     out.close();  // the file keeps what was written so far
     if (written && out.fail()) {
-        dialogs.ShowMessage(std::string("Error in calculations") + kMessageLineBreak +
-                            "the report file \"" + d.OutputFileName + "\" cannot be written");
+        dialogs.ShowMessage(
+            CalculationErrorText("the report file \"" + d.OutputFileName + "\" cannot be written"));
         written = false;
     }
     return written;

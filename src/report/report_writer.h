@@ -19,6 +19,9 @@ bool WriteReport(ProgramState& state, Dialogs& dialogs, const DesignResults* com
 /// failed.
 bool RunCalculation(ProgramState& state, Dialogs& dialogs, const DesignResults* computed = nullptr);
 
+/// Shows the refusals of a design that cannot be calculated yet; true when there were any.
+bool ShowRefusals(const DesignResults& results, Dialogs& dialogs);
+
 /// Shows what a calculation for the sections of `output` has to say where no report is written
 /// (the CSV, the diagrams): its refusals, the messages of those sections, and "Error in
 /// calculations" with the cause of a failure. True when the results are whole.

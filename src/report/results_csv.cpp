@@ -71,9 +71,11 @@ std::string FormatResultsCsv(const DesignData& d, const DesignResults& r) {
     AppendLine(out, header);
 
     for (std::size_t i = 0; i < r.x.size(); ++i) {
+        const int location = static_cast<int>(i) + 1;
         std::vector<std::string> cells = {
-            ShortestForm(r.x[i]), Figure(r.forceAtTransfer[i] / kips, 1, "the force at transfer"),
-            Figure(r.finalForce[i] / kips, 1, "the final force")};
+            ShortestForm(r.x[i]),
+            Figure(r.values.PforceT(location) / kips, 1, "the force at transfer"),
+            Figure(r.values.PSP(location) / kips, 1, "the final force")};
         if (stresses) {
             const StressCombinations* c = RowOf(r.stresses, i);
             const auto stress = [&](const double StressCombinations::*fiber) {

@@ -26,8 +26,7 @@ class LiveResults {
 
   private:
     struct Kept {
-        DesignData data;
-        float RH = 0;
+        ProgramState inputs;
         DesignResults results;
     };
     std::optional<Kept> kept_;

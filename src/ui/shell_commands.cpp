@@ -167,10 +167,7 @@ void InputPresenter::CalculateOutput() {
         if (!ChooseReportFile()) return;
     }
     const DesignResults& results = live_.For(state_, state_.output);
-    if (!results.refusals.empty()) {
-        for (const std::string& refusal : results.refusals) ShowMessage(refusal);
-        return;
-    }
+    if (ShowRefusals(results, *this)) return;
     window_.Get("SBFiles2").text = "Please wait";
     if (shell_ != nullptr) shell_->SetBusy(true);
     bool written = false;
@@ -191,14 +188,8 @@ void InputPresenter::CalculateOutput() {
 
 const DesignResults* InputPresenter::ResultsToShow() {
     CommitPendingCount();
-    const DesignResults* results = nullptr;
-    try {
-        results = &live_.For(state_, ShownOutputSections());
-    } catch (const std::exception& error) {
-        ShowMessage(std::string("Error in calculations") + kMessageLineBreak + error.what());
-        return nullptr;
-    }
-    return ShowCalculationMessages(*results, ShownOutputSections(), *this) ? results : nullptr;
+    const DesignResults& results = live_.For(state_, ShownOutputSections());
+    return ShowCalculationMessages(results, ShownOutputSections(), *this) ? &results : nullptr;
 }
 
 bool InputPresenter::SaveResultsCsv() {
@@ -221,7 +212,7 @@ bool InputPresenter::SaveResultsCsv() {
     try {
         text = FormatResultsCsv(d, *results);
     } catch (const std::exception& error) {
-        ShowMessage(line("Error in calculations", error.what()));
+        ShowMessage(CalculationErrorText(error.what()));
         return false;
     }
     try {

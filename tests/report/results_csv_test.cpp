@@ -97,7 +97,7 @@ TEST(ResultsCsv, EveryExampleAgreesWithItsReportAtEveryLocation) {
         state.output = {true, true, true, true};
         state.data.OutputFileName = scratch.PathOf(name + ".out");
         ScriptedDialogs dialogs;
-        const DesignResults results = CalculateDesign(state);
+        const DesignResults results = CalculateDesign(state, state.output);
         ASSERT_TRUE(RunCalculation(state, dialogs, &results));
 
         const Cells report = SplitReportLines(ReadText(kGolden / (name + ".out")));

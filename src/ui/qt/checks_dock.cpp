@@ -5,6 +5,8 @@
 #include <QTableWidget>
 #include <exception>
 
+#include "model/number_text.h"
+
 namespace tarnex::ui {
 
 namespace {
@@ -18,6 +20,8 @@ int MarginDecimals(const std::string& unit) {
     if (unit == "in") return 2;
     return 1;  // kip-ft, kips
 }
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 QTableWidgetItem* Cell(const QString& text) {
     auto* item = new QTableWidgetItem(text);
@@ -99,14 +103,13 @@ void ChecksDock::ShowResults(const DesignData& data, const DesignResults& result
         QTableWidgetItem* location = Cell(located ? QString::number(line.location) : QString());
         location->setData(Qt::UserRole, line.location);
         table_->setItem(row, kLocation, location);
-        QTableWidgetItem* x = Cell(located ? QString::number(line.x, 'f', 2) : QString());
+        QTableWidgetItem* x = Cell(located ? Q(DecimalForm(line.x, 2)) : QString());
         x->setData(Qt::UserRole, line.x);
         table_->setItem(row, kX, x);
         const bool measured = line.verdict != CheckVerdict::NotAvailable;
         table_->setItem(
             row, kMargin,
-            Cell(measured ? QString::number(line.margin, 'f', MarginDecimals(line.unit)) + " " +
-                                QString::fromStdString(line.unit)
+            Cell(measured ? Q(DecimalForm(line.margin, MarginDecimals(line.unit)) + " " + line.unit)
                           : QString()));
         const QString note = QString::fromStdString(line.note);
         table_->setItem(row, kNote, Cell(note));

@@ -181,10 +181,9 @@ std::vector<Diagram> MakeDiagrams(const DesignResults& r) {
     DiagramSeries finalSeries{"final", kBottomColor, Qt::SolidLine, {}};
     for (std::size_t i = 0; i < r.x.size(); ++i) {
         const double x = Feet(r.x[i]);
-        if (i < r.forceAtTransfer.size())
-            atTransfer.points << QPointF(x, r.forceAtTransfer[i] / kForceFactor);
-        if (i < r.finalForce.size())
-            finalSeries.points << QPointF(x, r.finalForce[i] / kForceFactor);
+        const int location = static_cast<int>(i) + 1;
+        atTransfer.points << QPointF(x, r.values.PforceT(location) / kForceFactor);
+        finalSeries.points << QPointF(x, r.values.PSP(location) / kForceFactor);
     }
     force.series = {atTransfer, finalSeries};
     if (r.x.empty()) force.note = "no load locations";

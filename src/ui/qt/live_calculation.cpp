@@ -9,24 +9,13 @@
 
 namespace tarnex::ui {
 
-namespace {
-
-bool SameDesign(const ProgramState& a, const ProgramState& b) {
-    return a.RH == b.RH && a.data == b.data;
-}
-
-}  // namespace
-
 LiveRun CalculateLive(ProgramState inputs) {
     LiveRun run;
     try {
-        ProgramState asked = inputs;
-        asked.output = AllOutputSections();
-        run.all = CalculateDesign(asked);
+        run.all = CalculateDesign(inputs, AllOutputSections());
         // A stop in the deflections leaves the diagrams' sections short: those alone.
         if (run.all.refusals.empty() && !ResultsServe(run.all, ShownOutputSections())) {
-            asked.output = ShownOutputSections();
-            run.shown = CalculateDesign(asked);
+            run.shown = CalculateDesign(inputs, ShownOutputSections());
         }
     } catch (const std::exception& error) {
         run.error = error.what();
@@ -47,7 +36,7 @@ LiveCalculation::~LiveCalculation() {
 }
 
 bool LiveCalculation::Start(const ProgramState& snapshot) {
-    if (asked_ && SameDesign(*asked_, snapshot)) return false;
+    if (asked_ && SameInputs(*asked_, snapshot)) return false;
     asked_ = snapshot;
     if (running_) {
         next_ = snapshot;

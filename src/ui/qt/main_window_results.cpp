@@ -33,7 +33,7 @@ void MainWindow::RequestLiveResults() {
 void MainWindow::ShowLiveResults(LiveRun& run) {
     checks_->SetCalculating(false);
     // Results of a design left before they came (an edit undone meanwhile) are dropped.
-    if (run.inputs.RH != state_.RH || !(run.inputs.data == state_.data)) {
+    if (!SameInputs(run.inputs, state_)) {
         RequestLiveResults();
         return;
     }
@@ -62,16 +62,10 @@ void MainWindow::ShowLiveResults(LiveRun& run) {
 }
 
 void MainWindow::ShowLocation(int location, double x) {
-    LiveResults& live = presenter_.liveResults();
-    // The location shown on the Loads tab does not enter the calculation: the results stay.
-    std::optional<DesignResults> current;
-    if (const DesignResults* kept = live.CurrentFor(state_)) current = *kept;
-    Run([&] {
-        presenter_.GoToLocation(location);
-        if (current && live.CurrentFor(state_) == nullptr) live.Keep(state_, std::move(*current));
-    });
+    // The location shown on the Loads tab is no input: the live results stay current.
+    Run([&] { presenter_.GoToLocation(location); });
     if (auto* tabs = findChild<QTabWidget*>("SSTab1")) tabs->setCurrentIndex(3);
-    if (diagrams_ != nullptr) diagrams_->MarkLocation(x / 12);
+    if (diagrams_ != nullptr) diagrams_->MarkLocation(x / kInchesPerFoot);
 }
 
 void MainWindow::WaitForLiveResults() {

@@ -4,24 +4,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "checks/design_calculation.h"
-#include "report/results_csv.h"
-#include "ui/qt/diagram_view.h"
-#include "ui/qt/diagrams_window.h"
 #include "window_fixture.h"
 
 using tarnex::ui::Diagram;
 
 namespace {
-
-/// The cells of a CSV column by its header, one per location.
-QStringList CsvColumn(const std::string& csv, const QString& header) {
-    QStringList lines = QString::fromStdString(csv).split("\r\n", Qt::SkipEmptyParts);
-    const qsizetype column = lines.takeFirst().split(',').indexOf(header);
-    QStringList cells;
-    for (const QString& line : lines) cells << line.split(',').value(column);  // none: empty
-    return cells;
-}
 
 /// True when some pixel of the picture has this colour: the curve was drawn.
 bool HasColour(const QImage& image, QColor colour) {
@@ -36,22 +23,6 @@ bool HasColour(const QImage& image, QColor colour) {
 /// the Save menu holds the same figures and never replaces the design.
 class DiagramsTest : public QObject, tarnex::ui::testing::WindowFixture {
     Q_OBJECT
-
-  private:
-    const Diagram& DiagramOf(const char* key) {
-        tarnex::ui::DiagramsWindow* diagrams = window->diagramsWindow();
-        for (int i = 0; i < diagrams->count(); ++i)
-            if (diagrams->view(i)->diagram().key == key) return diagrams->view(i)->diagram();
-        qFatal("no diagram %s", key);
-    }
-    /// The CSV of the design loaded, as the Save menu writes it, from a calculation of its own.
-    std::string Csv() {
-        tarnex::ProgramState shown = state;
-        shown.output = tarnex::ShownOutputSections();
-        const tarnex::DesignResults results = tarnex::CalculateDesign(shown);
-        if (!results.Complete()) qFatal("no results");
-        return tarnex::FormatResultsCsv(state.data, results);
-    }
 
   private slots:
     void init() { Open(); }

@@ -5,27 +5,10 @@
 #include <cmath>
 
 #include "checks/check_summary.h"
-#include "checks/design_calculation.h"
-#include "report/results_csv.h"
 #include "ui/qt/checks_dock.h"
-#include "ui/qt/diagram_view.h"
-#include "ui/qt/diagrams_window.h"
 #include "window_fixture.h"
 
 using tarnex::ui::Diagram;
-
-namespace {
-
-/// The cells of a CSV column by its header, one per location.
-QStringList CsvColumn(const std::string& csv, const QString& header) {
-    QStringList lines = QString::fromStdString(csv).split("\r\n", Qt::SkipEmptyParts);
-    const qsizetype column = lines.takeFirst().split(',').indexOf(header);
-    QStringList cells;
-    for (const QString& line : lines) cells << line.split(',').value(column);
-    return cells;
-}
-
-}  // namespace
 
 /// Every edit recalculates the design off the interface thread: the open diagrams draw the
 /// new design and the checks dock lists its verdicts, without a message box.
@@ -33,18 +16,6 @@ class LiveResultsTest : public QObject, tarnex::ui::testing::WindowFixture {
     Q_OBJECT
 
   private:
-    const Diagram& DiagramOf(const char* key) {
-        tarnex::ui::DiagramsWindow* diagrams = window->diagramsWindow();
-        for (int i = 0; i < diagrams->count(); ++i)
-            if (diagrams->view(i)->diagram().key == key) return diagrams->view(i)->diagram();
-        qFatal("no diagram %s", key);
-    }
-    /// The design as it stands, calculated on its own for `output`.
-    tarnex::DesignResults Calculate(const tarnex::OutputOptions& output) {
-        tarnex::ProgramState copy = state;
-        copy.output = output;
-        return tarnex::CalculateDesign(copy);
-    }
     bool LiveResultsIn() { return window->presenter().liveResults().CurrentFor(state) != nullptr; }
     QTableWidget* Table() { return window->checksDock()->table(); }
     QString Cell(int row, int column) {
@@ -71,9 +42,7 @@ class LiveResultsTest : public QObject, tarnex::ui::testing::WindowFixture {
         QVERIFY(DiagramOf("prestress-force").series.at(1).points != before);
 
         // Each curve against the CSV of the new design.
-        const tarnex::DesignResults results = Calculate(tarnex::ShownOutputSections());
-        QVERIFY(results.Complete());
-        const std::string csv = tarnex::FormatResultsCsv(state.data, results);
+        const std::string csv = Csv();
         const auto check = [&](const char* key, int series, const QString& header,
                                double tolerance) {
             const QStringList cells = CsvColumn(csv, header);

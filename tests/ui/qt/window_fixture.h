@@ -7,8 +7,12 @@
 #include <QTest>
 #include <memory>
 
+#include "checks/design_calculation.h"
+#include "report/results_csv.h"
 #include "scripted_shell.h"
 #include "support/scripted_dialogs.h"
+#include "ui/qt/diagram_view.h"
+#include "ui/qt/diagrams_window.h"
 #include "ui/qt/main_window.h"
 
 namespace tarnex::ui::testing {
@@ -49,6 +53,33 @@ class WindowFixture {
         QTest::keyClicks(edit, text);
     }
     void Type(const char* box, const QString& text) { Type(Find<QLineEdit>(box), text); }
+
+    /// The diagram of the open diagrams window with this key; missing ends the test.
+    const Diagram& DiagramOf(const char* key) {
+        DiagramsWindow* diagrams = window->diagramsWindow();
+        for (int i = 0; i < diagrams->count(); ++i)
+            if (diagrams->view(i)->diagram().key == key) return diagrams->view(i)->diagram();
+        qFatal("no diagram %s", key);
+    }
+    /// The design as it stands, calculated on its own for `sections`.
+    DesignResults Calculate(const OutputOptions& sections) {
+        return CalculateDesign(state, sections);
+    }
+    /// The CSV of the design as it stands, as the Save menu writes it, from a calculation of
+    /// its own.
+    std::string Csv() {
+        const DesignResults results = Calculate(ShownOutputSections());
+        if (!results.Complete()) qFatal("no results");
+        return FormatResultsCsv(state.data, results);
+    }
+    /// The cells of a CSV column by its header, one per location (empty where none).
+    static QStringList CsvColumn(const std::string& csv, const QString& header) {
+        QStringList lines = QString::fromStdString(csv).split("\r\n", Qt::SkipEmptyParts);
+        const qsizetype column = lines.takeFirst().split(',').indexOf(header);
+        QStringList cells;
+        for (const QString& line : lines) cells << line.split(',').value(column);
+        return cells;
+    }
 
     /// The example designs that ship, by file name.
     static QStringList Examples() {
