@@ -182,6 +182,7 @@ int RunDesign(const BatchOptions& options, BatchDialogs& dialogs) {
         // The save's completeness warnings do not decide the report run: it checks anew.
         state->data.InputIncomplete = 0;
     }
+    if (!options.output && !options.csv) return kExitSuccess;
     // One calculation serves the report and the CSV.
     state->output = options.report;
     const DesignResults results = CalculateDesign(*state, state->output);

@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -202,8 +203,8 @@ void TakeLines(DesignData& data, const DesignData& f, int first, int last) {
 
 /// Takes the file's numbers into the design, by the settings the handlers have selected. The
 /// beam's gross properties are the properties in use too.
-void TakeFileNumbers(DesignData& data, const InputFileContents& c) {
-    const DesignData& f = c.numbers;
+void TakeFileNumbers(DesignData& data, InputFileContents&& c) {
+    DesignData& f = c.numbers;
     TakeLines(data, f, kFirstLineBeforeLoads, kLastLineBeforeLoads);
     data.Area = data.BeamArea;
     data.MoI = data.BeamMoI;
@@ -211,8 +212,10 @@ void TakeFileNumbers(DesignData& data, const InputFileContents& c) {
     data.Ybot = data.BeamYbot;
     data.nll = f.nll;
     data.Pjack = f.Pjack;
-    data.RecreateLocations(f.nll);
-    data.locations = f.locations;
+    // The file's locations, and the per-location losses re-created with them.
+    data.locations = std::move(f.locations);
+    data.FRloss.Recreate(f.nll);
+    data.PSlossAt.Recreate(f.nll);
     TakeLines(data, f, kFirstLineAfterLoads, kLastLineAfterLoads);
 }
 
@@ -256,7 +259,7 @@ bool ReadInputText(ProgramState& state, Dialogs& dialogs, const std::string& tex
         return false;
     }
     SelectFileSettings(state, dialogs, contents);
-    TakeFileNumbers(state.data, contents);
+    TakeFileNumbers(state.data, std::move(contents));
     state.data.CurrentLocation = 1;
     dialogs.RefreshForm();
     state.data.FillingForm = 0;

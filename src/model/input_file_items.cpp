@@ -38,12 +38,11 @@ InputItems::Item InputItems::Next() {
         // Anything between the closing quote and the separator is not part of the item.
         while (pos_ < text_.size() && text_[pos_] != ',' && !AtLineEnd()) ++pos_;
     } else {
-        while (pos_ < text_.size() && text_[pos_] != ',' && !AtLineEnd()) {
-            item.text += text_[pos_++];
-        }
-        std::size_t last = item.text.size();
-        while (last > 0 && (item.text[last - 1] == ' ' || item.text[last - 1] == '\t')) --last;
-        item.text.resize(last);
+        const std::size_t first = pos_;
+        while (pos_ < text_.size() && text_[pos_] != ',' && !AtLineEnd()) ++pos_;
+        std::size_t last = pos_;
+        while (last > first && (text_[last - 1] == ' ' || text_[last - 1] == '\t')) --last;
+        item.text.assign(text_, first, last - first);
     }
     afterComma_ = pos_ < text_.size() && text_[pos_] == ',';
     if (afterComma_) ++pos_;

@@ -26,7 +26,7 @@ std::string WithoutBlanks(std::string_view text) {
 }
 
 /// Length of the longest decimal number at the start of `s` (0 when there is none).
-std::size_t LeadingNumberLength(const std::string& s) {
+std::size_t LeadingNumberLength(std::string_view s) {
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     std::size_t digits = 0;
@@ -151,12 +151,12 @@ char* WriteRoundedMagnitude(double magnitude, int decimals, char* first, char* l
 }
 
 /// A file item without its surrounding blanks and tabs when it is one number and nothing else.
-std::optional<std::string> WholeFileNumber(std::string_view item) {
+std::optional<std::string_view> WholeFileNumber(std::string_view item) {
     std::size_t first = 0;
     std::size_t last = item.size();
     while (first < last && (item[first] == ' ' || item[first] == '\t')) ++first;
     while (last > first && (item[last - 1] == ' ' || item[last - 1] == '\t')) --last;
-    std::string s(item.substr(first, last - first));
+    const std::string_view s = item.substr(first, last - first);
     const std::size_t n = LeadingNumberLength(s);
     if (n == 0 || n != s.size()) return std::nullopt;
     return s;
@@ -266,22 +266,27 @@ std::string FormatPattern(double value, int decimals) {
 }
 
 std::optional<float> ParseFileReal(std::string_view item) {
-    const std::optional<std::string> number = WholeFileNumber(item);
+    const std::optional<std::string_view> number = WholeFileNumber(item);
     if (!number) return std::nullopt;
-    const std::string& s = *number;
-    // The float nearest the decimal value (a magnitude below the smallest float reads as the
-    // nearest float); it is infinite exactly when the magnitude is beyond the largest float
-    // by more than half a unit of its last place.
-    const float value = strtof_l(s.c_str(), nullptr, DecimalPointLocale());
+    const std::string_view s = *number;
+    // The float nearest the decimal value: from_chars rounds correctly as strtof does; what it
+    // does not take (a leading '+', a magnitude beyond the float range either way) goes to
+    // strtof, by which a magnitude below the smallest float reads as the nearest float and one
+    // beyond the largest by more than half a unit of its last place is infinite.
+    float fast = 0;
+    const char* begin = s.data();
+    const char* end = begin + s.size();
+    const auto parsed = std::from_chars(begin, end, fast);
+    if (parsed.ec == std::errc() && parsed.ptr == end) return fast;
+    const float value = strtof_l(std::string(s).c_str(), nullptr, DecimalPointLocale());
     if (std::isinf(value)) return std::nullopt;
     return value;
 }
 
 std::optional<int> ParseFileInteger(std::string_view item) {
-    const std::optional<std::string> number = WholeFileNumber(item);
+    const std::optional<std::string_view> number = WholeFileNumber(item);
     if (!number) return std::nullopt;
-    const std::string& s = *number;
-    const double v = ToDouble(s);
+    const double v = ToDouble(std::string(*number));
     if (v != std::floor(v) || v < static_cast<double>(std::numeric_limits<int>::min()) ||
         v > static_cast<double>(std::numeric_limits<int>::max())) {
         return std::nullopt;

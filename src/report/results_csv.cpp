@@ -1,5 +1,7 @@
 #include "report/results_csv.h"
 
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/calc_error.h"
@@ -15,14 +17,26 @@ std::string Figure(double value, int decimals, const char* what) {
     return DecimalForm(Printable(value, what), decimals);
 }
 
-/// One CSV line from its cells; no cell holds a comma or a quote.
-void AppendLine(std::string& out, const std::vector<std::string>& cells) {
-    for (std::size_t c = 0; c < cells.size(); ++c) {
-        if (c > 0) out += ',';
-        out += cells[c];
+/// Writes one CSV line cell by cell straight into the text; no cell holds a comma or a quote.
+class CsvLine {
+  public:
+    explicit CsvLine(std::string& out) : out_(out) {}
+    CsvLine(const CsvLine&) = delete;
+    CsvLine& operator=(const CsvLine&) = delete;
+    ~CsvLine() { out_ += "\r\n"; }
+    void Cell(std::string_view text) {
+        if (started_) out_ += ',';
+        out_ += text;
+        started_ = true;
     }
-    out += "\r\n";
-}
+    void Empty(int count) {
+        for (int c = 0; c < count; ++c) Cell({});
+    }
+
+  private:
+    std::string& out_;
+    bool started_ = false;
+};
 
 /// The row of location i of a table, or nothing when the table stopped before it.
 template <typename Row>
@@ -68,58 +82,61 @@ std::string FormatResultsCsv(const DesignData& d, const DesignResults& r) {
         }
     }
     std::string out;
-    AppendLine(out, header);
+    // About eight characters a cell.
+    out.reserve((r.x.size() + 1) * header.size() * 8);
+    {
+        CsvLine line(out);
+        for (const std::string& cell : header) line.Cell(cell);
+    }
 
     for (std::size_t i = 0; i < r.x.size(); ++i) {
         const int location = static_cast<int>(i) + 1;
-        std::vector<std::string> cells = {
-            ShortestForm(r.x[i]),
-            Figure(r.values.PforceT(location) / kips, 1, "the force at transfer"),
-            Figure(r.values.PSP(location) / kips, 1, "the final force")};
+        CsvLine line(out);
+        line.Cell(ShortestForm(r.x[i]));
+        line.Cell(Figure(r.values.PforceT(location) / kips, 1, "the force at transfer"));
+        line.Cell(Figure(r.values.PSP(location) / kips, 1, "the final force"));
         if (stresses) {
             const StressCombinations* c = RowOf(r.stresses, i);
-            const auto stress = [&](const double StressCombinations::*fiber) {
-                return c == nullptr ? std::string() : Figure(c->*fiber, 0, "a stress");
+            const auto stress = [&](double value) {
+                if (c == nullptr) {
+                    line.Cell({});
+                } else {
+                    line.Cell(Figure(value, 0, "a stress"));
+                }
             };
             const auto pair = [&](const FiberStresses StressCombinations::*state) {
-                if (c == nullptr) {
-                    cells.emplace_back();
-                    cells.emplace_back();
-                    return;
-                }
-                cells.push_back(Figure((c->*state).top, 0, "a stress"));
-                cells.push_back(Figure((c->*state).bottom, 0, "a stress"));
+                stress(c == nullptr ? 0.0 : (c->*state).top);
+                stress(c == nullptr ? 0.0 : (c->*state).bottom);
             };
             pair(&StressCombinations::transfer);
             pair(&StressCombinations::sustained);
-            if (halfSustained) cells.push_back(stress(&StressCombinations::liveHalfSustained));
+            if (halfSustained) stress(c == nullptr ? 0.0 : c->liveHalfSustained);
             pair(&StressCombinations::service);
         }
         if (moment) {
             const MomentCapacityRow* m = RowOf(r.moment, i);
             if (m == nullptr) {
-                cells.insert(cells.end(), 5, std::string());
+                line.Empty(5);
             } else {
-                cells.push_back(Figure(m->Mult / kipFt, 0, "the factored moment"));
-                cells.push_back(Figure(m->Mcr12 / kipFt, 0, "the cracking moment"));
-                cells.push_back(Figure(m->phiMn / kipFt, 0, "the moment capacity"));
-                cells.push_back(m->mildSteel > 0 ? Figure(m->mildSteel, 3, "the mild steel area")
-                                                 : std::string());
-                cells.emplace_back(m->holds ? "OK" : "NG");
+                line.Cell(Figure(m->Mult / kipFt, 0, "the factored moment"));
+                line.Cell(Figure(m->Mcr12 / kipFt, 0, "the cracking moment"));
+                line.Cell(Figure(m->phiMn / kipFt, 0, "the moment capacity"));
+                line.Cell(m->mildSteel > 0 ? Figure(m->mildSteel, 3, "the mild steel area")
+                                           : std::string());
+                line.Cell(m->holds ? "OK" : "NG");
             }
         }
         if (shear) {
             const ShearCapacityRow* v = RowOf(r.shear, i);
             if (v == nullptr) {
-                cells.insert(cells.end(), 4, std::string());
+                line.Empty(4);
             } else {
-                cells.push_back(Figure(v->Vu / kips, 1, "the factored shear"));
-                cells.push_back(Figure(v->phiVc / kips, 1, "the shear strength"));
-                cells.push_back(v->widenWeb ? std::string() : Figure(v->AvS, 3, "Av/S"));
-                cells.emplace_back(v->widenWeb ? "Need to increase web width" : "");
+                line.Cell(Figure(v->Vu / kips, 1, "the factored shear"));
+                line.Cell(Figure(v->phiVc / kips, 1, "the shear strength"));
+                line.Cell(v->widenWeb ? std::string() : Figure(v->AvS, 3, "Av/S"));
+                line.Cell(v->widenWeb ? "Need to increase web width" : "");
             }
         }
-        AppendLine(out, cells);
     }
     return out;
 }
