@@ -154,6 +154,12 @@ class InputPresenter : public Dialogs {
     LiveResults live_;
     bool countPending_ = false;  ///< txtnll edited and not yet applied
     std::string savedText_;      ///< input file text of the design as last loaded or saved
+    /// The inputs that DesignChanged last compared with the saved text, and its answer.
+    struct ChangeCheck {
+        DesignData inputs;
+        bool changed = false;
+    };
+    mutable std::optional<ChangeCheck> changeChecked_;
 };
 
 /// The unit named at the end of a tooltip ("... in lbs/in^2" gives "psi", "... in inches"

@@ -33,10 +33,17 @@ void InputPresenter::StartUp() {
     MarkSaved();
 }
 
-void InputPresenter::MarkSaved() { savedText_ = FormatInputFileText(state_.data); }
+void InputPresenter::MarkSaved() {
+    savedText_ = FormatInputFileText(state_.data);
+    changeChecked_ = {state_.data, false};
+}
 
 bool InputPresenter::DesignChanged() const {
-    return FormatInputFileText(state_.data) != savedText_;
+    // The file text follows from the inputs alone: the same inputs, the same answer.
+    if (!changeChecked_ || !changeChecked_->inputs.SameInputs(state_.data)) {
+        changeChecked_ = {state_.data, FormatInputFileText(state_.data) != savedText_};
+    }
+    return changeChecked_->changed;
 }
 
 bool InputPresenter::OfferToSave() {

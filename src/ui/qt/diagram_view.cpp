@@ -1,6 +1,7 @@
 #include "ui/qt/diagram_view.h"
 
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainterPath>
 #include <QSaveFile>
 #include <QSvgGenerator>
@@ -62,6 +63,31 @@ void DataRange(const Diagram& d, double& xLow, double& xHigh, double& yLow, doub
         yLow = std::min(yLow, l.value);
         yHigh = std::max(yHigh, l.value);
     }
+}
+
+/// A curve of more points than pixel columns as the screen shows it: within each column its
+/// first and last point and, in their order, its lowest and highest, so that every peak stays
+/// drawn while a stroke of 10,000 points costs one of a few thousand.
+QPolygonF PixelEnvelope(const QPolygonF& curve) {
+    QPolygonF out;
+    out.reserve(std::min<qsizetype>(curve.size(), 4096));
+    qsizetype first = 0;
+    while (first < curve.size()) {
+        const double column = std::floor(curve[first].x());
+        qsizetype last = first;
+        qsizetype low = first;
+        qsizetype high = first;
+        while (last + 1 < curve.size() && std::floor(curve[last + 1].x()) == column) {
+            ++last;
+            if (curve[last].y() < curve[low].y()) low = last;
+            if (curve[last].y() > curve[high].y()) high = last;
+        }
+        for (const qsizetype i : {first, std::min(low, high), std::max(low, high), last}) {
+            if (out.isEmpty() || out.last() != curve[i]) out << curve[i];
+        }
+        first = last + 1;
+    }
+    return out;
 }
 
 }  // namespace
@@ -151,6 +177,11 @@ void PaintDiagram(QPainter& p, const QRectF& area, const Diagram& d) {
         QPolygonF polygon;
         polygon.reserve(s.points.size());
         for (const QPointF& pt : s.points) polygon << QPointF(X(pt.x()), Y(pt.y()));
+        // A vector export keeps every point; a raster gains nothing below a pixel.
+        const bool raster = p.device() != nullptr && p.device()->devType() != QInternal::Picture &&
+                            p.paintEngine() != nullptr &&
+                            p.paintEngine()->type() == QPaintEngine::Raster;
+        if (raster && polygon.size() > 2 * plot.width()) polygon = PixelEnvelope(polygon);
         p.setPen(QPen(s.color, 2, s.style));
         if (polygon.size() == 1) {
             p.setBrush(s.color);

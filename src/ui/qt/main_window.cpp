@@ -201,9 +201,11 @@ void MainWindow::Sync() {
     setWindowTitle(d.InputFileTitle.empty()
                        ? QString("Prestressed Concrete Beam[*]")
                        : Q(d.InputFileTitle) + "[*] - Prestressed Concrete Beam");
+    // The calculation starts first: it runs on the other core while the modified mark compares
+    // the design's file text here.
+    RequestLiveResults();
     setWindowModified(presenter_.DesignChanged());
     syncing_ = false;
-    RequestLiveResults();
 }
 
 void MainWindow::SyncField(const std::string& name, QLineEdit* box, const ControlState& c) {
