@@ -20,9 +20,18 @@ for run in 1 2 3 4 5; do
   /usr/bin/time -f "tarnex-batch run $run: %e s wall, %M KB peak memory" \
     build/release/tarnex-batch --all -o "$work/generated.out" "$work/generated.in"
 done
+for run in 1 2 3 4 5; do
+  /usr/bin/time -f "tarnex-batch --csv run $run: %e s wall, %M KB peak memory" \
+    build/release/tarnex-batch --all --csv "$work/generated.csv" "$work/generated.in"
+done
 echo "report: $(stat -c %s "$work/generated.out") bytes for $count locations"
 if [[ -x build/release/bench/tarnex_viewer_bench ]]; then
   TARNEX_VIEWER_BENCH_LOCATIONS="$count" QT_QPA_PLATFORM=offscreen \
     build/release/bench/tarnex_viewer_bench --benchmark_repetitions=5 \
+    --benchmark_report_aggregates_only=true 2>&1 | grep -v propagateSizeHints
+fi
+if [[ -x build/release/bench/tarnex_live_results_bench ]]; then
+  TARNEX_LIVE_BENCH_LOCATIONS="$count" QT_QPA_PLATFORM=offscreen \
+    build/release/bench/tarnex_live_results_bench --benchmark_repetitions=5 \
     --benchmark_report_aggregates_only=true 2>&1 | grep -v propagateSizeHints
 fi
