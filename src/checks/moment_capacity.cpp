@@ -123,6 +123,35 @@ double MildSteelForFailedCheck(const DesignData& d, const CompressionZone& zone,
     return MildSteelRequired(d, zone, Mult, phi, Aps, s.b, s.bw, s.hf, s.dp, s.ds);
 }
 
+/// AASHTO 9.18.2.1 and ACI 18.8.2: the cracking moment M*cr at location i for the fiber that
+/// the factored moment puts in tension (a magnitude, lb-in). The effective prestress and the
+/// non-composite dead load act on the beam; the moment beyond them cracks the composite
+/// section. A composite slab in tension carries no prestress and cracks first. Never below
+/// fr Sc, the cracking moment of the unstressed gross section.
+double CrackingMoment(const DesignData& d, const CalcValues& v, int i, bool positive, double fr) {
+    const double yTension = positive ? v.GCompYbot : v.GCompYtop;
+    if (yTension == 0) {
+        throw CalcError(positive ? "the composite centroid height is 0"
+                                 : "the composite centroid depth is 0");
+    }
+    const double Sc = static_cast<double>(v.GCompMoI) / yTension;
+    const LoadLocation& loc = d.locations(i);
+    const double Mdnc = static_cast<double>(loc.DM) + loc.CDM;
+    double Mcr = 0;
+    if (positive) {
+        const double fpe = v.SbotPS(i);
+        const double fdnc = static_cast<double>(v.SbotD(i)) + v.SbotCD(i);
+        Mcr = Sc * (fr + fpe + fdnc) + Mdnc;
+    } else if (d.Composite) {
+        Mcr = Sc * fr - Mdnc;
+    } else {
+        const double fpe = v.StopPS(i);
+        const double fdnc = static_cast<double>(v.StopD(i)) + v.StopCD(i);
+        Mcr = Sc * (fr + fpe + fdnc) - Mdnc;
+    }
+    return Finite(std::max(Mcr, Sc * fr), "the cracking moment");
+}
+
 }  // namespace
 
 CheckTable<MomentCapacityRow> CalcMomentCapacity(const DesignData& d, CalcValues& v) {
@@ -148,20 +177,20 @@ CheckTable<MomentCapacityRow> CalcMomentCapacity(const DesignData& d, CalcValues
             // ACI 9.5.2.3: modulus of rupture of the concrete on the tension face.
             const double ftension = !positive && d.Composite ? d.SS28 : d.CS28;
             const double fr = 7.5 * SquareRoot(ftension, "the concrete strength in tension");
-            const double yTension = positive ? v.GCompYbot : v.GCompYtop;
-            if (yTension == 0) {
-                throw CalcError(positive ? "the composite centroid height is 0"
-                                         : "the composite centroid depth is 0");
-            }
             MomentCapacityRow row;
             row.x = loc.x;
             row.Mult = Mult;
-            row.Mcr12 = Finite(1.2 * fr * v.GCompMoI / yTension, "the cracking moment");
+            row.Mcr12 = 1.2 * CrackingMoment(d, v, i, positive, fr);
             const double Aps = Divide(d.Pjack, d.PSi, "the initial prestress");
             row.phiMn = s.sign * FlexuralStrength(d, zone, phi, Aps, s.b, s.hf, s.bw, s.dp);
             row.holds =
                 std::fabs(row.phiMn) >= row.Mcr12 && std::fabs(row.phiMn) >= std::fabs(Mult);
-            if (!row.holds) row.mildSteel = MildSteelForFailedCheck(d, zone, Mult, phi, Aps, s);
+            if (!row.holds) {
+                // The mild steel carries the larger demand, with the sign of the moment.
+                const double larger = std::max(std::fabs(Mult), row.Mcr12);
+                const double demand = positive ? larger : -larger;
+                row.mildSteel = MildSteelForFailedCheck(d, zone, demand, phi, Aps, s);
+            }
             table.rows.push_back(row);
         }
     } catch (const std::exception& error) {

@@ -41,6 +41,13 @@ testing::CapacityCase SolidSlab(float aps = 1) {
     return state;
 }
 
+/// A factored moment from the miscellaneous load case alone: no dead load enters the cracking
+/// moment, which is then fr Sc.
+void Miscellaneous(DesignData& d, float moment) {
+    d.locations(1).MM = moment;
+    d.locations(1).MF = 1;
+}
+
 // Hand calculation, slab 36 x 12, dp = 10, Aps = 1, f'c 5000 (beta1 0.80), fpu 270 ksi:
 // rho = 1/360, fps = 270000 (1 - 0.35 * 0.15) = 255825, a = 1.672 < 12, index 0.1421 < 0.288,
 // phiMn = 255825 * 10 * (1 - 0.6 * 0.142125) = 2340095 lb-in.
@@ -94,14 +101,14 @@ TEST(MomentCapacity, FailedChecksMildSteelAndBlockDepthFactor) {
     v.GCompYbot = 15;
     v.GCompMoI = 100000;
     v.Ypath(1) = 5;
-    d.locations(1).DM = 15.5e6F;
+    Miscellaneous(d, 15.5e6F);
     MomentCapacityRow row = CalcMomentCapacity(state.data, state.v).rows.at(0);
     EXPECT_FALSE(row.holds);
     EXPECT_NEAR(row.mildSteel, 0.46121, 1e-5);
     EXPECT_FLOAT_EQ(state.v.Beta1, 0.85F);  // the slab's 4000 psi in compression
     // Over-reinforced (Aps 10): phiMn 4262400 < 6e6 and no mild steel helps.
     state = SolidSlab(10);
-    state.data.locations(1).DM = 6e6F;
+    Miscellaneous(state.data, 6e6F);
     row = CalcMomentCapacity(state.data, state.v).rows.at(0);
     EXPECT_FALSE(row.holds);
     EXPECT_EQ(row.mildSteel, 0);
@@ -110,7 +117,7 @@ TEST(MomentCapacity, FailedChecksMildSteelAndBlockDepthFactor) {
     // (1 - 0.5 * 0.15) = 249750, A = 60000^2 / 306000, B = 60000 * 9.6 - 249750 * 60000 /
     // 153000, C = 3e6 - 249750 * 10 + 249750^2 / 306000: the smaller root As = 1.5355432.
     state = SolidSlab();
-    state.data.locations(1).DM = 3e6F;
+    Miscellaneous(state.data, 3e6F);
     row = CalcMomentCapacity(state.data, state.v).rows.at(0);
     EXPECT_NEAR(row.mildSteel, 1.5355432, 1e-6);
 
@@ -182,6 +189,75 @@ TEST(MomentCapacity, SectionChoiceByShapeSlabAndMomentSign) {
             (c.moment > 0 ? 1 : -1) * FlexuralStrength(d, zone, 1.0, 3, c.b, c.hf, c.bw, c.dp),
             1.0);
     }
+}
+
+// The cracking moment with the effective prestress, for the fiber the factored moment puts in
+// tension; the verdict and the mild steel use 1.2 M*cr.
+TEST(MomentCapacity, CrackingMomentWithEffectivePrestress) {
+    // Rectangular beam 12 x 24 in, f'c 5000 psi (fr = 7.5 sqrt(5000) = 530.330 psi), S = 1152
+    // in^3, A = 288 in^2, Pe = 250 kips at e = 8 in (strands 4 in up, dp = 20), Aps 1.0 in^2 of
+    // 270 ksi low relaxation strand. fpe = 250000 / 288 + 250000 * 8 / 1152 = 868.06 + 1736.11
+    // = 2604.17 psi; the self weight's stress cancels its moment (Sc = Snc), so
+    // Mcr = 1152 (530.330 + 2604.167) = 3,610,943 lb-in (300.9 kip-ft), 1.2 Mcr = 361.09 kip-ft.
+    // phiMn (0.90): rho = 1 / 240, fps = 270 (1 - 0.35 * 0.0041667 * 54) = 248.74 ksi,
+    // 0.9 * 1.0 * 248.74 * 20 (1 - 0.6 * 0.0041667 * 248.74 / 5) = 3920.5 kip-in = 326.7 kip-ft:
+    // NG by ACI 18.8.2; fr S alone (61.1 kip-ft) would pass it.
+    testing::CapacityCase state = Record(4, false, 1);
+    DesignData& d = state.data;
+    CalcValues& v = state.v;
+    d.designCriteria = DesignCriteria::ACI;
+    d.D = 24;
+    d.Btop = 12;
+    d.BeamYtop = d.BeamYbot = v.GCompYtop = v.GCompYbot = 12;
+    v.GCompMoI = 13824;
+    v.Ypath(1) = 4;
+    d.locations(1).DM = 1.2e6F;  // 100 kip-ft of self weight: -1041.67 psi at the bottom
+    v.SbotD(1) = -1041.6666F;
+    v.SbotPS(1) = 2604.1667F;
+    MomentCapacityRow row = CalcMomentCapacity(d, v).rows.at(0);
+    EXPECT_NEAR(row.Mcr12 / 12000, 361.094, 0.001);
+    EXPECT_NEAR(row.phiMn / 12000, 326.70, 0.01);
+    EXPECT_FALSE(row.holds);
+    // The mild steel carries 1.2 Mcr, not the 100 kip-ft of Mult, and makes the section adequate.
+    const CompressionZone zone = {5000, 0.8, 0.28};
+    EXPECT_NEAR(row.mildSteel, MildSteelRequired(d, zone, row.Mcr12, 0.9, 1, 12, 12, 24, 20, 19.2),
+                1e-9);
+    EXPECT_GT(row.mildSteel, MildSteelRequired(d, zone, 1.2e6, 0.9, 1, 12, 12, 24, 20, 19.2));
+
+    // Composite, negative moment: the slab (4000 psi, fr = 474.342) cracks first and carries no
+    // prestress. Box girder with Sc = 1e6 / 10 = 1e5 in^3 at the top: Mdnc = -3e6 - 1e6, so
+    // M*cr = 1e5 * 474.342 + 4e6 = 51,434,165 and 1.2 M*cr = 61,720,998 lb-in.
+    state = Record(2, true, 3);
+    state.data.Bbot = 20;
+    state.data.Hbot = 1.5F;
+    state.data.Bweb = 3;
+    state.data.Tslab = 1;
+    state.v.Ypath(1) = 4;
+    state.v.GCompYtop = 10;
+    state.v.GCompYbot = 14;
+    state.v.GCompMoI = 1e6F;
+    state.v.StopPS(1) = 5000;  // no effect: the slab carries no prestress
+    state.data.locations(1).DM = -3e6F;
+    state.data.locations(1).CDM = -1e6F;
+    state.data.locations(1).CDF = 1;
+    EXPECT_NEAR(CalcMomentCapacity(state.data, state.v).rows.at(0).Mcr12, 61720998.3, 1);
+    // Dead load moments that oppose a negative Mult would lower M*cr below fr Sc: the floor
+    // 1.2 fr Sc = 1.2 * 47,434,165 = 56,920,998 holds.
+    state.data.locations(1).DM = 3e6F;
+    state.data.locations(1).CDF = 0;
+    state.data.locations(1).CDM = 0;
+    Miscellaneous(state.data, -9e6F);
+    EXPECT_NEAR(CalcMomentCapacity(state.data, state.v).rows.at(0).Mcr12, 56920998.3, 1);
+
+    // Not composite, negative moment: the top fiber with its prestress and dead load stresses.
+    // Solid slab 36 x 12, Sc = 864, fr = 530.330; DM = -500000 gives -578.704 psi at the top,
+    // which the dead moment cancels; prestress 400 psi at the top:
+    // M*cr = 864 (530.330 + 400) = 803,805, 1.2 M*cr = 964,566.
+    state = SolidSlab();
+    state.data.locations(1).DM = -500000;
+    state.v.StopD(1) = -578.7037F;
+    state.v.StopPS(1) = 400;
+    EXPECT_NEAR(CalcMomentCapacity(state.data, state.v).rows.at(0).Mcr12, 964566.1, 1);
 }
 
 TEST(MomentCapacity, ZeroDivisorsAndNegativeStrengthFailTheSection) {

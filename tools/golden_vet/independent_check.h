@@ -490,8 +490,21 @@ inline MomentRow CheckMomentCapacity(const DesignCheck& check, std::size_t i) {
     const double beta1 = fc <= 4000 ? 0.85 : std::max(0.65, 0.85 - 0.05 * (fc - 4000) / 1000);
     const double ftension = (negative && d.composite) ? d.SS28 : d.CS28;
     const double fr = 7.5 * std::sqrt(ftension);
-    row.crackingTimes12 =
-        1.2 * fr * check.grossComp.moi / (negative ? check.grossComp.ytop : check.grossComp.ybot);
+    // Cracking moment beyond the effective prestress and the non-composite dead load, on the
+    // gross composite section; a slab in tension cracks first; at least fr Sc.
+    const double sc =
+        check.grossComp.moi / (negative ? check.grossComp.ytop : check.grossComp.ybot);
+    const LocationLoads& l = d.locations[i];
+    const double mdnc = l.beamDead.M + l.nonCompDead.M;
+    double mcr = 0;
+    if (!negative) {
+        mcr = (fr + c.finalPS.bottom + c.beamDead.bottom + c.nonCompDead.bottom) * sc + mdnc;
+    } else if (d.composite) {
+        mcr = fr * sc - mdnc;
+    } else {
+        mcr = (fr + c.finalPS.top + c.beamDead.top + c.nonCompDead.top) * sc - mdnc;
+    }
+    row.crackingTimes12 = 1.2 * std::max(mcr, fr * sc);
     const double Hc = check.grossComp.ytop + check.grossComp.ybot;
     const double Hb = d.BeamYtop + d.BeamYbot;
     const double yp = c.path.y;
@@ -574,7 +587,9 @@ inline MomentRow CheckMomentCapacity(const DesignCheck& check, std::size_t i) {
         a <= s.hf ? rho * fps / fc
                   : (aps - 0.85 * fc * (s.b - s.bw) * s.hf / fps) * fps / (s.bw * s.dp * fc);
     if (index <= 0.36 * beta1)
-        row.mildSteel = MildSteelFor(row.mult, phi, aps, s, fc, d.PSus, d.RS, beta1, d.english);
+        row.mildSteel = MildSteelFor(negative ? -std::max(-row.mult, row.crackingTimes12)
+                                              : std::max(row.mult, row.crackingTimes12),
+                                     phi, aps, s, fc, d.PSus, d.RS, beta1, d.english);
     return row;
 }
 
