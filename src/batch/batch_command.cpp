@@ -10,6 +10,7 @@
 #include "batch/batch_dialogs.h"
 #include "batch/batch_options.h"
 #include "checks/design_calculation.h"
+#include "checks/one_step_design.h"
 #include "model/calc_error.h"
 #include "model/design_data.h"
 #include "model/input_file.h"
@@ -17,6 +18,7 @@
 #include "model/text_files.h"
 #include "prestress/buttons.h"
 #include "prestress/load_generation.h"
+#include "report/design_summary.h"
 #include "report/report_writer.h"
 #include "report/results_csv.h"
 
@@ -145,6 +147,30 @@ bool WriteCsvFile(const ProgramState& state, const DesignResults& results, Batch
     return false;
 }
 
+/// The one-step design, whole strands when asked, and the summary on stderr: how it ended,
+/// then every check that still fails. False when it did not converge or stopped.
+bool DesignPrestress(ProgramState& state, BatchDialogs& dialogs, const BatchOptions& options) {
+    constexpr double kDefaultHumidity = 70;
+    const double rh = options.rhGiven ? options.rh : kDefaultHumidity;
+    const DesignOutcome outcome = DesignInOneStep(state, rh, dialogs);
+    dialogs.Print(DesignOutcomeLine(outcome));
+    if (outcome.end == DesignEnd::Stopped) return false;
+    bool done = outcome.end == DesignEnd::Converged;
+    if (options.wholeStrands) {
+        if (!outcome.strand) {
+            dialogs.Print("--whole-strands: no strand count for the design's strand diameter");
+            done = false;
+        } else if (UseWholeStrands(state, *outcome.strand, outcome.strands, dialogs)) {
+            dialogs.Print(WholeStrandsLine(state.data, *outcome.strand, outcome.strands));
+        } else {
+            return false;
+        }
+    }
+    const DesignResults results = CalculateDesign(state, ShownOutputSections());
+    for (const std::string& line : FailedCheckLines(state.data, results)) dialogs.Print(line);
+    return done;
+}
+
 /// One run: start-up, load, load generation, steps, save, report. Returns the exit status.
 int RunDesign(const BatchOptions& options, BatchDialogs& dialogs) {
     if (const std::optional<std::string> clash = OutputFileClash(options)) {
@@ -177,6 +203,7 @@ int RunDesign(const BatchOptions& options, BatchDialogs& dialogs) {
     for (BatchStep step : options.steps) {
         if (PressButton(step, *state, dialogs) != StepResult::Done) return kExitFailed;
     }
+    if (options.design && !DesignPrestress(*state, dialogs, options)) return kExitFailed;
     if (options.save) {
         if (!SaveDesign(*state, dialogs, *options.save)) return kExitFailed;
         // The save's completeness warnings do not decide the report run: it checks anew.

@@ -55,7 +55,12 @@ const char* BatchUsage() {
            "  --calc STEPS        comma-separated, run in the order given, each as its window"
            " button:\n"
            "                      section, beff, losses, transfer, pjack\n"
-           "  --rh PERCENT        relative humidity for the loss steps\n"
+           "  --rh PERCENT        relative humidity for the loss steps and --design (default 70)\n"
+           "  --design            after the steps, design the prestress in one step: losses,\n"
+           "                      loss at transfer and required force repeated until they settle;\n"
+           "                      the summary goes to stderr (exit 1 when it does not converge)\n"
+           "  --whole-strands     with --design: the jacking force of the whole number of strands\n"
+           "                      of the design's diameter, and the losses once more\n"
            "  --generate-loads    after loading, replace the locations by generated ones with\n"
            "                      their dead and live loads (before --calc)\n"
            "  --generate-at-locations   the same at the present locations: only the dead and\n"
@@ -105,7 +110,8 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
         const bool takesNoValue = arg == "-h" || arg == "--help" || arg == "--stresses" ||
                                   arg == "--no-stresses" || arg == "--deflections" ||
                                   arg == "--moment" || arg == "--shear" || arg == "--all" ||
-                                  arg == "--generate-loads" || arg == "--generate-at-locations";
+                                  arg == "--generate-loads" || arg == "--generate-at-locations" ||
+                                  arg == "--design" || arg == "--whole-strands";
         if (!optionsEnded && attached && takesNoValue) {
             error = "option " + arg + " takes no value";
             return std::nullopt;
@@ -144,6 +150,11 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
                 return std::nullopt;
             }
             options.rh = *rh;
+            options.rhGiven = true;
+        } else if (arg == "--design") {
+            options.design = true;
+        } else if (arg == "--whole-strands") {
+            options.wholeStrands = true;
         } else if (arg == "--generate-loads" || arg == "--generate-at-locations") {
             ++generateFlags;
             generation.locations = arg == "--generate-loads" ? LocationChoice::NewLocations
@@ -191,6 +202,10 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
         options.generation = generation;
     } else if (!tuning.empty()) {
         error = tuning + " needs --generate-loads or --generate-at-locations";
+        return std::nullopt;
+    }
+    if (options.wholeStrands && !options.design) {
+        error = "--whole-strands needs --design";
         return std::nullopt;
     }
     if (!options.help && !inputSeen) {

@@ -34,7 +34,10 @@ struct BatchOptions {
     OutputOptions report;
     std::vector<BatchStep> steps;
     double rh = 0;
+    bool rhGiven = false;
     std::optional<BatchGeneration> generation;
+    bool design = false;        // the one-step design after the steps
+    bool wholeStrands = false;  // then whole strands in place of the designed force
 };
 
 /// The usage text of the command.

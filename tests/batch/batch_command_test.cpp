@@ -74,6 +74,8 @@ TEST_F(BatchRun, HelpSucceedsAndUsageErrorsPrintTheUsageAndExitTwo) {
                                                          {"--rh", "wet", input},
                                                          {"--rh", "150", input},
                                                          {"--save"},
+                                                         {"--whole-strands", input},
+                                                         {"--design=1", input},
                                                          {"--all=yes", input}};
     for (const auto& args : cases) {
         EXPECT_EQ(Run(args), 2) << (args.empty() ? "(none)" : args[0]);
@@ -297,3 +299,33 @@ TEST_F(BatchRun, GenerationOptionsAreCheckedBeforeAndAfterLoading) {
 }
 
 }  // namespace
+
+namespace {
+
+/// The first line of a text.
+std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
+
+}  // namespace
+
+TEST_F(BatchRun, DesignSummarizesOnStderrAndWholeStrandsAreSavedAndReported) {
+    const std::string saved = PathOf("designed.in");
+    EXPECT_EQ(Run({"--design", "--whole-strands", Example("pretensioned-i-girder.in"), "--save",
+                   saved, "-o", PathOf("designed.out")}),
+              0)
+        << err;
+    EXPECT_EQ(FirstLine(err),
+              "Design converged after 6 passes: jacking force 1266.6 kips, 41 strands of 0.5 in "
+              "(As = 6.26 in2)");
+    // 41 x 0.153 x 202500 = 1270.3 kips, and the losses of that force.
+    EXPECT_NE(err.find("\nWith 41 strands of 0.5 in (As = 6.273 in2): jacking force 1270.3 kips, "
+                       "losses 43634 psi, at transfer 16795 psi\n"),
+              std::string::npos)
+        << err;
+    EXPECT_NE(ReadText(saved).find("\n5,1270282\n"), std::string::npos);
+    EXPECT_NE(err.find("\nFinal compression "), std::string::npos);
+
+    // A design that cannot start stops with its message and exit 1, writing nothing.
+    EXPECT_EQ(Run({"--design", SlabWithoutPath(), "--save", PathOf("never.in")}), 1);
+    EXPECT_EQ(err, "Enter prestress path\nDesign stopped after 1 pass: Enter prestress path\n");
+    EXPECT_FALSE(fs::exists(PathOf("never.in")));
+}
