@@ -321,7 +321,7 @@ TEST_F(BatchRun, DesignSummarizesOnStderrAndWholeStrandsAreSavedAndReported) {
                        "losses 43634 psi, at transfer 16795 psi\n"),
               std::string::npos)
         << err;
-    EXPECT_NE(ReadText(saved).find("\n5,1270282\n"), std::string::npos);
+    EXPECT_NE(ReadText(saved).find("\n5,1270282\r\n"), std::string::npos);
     EXPECT_NE(err.find("\nFinal compression "), std::string::npos);
 
     // A design that cannot start stops with its message and exit 1, writing nothing.
