@@ -81,6 +81,9 @@ class InputPresenter : public Dialogs {
     void Reset(ResetCommand command);
     void AskOutputTitle();
     void CalculateOutput();
+    /// "Design": the one-step design at `relativeHumidity` percent, its summary, and for a
+    /// standard strand size the offer to use the whole strands.
+    void DesignPrestress(double relativeHumidity);
     /// The results of every section of the design as it stands, for the diagrams and the CSV
     /// (the live ones when current); their messages shown, and nothing when the design cannot
     /// be calculated or the calculation failed.

@@ -380,6 +380,10 @@ QWidget* MainWindow::BuildLoadsTab() {
     connect(calc, &QPushButton::clicked, this,
             [this] { Run([&] { presenter_.Click("cmdCalcPSF"); }); });
     jack->addWidget(calc);
+    auto* design = Named(new QPushButton("D&esign...", page), "cmdDesign");
+    design->setToolTip("Design the prestress in one step: losses, loss at transfer and force");
+    connect(design, &QPushButton::clicked, this, [this] { ShowDesignDialog(); });
+    jack->addWidget(design);
     jack->addStretch();
     top->addRow(FieldLabel("txtPjack"), jack);
     auto* generate = new QPushButton("Generate Loads...", page);
@@ -526,6 +530,7 @@ void MainWindow::BuildMenus() {
     define->setObjectName("mnuDefine");
     entry(define, "&Calcs to Output", "mnuCalcs", [this] { ShowOutputDialog(); });
     entry(define, "&Generate Loads...", "mnuGenLoads", [this] { ShowLoadGenerationDialog(); });
+    entry(define, "&Design...", "mnuDesign", [this] { ShowDesignDialog(); });
     QMenu* reset = bar->addMenu("&Reset");
     reset->setObjectName("mnuReset");
     const std::tuple<const char*, const char*, ResetCommand> resets[] = {

@@ -54,6 +54,9 @@ class MainWindow : public QMainWindow, private ShellPort {
     /// location 1 on the Loads tab.
     void ShowLoadGenerationDialog();
     QDialog* loadGenerationDialog() { return loadGenerationDialog_; }
+    /// "Design": asks the relative humidity (kept until the program closes), designs the
+    /// prestress in one step and shows its summary and the checks summary.
+    void ShowDesignDialog();
     /// Opens the help window at a topic page.
     void ShowHelpTopic(const QString& topic);
     /// View ▸ Diagrams: calculates the results and shows them along the beam.
@@ -124,6 +127,7 @@ class MainWindow : public QMainWindow, private ShellPort {
     DiagramsWindow* diagrams_ = nullptr;
     QDialog* loadGenerationDialog_ = nullptr;
     ChecksDock* checks_ = nullptr;
+    double designHumidity_ = 70;  // percent, for the one-step design
     std::string lastFile_;
     bool syncing_ = false;
     std::unique_ptr<LiveCalculation> live_;  ///< last: ends first, before what it reports to
