@@ -1,6 +1,8 @@
 #include "prestress/live_load_envelope.h"
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -103,7 +105,96 @@ LiveEnvelope OneDirection(const AxleTrain& train, double L, double x) {
     return result;
 }
 
+/// The moment under axle k with the head of the train at `s` (travelling towards larger x);
+/// which loads are on the span is judged at `judgedAt` inside the same piece. Every load
+/// keeps its side of axle k, and the tail follows the last axle.
+double MomentUnderAxle(const AxleTrain& train, double L, std::size_t k, double s, double judgedAt) {
+    const double a = s - train.axles[k].offset;
+    double m = 0;
+    for (const Axle& axle : train.axles) {
+        const double judged = judgedAt - axle.offset;
+        if (judged < 0 || judged > L) continue;
+        const double p = s - axle.offset;
+        m += axle.offset >= train.axles[k].offset ? axle.load * p * (L - a) / L
+                                                  : axle.load * a * (L - p) / L;
+    }
+    const double judged = judgedAt - train.tailOffset;
+    if (train.tailLoad == 0 || judged <= 0) return m;
+    const double h = judged >= L ? L : s - train.tailOffset;  // head of the uniform load
+    return m + train.tailLoad * h * h * (L - a) / (2 * L);
+}
+
+/// The stationary points inside (s1, s2) of the cubic through four values at equal steps.
+std::vector<double> StationaryPoints(double s1, double s2, const double (&f)[4]) {
+    // Newton's forward differences in t = (s - s1) / h, h = (s2 - s1) / 3.
+    const double d1 = f[1] - f[0];
+    const double d2 = f[2] - 2 * f[1] + f[0];
+    const double d3 = f[3] - 3 * f[2] + 3 * f[1] - f[0];
+    // f(t) = f0 + d1 t + d2 t(t-1)/2 + d3 t(t-1)(t-2)/6; f'(t) = A t^2 + B t + C.
+    const double A = d3 / 2;
+    const double B = d2 - d3;
+    const double C = d1 - d2 / 2 + d3 / 3;
+    std::vector<double> roots;
+    if (std::fabs(A) < 1e-12 * (std::fabs(B) + std::fabs(C) + 1)) {
+        if (B != 0) roots.push_back(-C / B);
+    } else {
+        const double disc = B * B - 4 * A * C;
+        if (disc >= 0) {
+            const double q = -(B + std::copysign(std::sqrt(disc), B)) / 2;
+            if (q != 0) roots.push_back(C / q);
+            roots.push_back(q / A);
+        }
+    }
+    std::vector<double> inside;
+    const double h = (s2 - s1) / 3;
+    for (double t : roots) {
+        if (t > 0 && t < 3) inside.push_back(s1 + t * h);
+    }
+    return inside;
+}
+
 }  // namespace
+
+std::optional<double> AbsoluteMaximumMomentSection(const AxleTrain& train, double L) {
+    if (train.axles.empty() || !(L > 0)) return std::nullopt;
+    std::vector<double> breaks;
+    for (const Axle& axle : train.axles) {
+        breaks.push_back(axle.offset);
+        breaks.push_back(axle.offset + L);
+    }
+    if (train.tailLoad != 0) {
+        breaks.push_back(train.tailOffset);
+        breaks.push_back(train.tailOffset + L);
+    }
+    std::sort(breaks.begin(), breaks.end());
+    breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
+    double best = -1;
+    double section = L / 2;
+    for (std::size_t k = 0; k < train.axles.size(); ++k) {
+        const double ok = train.axles[k].offset;
+        for (std::size_t i = 0; i + 1 < breaks.size(); ++i) {
+            const double s1 = std::max(breaks[i], ok);
+            const double s2 = std::min(breaks[i + 1], ok + L);
+            if (!(s2 > s1)) continue;
+            const double mid = (s1 + s2) / 2;
+            const double h = (s2 - s1) / 3;
+            const double f[4] = {MomentUnderAxle(train, L, k, s1, mid),
+                                 MomentUnderAxle(train, L, k, s1 + h, mid),
+                                 MomentUnderAxle(train, L, k, s1 + 2 * h, mid),
+                                 MomentUnderAxle(train, L, k, s2, mid)};
+            std::vector<double> candidates = {s1, s2};
+            for (double s : StationaryPoints(s1, s2, f)) candidates.push_back(s);
+            for (double s : candidates) {
+                const double m = MomentUnderAxle(train, L, k, s, mid);
+                if (m > best) {
+                    best = m;
+                    section = s - ok;
+                }
+            }
+        }
+    }
+    return section;
+}
 
 LiveEnvelope TrainEnvelope(const AxleTrain& train, double span, double x) {
     if (span <= 0 || x < 0 || x > span) return {};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "prestress/live_load.h"
 
 namespace tarnex {
@@ -19,6 +21,13 @@ struct LiveEnvelope {
 /// (one-sided, which catches the shear jump of an axle crossing the location) and at its
 /// vertex. O(axles^2).
 LiveEnvelope TrainEnvelope(const AxleTrain& train, double span, double x);
+
+/// The section of the absolute maximum moment of an axle train on a simple span (in from the
+/// end the train enters at; the other direction gives span - x): under one axle, where the
+/// moment as a function of the train's position (a polynomial of at most third degree between
+/// the positions where a load enters or leaves the span) peaks. Nothing for a train without
+/// axles or a span that is not positive.
+std::optional<double> AbsoluteMaximumMomentSection(const AxleTrain& train, double span);
 
 /// Lane load at `x`: the uniform load over the whole span with the moment load at x; for shear
 /// the uniform load from x to the far end with the shear load at x.

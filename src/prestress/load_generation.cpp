@@ -155,7 +155,7 @@ std::optional<std::string> CheckLoadGenerationOptions(const LoadGenerationOption
     return std::nullopt;
 }
 
-std::vector<float> GenerateLocations(const DesignData& d, double span) {
+std::vector<float> GenerateLocations(const DesignData& d, double span, const LiveLoad& live) {
     std::vector<double> candidates;
     for (int i = 0; i <= 10; ++i) candidates.push_back(span * i / 10);
     const double depth = static_cast<double>(d.BeamYtop) + d.BeamYbot +
@@ -167,6 +167,12 @@ std::vector<float> GenerateLocations(const DesignData& d, double span) {
         candidates.push_back(span - fromEnd);
     }
     for (float key : PathKeyPoints(d)) candidates.push_back(key);
+    // The sections of the absolute maximum moment of the vehicle, both ways, to 0.1 in.
+    if (const std::optional<double> at = AbsoluteMaximumMomentSection(TrainOf(live), span)) {
+        const double section = std::round(*at * 10) / 10;
+        candidates.push_back(section);
+        candidates.push_back(span - section);
+    }
 
     std::vector<float> kept;
     for (double x : candidates) {
@@ -196,7 +202,7 @@ int GenerateLoads(DesignData& d, const LoadGenerationOptions& options) {
     const double L = options.span;
     std::vector<float> xs;
     if (fresh) {
-        xs = GenerateLocations(d, L);
+        xs = GenerateLocations(d, L, options.live);
     } else {
         for (const LoadLocation& loc : d.locations) xs.push_back(loc.x);
     }

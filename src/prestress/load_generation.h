@@ -58,8 +58,9 @@ std::optional<std::string> CheckLoadGenerationOptions(const LoadGenerationOption
 
 /// Locations of a new set: tenth points, half the depth (composite when the slab is on) from
 /// each end, the transfer length 50 x PSdia from each end for pretensioning, the key points
-/// of the path in use inside the span; sorted, points closer than 0.5 in merged.
-std::vector<float> GenerateLocations(const DesignData& data, double span);
+/// of the path in use inside the span, the sections of the absolute maximum moment of the
+/// live load's axle train (to 0.1 in); sorted, points closer than 0.5 in merged.
+std::vector<float> GenerateLocations(const DesignData& data, double span, const LiveLoad& live);
 
 /// True when some location holds a non-zero axial force, shear or moment in any case.
 bool HoldsLoads(const DesignData& data);

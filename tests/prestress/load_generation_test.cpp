@@ -98,15 +98,16 @@ TEST(LoadGeneration, NewLocationsHoldTheKeyPointsOfThePathInUse) {
         {FixedSimple, {150, 450}},
         {FixedFixed, {150, 450, 850}},
     };
+    const LiveLoad uniform{LiveLoadKind::Uniform, 0.64};  // no axles: no section of its own
     for (const auto& [kind, keys] : kTable) {
         d.PathConfig = kind;
         std::vector<float> expected = keys;
         for (int i = 0; i <= 10; ++i) expected.push_back(100.0F * i);
         std::sort(expected.begin(), expected.end());
-        EXPECT_EQ(GenerateLocations(d, 1000), expected) << static_cast<int>(kind);
+        EXPECT_EQ(GenerateLocations(d, 1000, uniform), expected) << static_cast<int>(kind);
     }
     d.Xr = 1050.0F;
-    EXPECT_EQ(GenerateLocations(d, 1000).size(), 13U);
+    EXPECT_EQ(GenerateLocations(d, 1000, uniform).size(), 13U);
 }
 
 TEST(LoadGeneration, PresentLocationsOutsideTheSpanGetNoLoads) {
@@ -243,6 +244,31 @@ TEST(LiveLoadEnvelope, ExactEnvelopeAgreesWithAFineScanAtEveryTenthPoint) {
 
 /// Published maxima (kip-ft or kips) of AREMA's table for Cooper E80 per rail (half a track)
 /// and of AASHTO for HS20-44 per lane, at a fraction `at` of the span.
+// The section of the absolute maximum moment: HS20-44 on 50 ft puts the middle axle 28 in
+// (half the 4.67 ft from it to the resultant of 72 kips) from midspan; no section of a fine
+// scan of E80 on 25 ft or of HS20-44 on 50 ft carries more than the generated location.
+TEST(LiveLoadEnvelope, AbsoluteMaximumMomentSectionBeatsAFineScan) {
+    const std::optional<double> hs20 = AbsoluteMaximumMomentSection(TrainOf({HS20, 0}), 600);
+    ASSERT_TRUE(hs20.has_value());
+    EXPECT_NEAR(std::min(*hs20, 600 - *hs20), 272.0, 1e-6);
+    for (const auto& [live, feet] : {std::pair{LiveLoad{HS20, 0}, 50.0},
+                                     std::pair{LiveLoad{Cooper, 80}, 25.0}}) {
+        const AxleTrain train = TrainOf(live);
+        const double L = feet * 12;
+        DesignData d = TypeIIIGirder();
+        double generated = 0;
+        for (float x : GenerateLocations(d, L, live)) {
+            generated = std::max(generated, TrainEnvelope(train, L, x).moment);
+        }
+        double scanned = 0;
+        for (double x = 0; x <= L; x += 0.05) {
+            scanned = std::max(scanned, TrainEnvelope(train, L, x).moment);
+        }
+        EXPECT_GE(generated, scanned * (1 - 1e-9)) << feet;
+        EXPECT_GT(generated, TrainEnvelope(train, L, L / 2).moment * 1.005) << feet;
+    }
+}
+
 TEST(LiveLoadEnvelope, PublishedMaxima) {
     const LiveLoad e80{Cooper, 80};
     const LiveLoad hs20{HS20, 0};
