@@ -259,9 +259,12 @@ TEST_F(BatchRun, ShippedGeneratedExampleIsTheGenerationOfItsSource) {
     EXPECT_TRUE(err.empty()) << err;
     const std::string text = ReadText(generated);
     EXPECT_EQ(text, ReadText(Example("generated-loads-i-girder.in")));
-    // Tenth points, h/2 = 31.5 in and the 25 in transfer length from each end; the harped
-    // path's key points are tenth points.
-    EXPECT_NE(text.find("\r\n15,1270283\r\n0\r\n"), std::string::npos);
+    // Tenth points, h/2 = 31.5 in and the 25 in transfer length from each end, and the sections
+    // of the HS20-44's absolute maximum moment 28 in from midspan; the harped path's key
+    // points are tenth points.
+    EXPECT_NE(text.find("\r\n17,1270283\r\n0\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\n572\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\n628\r\n"), std::string::npos);
     EXPECT_NE(text.find("\r\n31.5\r\n0,38933.84,1260393,1.3\r\n"), std::string::npos);
     EXPECT_NE(text.find("\r\n1168.5\r\n"), std::string::npos);
 }
@@ -323,6 +326,11 @@ TEST_F(BatchRun, DesignSummarizesOnStderrAndWholeStrandsAreSavedAndReported) {
         << err;
     EXPECT_NE(ReadText(saved).find("\n5,1270282\r\n"), std::string::npos);
     EXPECT_NE(err.find("\nFinal compression "), std::string::npos);
+
+    // ACI names no vehicle: generated loads need the live load given.
+    EXPECT_EQ(Run({"--generate-loads", Example("voided-slab-aci.in"), "--save", saved}), 2);
+    EXPECT_EQ(FirstLine(err), "Enter a live load: --live HS20-44, HS15-44, H20-44, H15-44, E<n> "
+                              "or a load in kip/ft");
 
     // A design that cannot start stops with its message and exit 1, writing nothing.
     EXPECT_EQ(Run({"--design", SlabWithoutPath(), "--save", PathOf("never.in")}), 1);

@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "model/number_text.h"
+#include "model/typed_number.h"
 
 namespace tarnex::ui {
 
@@ -113,6 +114,10 @@ LoadGenerationDialog::LoadGenerationDialog(const DesignData& data, Generate gene
     whereLayout->addWidget(newLocations_);
     whereLayout->addWidget(presentLocations_);
     layout->addWidget(where);
+    problem_ = new QLabel(this);
+    problem_->setObjectName("lblGenProblem");
+    problem_->setStyleSheet("QLabel { color: #c00000; }");
+    layout->addWidget(problem_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName("cmdGenOK");
@@ -126,6 +131,9 @@ LoadGenerationDialog::LoadGenerationDialog(const DesignData& data, Generate gene
         ShowRules(true);
     });
     connect(span_, &QLineEdit::textEdited, this, [this] { ShowRules(false); });
+    for (QLineEdit* box : {span_, liveValue_, distribution_, impact_, nonComposite_, composite_}) {
+        connect(box, &QLineEdit::textEdited, this, [this] { MarkBoxes(false); });
+    }
     ShowLiveLoad();
     ShowRules(true);
 }
@@ -138,7 +146,8 @@ void LoadGenerationDialog::ShowLiveLoad() {
         form->setRowVisible(liveRow_, cooper || uniform);
     }
     liveValueLabel_->setText(cooper ? "E number (E80: 80)" : "kip/ft");
-    liveValue_->setText(Q(ShowNumber(cooper ? 80 : 0)));
+    // A uniform live load has no default: the engineer enters it.
+    liveValue_->setText(cooper ? Q(ShowNumber(80)) : QString());
 }
 
 LiveLoad LoadGenerationDialog::SelectedLiveLoad() const {
@@ -195,7 +204,41 @@ LoadGenerationOptions LoadGenerationDialog::Options() const {
     return o;
 }
 
+bool LoadGenerationDialog::MarkBoxes(bool focusFirst) {
+    const std::pair<QLineEdit*, const char*> boxes[] = {
+        {span_, "Span"},
+        {liveValue_, "Live load"},
+        {distribution_, "Distribution factor"},
+        {impact_, "Impact fraction"},
+        {nonComposite_, "Superimposed non-composite dead load"},
+        {composite_, "Composite dead load"}};
+    const LiveLoadKind kind = kListedLoads[live_->currentIndex()].load.kind;
+    const bool liveShown = kind == LiveLoadKind::Cooper || kind == LiveLoadKind::Uniform;
+    QLineEdit* first = nullptr;
+    QString problem;
+    for (const auto& [box, caption] : boxes) {
+        const std::string text = box->text().toStdString();
+        std::string why;
+        if (box == liveValue_ && !liveShown) {
+            why.clear();
+        } else if (text.find_first_not_of(' ') == std::string::npos) {
+            why = box == liveValue_ ? "enter the live load" : "enter a number";
+        } else {
+            why = ReadTypedNumber(text).problem;
+        }
+        box->setStyleSheet(why.empty() ? "" : "QLineEdit { border: 2px solid #c00000; }");
+        if (!why.empty() && first == nullptr) {
+            first = box;
+            problem = QString("%1: %2").arg(caption, Q(why));
+        }
+    }
+    problem_->setText(focusFirst ? problem : QString());
+    if (first != nullptr && focusFirst) first->setFocus();
+    return first == nullptr;
+}
+
 void LoadGenerationDialog::Accept() {
+    if (!MarkBoxes(true)) return;
     if (generate_(Options())) accept();
 }
 

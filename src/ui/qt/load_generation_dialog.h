@@ -32,6 +32,9 @@ class LoadGenerationDialog : public QDialog {
     void ShowRules(bool replaceValues);
     LiveLoad SelectedLiveLoad() const;
     void Accept();
+    /// Marks each box whose text is not a number (an empty live load value included); the
+    /// first one gets the focus and its problem is shown. True when every box holds a number.
+    bool MarkBoxes(bool focusFirst);
 
     const DesignData& data_;
     Generate generate_;
@@ -46,6 +49,7 @@ class LoadGenerationDialog : public QDialog {
     QLabel* impactRule_ = nullptr;
     QLineEdit* nonComposite_ = nullptr;
     QLineEdit* composite_ = nullptr;
+    QLabel* problem_ = nullptr;
     QRadioButton* newLocations_ = nullptr;
     QRadioButton* presentLocations_ = nullptr;
     /// The texts the rules last put into the distribution and impact boxes: a box that still

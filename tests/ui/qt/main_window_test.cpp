@@ -275,6 +275,23 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
         QCOMPARE(state.data.nll, 5);
     }
 
+    void loadGenerationRefusesMarkedBoxesAndAnAciDesignWithoutItsLiveLoad() {
+        Load("voided-slab-aci.in");
+        Trigger("mnuGenLoads");
+        auto* live = Find<QLineEdit>("txtGenLiveValue");
+        QCOMPARE(live->text(), QString());  // ACI: the engineer gives the live load
+        Press("cmdGenOK");
+        QVERIFY(window->loadGenerationDialog()->isVisible());
+        QCOMPARE(Find<QLabel>("lblGenProblem")->text(), QString("Live load: enter the live load"));
+        Type("txtGenLiveValue", "0.5");
+        Type("txtGenSpan", "12a");
+        Press("cmdGenOK");
+        QVERIFY(window->loadGenerationDialog()->isVisible());
+        QVERIFY(Find<QLabel>("lblGenProblem")->text().startsWith("Span: "));
+        QVERIFY(dialogs.questions.empty());
+        Press("cmdGenCancel");
+    }
+
     void loadGenerationAsksBeforeReplacingAllOrFillsThePresentLocations() {
         Load("pretensioned-i-girder.in");
         Trigger("mnuGenLoads");
@@ -286,13 +303,14 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
         dialogs.yesNoAnswers = {true};
         Press("cmdGenOK");
         QVERIFY(!window->loadGenerationDialog()->isVisible());
-        QCOMPARE(state.data.nll, 15);
+        QCOMPARE(state.data.nll, 17);  // with the sections of the truck's largest moment
         QCOMPARE(Tabs()->currentIndex(), 3);
         QCOMPARE(Find<QGroupBox>("fraLocation")->title(), QString("LOCATION NO  1"));
         QCOMPARE(Find<QLineEdit>("txtLF")->text(), QString(" 2.17"));
         // 0.3 kip/ft = 25 lb/in: w L^2 / 8 at midspan.
-        QCOMPARE(state.data.locations(8).x, 600.0F);
-        QCOMPARE(state.data.locations(8).ADM, 4500000.0F);
+        QCOMPARE(state.data.locations(8).x, 572.0F);
+        QCOMPARE(state.data.locations(9).x, 600.0F);
+        QCOMPARE(state.data.locations(9).ADM, 4500000.0F);
         // Filling the present locations: HS20-44 per lane at midspan of 100 ft, 1,520 kip-ft.
         window->ShowLoadGenerationDialog();
         Tick("optGenPresent");
@@ -300,8 +318,8 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
         Type("txtGenImpact", "0");
         dialogs.yesNoAnswers = {true};
         Press("cmdGenOK");
-        QCOMPARE(state.data.nll, 15);
-        QCOMPARE(state.data.locations(8).LM, 1520.0F * 12000);
+        QCOMPARE(state.data.nll, 17);
+        QCOMPARE(state.data.locations(9).LM, 1520.0F * 12000);
     }
 };
 
