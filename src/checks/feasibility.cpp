@@ -40,7 +40,8 @@ std::vector<Point> Clip(const std::vector<Point>& polygon, const FeasibilityLine
         if (va <= 0) out.push_back(a);
         if ((va < 0 && vb > 0) || (va > 0 && vb < 0)) {
             const double t = va / (va - vb);
-            out.emplace_back(a.first + t * (b.first - a.first), a.second + t * (b.second - a.second));
+            out.emplace_back(a.first + t * (b.first - a.first),
+                             a.second + t * (b.second - a.second));
         }
     }
     return out;
@@ -100,21 +101,21 @@ Feasibility AnalyzeFeasibility(const DesignData& d, const DesignResults& r, int 
     const double cOther = bottomPrecompressed ? cTop : cBot;
     const double deadPre = bottomPrecompressed ? v.SbotD(i) : v.StopD(i);
     const double deadOther = bottomPrecompressed ? v.StopD(i) : v.SbotD(i);
-    const double serviceTop = static_cast<double>(v.StopD(i)) + v.StopCD(i) + v.StopAD(i) +
-                              v.StopL(i) + v.StopPS2(i);
-    const double serviceBot = static_cast<double>(v.SbotD(i)) + v.SbotCD(i) + v.SbotAD(i) +
-                              v.SbotL(i) + v.SbotPS2(i);
+    const double serviceTop =
+        static_cast<double>(v.StopD(i)) + v.StopCD(i) + v.StopAD(i) + v.StopL(i) + v.StopPS2(i);
+    const double serviceBot =
+        static_cast<double>(v.SbotD(i)) + v.SbotCD(i) + v.SbotAD(i) + v.SbotL(i) + v.SbotPS2(i);
     const double servicePre = bottomPrecompressed ? serviceBot : serviceTop;
     const double serviceOther = bottomPrecompressed ? serviceTop : serviceBot;
     const double k = f.finalRatio;
-    f.lines = {LineOf(ForceLimit::InitialTension, bottomPrecompressed, 1, a0, cOther, deadOther,
-                      -static_cast<double>(d.ATS1)),
-               LineOf(ForceLimit::InitialCompression, !bottomPrecompressed, 1, a0, cPre, deadPre,
-                      d.ACS1),
-               LineOf(ForceLimit::FinalTension, !bottomPrecompressed, k, a0, cPre, servicePre,
-                      -static_cast<double>(d.ATS2)),
-               LineOf(ForceLimit::FinalCompression, bottomPrecompressed, k, a0, cOther,
-                      serviceOther, d.ACS2)};
+    f.lines = {
+        LineOf(ForceLimit::InitialTension, bottomPrecompressed, 1, a0, cOther, deadOther,
+               -static_cast<double>(d.ATS1)),
+        LineOf(ForceLimit::InitialCompression, !bottomPrecompressed, 1, a0, cPre, deadPre, d.ACS1),
+        LineOf(ForceLimit::FinalTension, !bottomPrecompressed, k, a0, cPre, servicePre,
+               -static_cast<double>(d.ATS2)),
+        LineOf(ForceLimit::FinalCompression, bottomPrecompressed, k, a0, cOther, serviceOther,
+               d.ACS2)};
 
     // The plotted forces reach down to a tenth of the design's where the limits allow.
     f.qTop = 2 * f.q;

@@ -86,8 +86,7 @@ int WholeStrands(double steelArea, double area) {
 DesignOutcome DesignInOneStep(ProgramState& state, double relativeHumidity, Dialogs& dialogs) {
     DesignOutcome outcome;
     state.RH = Store(relativeHumidity, "the relative humidity");
-    if (state.data.Composite &&
-        !Press(PressCalcEffectiveSlabWidth, state, dialogs, outcome)) {
+    if (state.data.Composite && !Press(PressCalcEffectiveSlabWidth, state, dialogs, outcome)) {
         return outcome;
     }
     // A first force from the losses the design holds.

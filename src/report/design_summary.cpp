@@ -66,8 +66,8 @@ std::string StressLine(const DesignData& d, const DesignResults& r, const Stress
 }
 
 std::string MomentLine(const DesignResults& r, const CheckSummaryLine& line) {
-    std::string text = "Ultimate moment falls short by " + FormatPattern(-line.margin, 1) +
-                       " kip-ft" + At(line.x);
+    std::string text =
+        "Ultimate moment falls short by " + FormatPattern(-line.margin, 1) + " kip-ft" + At(line.x);
     for (const MomentCapacityRow& row : r.moment.rows) {
         if (row.holds || row.x != line.x) continue;
         text += row.mildSteel > 0
@@ -89,8 +89,8 @@ std::string DesignOutcomeLine(const DesignOutcome& o) {
     }
     std::string text = o.end == DesignEnd::Converged ? "Design converged after "
                                                      : "Design did not converge after ";
-    text += std::to_string(o.passes) + (o.passes == 1 ? " pass" : " passes") +
-            ": jacking force " + Kips(o.jackingForce) + ", ";
+    text += std::to_string(o.passes) + (o.passes == 1 ? " pass" : " passes") + ": jacking force " +
+            Kips(o.jackingForce) + ", ";
     const std::string area = "As = " + FormatPattern(o.steelArea, 2) + " in2";
     if (!o.strand) {
         return text + area + " (no strand count: the strand diameter is not one of 0.375, " +

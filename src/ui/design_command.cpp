@@ -31,8 +31,8 @@ void InputPresenter::DesignPrestress(double relativeHumidity) {
         ShowMessage(first);
         return;
     }
-    const std::string summary =
-        Joined(first, FailedCheckLines(state_.data, CalculateDesign(state_, ShownOutputSections())));
+    const std::string summary = Joined(
+        first, FailedCheckLines(state_.data, CalculateDesign(state_, ShownOutputSections())));
     if (!outcome.strand || outcome.strands < 1) {
         ShowMessage(summary);
         return;
@@ -43,9 +43,9 @@ void InputPresenter::DesignPrestress(double relativeHumidity) {
     if (!AskYesNo(offer, "Design")) return;
     if (!UseWholeStrands(state_, *outcome.strand, outcome.strands, *this)) return;
     RefreshForm();
-    ShowMessage(Joined(WholeStrandsLine(state_.data, *outcome.strand, outcome.strands),
-                       FailedCheckLines(state_.data,
-                                        CalculateDesign(state_, ShownOutputSections()))));
+    ShowMessage(
+        Joined(WholeStrandsLine(state_.data, *outcome.strand, outcome.strands),
+               FailedCheckLines(state_.data, CalculateDesign(state_, ShownOutputSections()))));
 }
 
 }  // namespace tarnex::ui

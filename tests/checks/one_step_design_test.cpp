@@ -108,7 +108,8 @@ TEST(Feasibility, LinesAreTheReportsStressesAndExplainAStressNoForceMeets) {
     const StressCombinations& c = r.stresses.rows.at(static_cast<std::size_t>(worst) - 1);
     const auto value = [&](ForceLimit limit) {
         for (const FeasibilityLine& line : f.lines) {
-            if (line.limit == limit) return pi * (line.alpha * f.ecc + line.beta * f.q + line.gamma);
+            if (line.limit == limit)
+                return pi * (line.alpha * f.ecc + line.beta * f.q + line.gamma);
         }
         return 0.0;
     };

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "checks/design_results.h"
+#include "model/design_data.h"
 
 namespace tarnex::ui {
 
@@ -38,11 +39,20 @@ struct Diagram {
     std::vector<double> loadLocations;  // ft
     QString note;                       // why the diagram is empty or ends early
     std::optional<double> marked;       // ft: a location picked in the checks summary
+    QString xLabel;                     // the horizontal axis; empty: distance along the beam
+    QVector<QPointF> region;            // a region shaded under the curves (a polygon)
 };
 
 /// The diagrams of a run, in this order: fiber stresses at transfer, fiber stresses under the
 /// full service load, factored moment against the capacities, factored shear against the
 /// concrete strength, and the prestress force along the beam.
 std::vector<Diagram> MakeDiagrams(const DesignResults& results);
+
+/// The feasibility diagram at a location (the one nearest `x` in, or where the stress checks
+/// fail worst): the four stress limits as lines in the plane of the steel's offset (in) and
+/// 10^6 / initial force (1/lb), the region that meets them all shaded, the design's point
+/// marked. A note says why there is none, or that no force and offset meet every limit.
+Diagram MakeFeasibilityDiagram(const DesignData& data, const DesignResults& results,
+                               std::optional<double> x);
 
 }  // namespace tarnex::ui

@@ -7,6 +7,7 @@
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "model/number_text.h"
 
@@ -149,7 +150,8 @@ void PaintDiagram(QPainter& p, const QRectF& area, const Diagram& d) {
         p.drawLine(QPointF(plot.left(), Y(0)), QPointF(plot.right(), Y(0)));
     }
     p.drawText(QRectF(plot.left(), plot.bottom() + line * 2.0, plot.width(), line),
-               Qt::AlignHCenter, "Distance from left end of beam (ft)");
+               Qt::AlignHCenter,
+               d.xLabel.isEmpty() ? QString("Distance from left end of beam (ft)") : d.xLabel);
     p.save();
     p.translate(area.left() + line * 0.3, plot.center().y());
     p.rotate(-90);
@@ -168,6 +170,14 @@ void PaintDiagram(QPainter& p, const QRectF& area, const Diagram& d) {
     p.setBrush(Qt::NoBrush);
 
     p.setClipRect(plot.adjusted(-6, -6, 6, 6));
+    if (!d.region.isEmpty()) {
+        QPolygonF shaded;
+        for (const QPointF& pt : d.region) shaded << QPointF(X(pt.x()), Y(pt.y()));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(44, 160, 44, 60));
+        p.drawPolygon(shaded);
+        p.setBrush(Qt::NoBrush);
+    }
     for (const DiagramLimit& l : d.limits) {
         p.setPen(QPen(l.color, 1.5, Qt::DashDotLine));
         p.drawLine(QPointF(plot.left(), Y(l.value)), QPointF(plot.right(), Y(l.value)));
@@ -291,6 +301,11 @@ DiagramView::DiagramView(Diagram diagram, QWidget* parent)
 
 void DiagramView::Mark(std::optional<double> x) {
     diagram_.marked = x;
+    update();
+}
+
+void DiagramView::Show(Diagram diagram) {
+    diagram_ = std::move(diagram);
     update();
 }
 

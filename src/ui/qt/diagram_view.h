@@ -26,6 +26,8 @@ class DiagramView : public QWidget {
     const Diagram& diagram() const { return diagram_; }
     /// Marks a location with a vertical line at `x` (ft); nothing clears the mark.
     void Mark(std::optional<double> x);
+    /// Shows another diagram in place of this one.
+    void Show(Diagram diagram);
     QSize sizeHint() const override { return {900, 560}; }
 
   protected:

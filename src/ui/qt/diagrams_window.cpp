@@ -22,6 +22,7 @@ QString TabCaption(const Diagram& d) {
     if (d.key == "moment") return "&Moment";
     if (d.key == "shear") return "S&hear";
     if (d.key == "prestress-force") return "Prestress &Force";
+    if (d.key == "feasibility") return "Feasi&bility";
     return d.title;
 }
 
@@ -60,7 +61,13 @@ void DiagramsWindow::SetResults(const DesignResults& results) {
     const int shown = tabs_->currentIndex();
     ShowUnavailable({});
     unavailable_->hide();
-    for (Diagram& diagram : MakeDiagrams(results)) {
+    shown_ = results;
+    std::vector<Diagram> diagrams = MakeDiagrams(results);
+    // At the location picked in the checks summary, else where the stresses fail worst.
+    diagrams.push_back(MakeFeasibilityDiagram(
+        state_.data, results,
+        marked_ ? std::optional<double>(*marked_ * kInchesPerFoot) : std::nullopt));
+    for (Diagram& diagram : diagrams) {
         diagram.marked = marked_;
         const QString caption = TabCaption(diagram);
         auto* view = new DiagramView(std::move(diagram), tabs_);
@@ -87,7 +94,13 @@ QString DiagramsWindow::unavailable() const {
 
 void DiagramsWindow::MarkLocation(double x) {
     marked_ = x;
-    for (DiagramView* view : views_) view->Mark(x);
+    for (DiagramView* view : views_) {
+        if (view->diagram().key == "feasibility") {
+            view->Show(MakeFeasibilityDiagram(state_.data, shown_, x * kInchesPerFoot));
+        } else {
+            view->Mark(x);
+        }
+    }
 }
 
 bool DiagramsWindow::Export(int index, const QString& path, bool svg) {

@@ -55,6 +55,7 @@ class DiagramsWindow : public QDialog {
     QLabel* unavailable_;
     std::vector<DiagramView*> views_;
     std::optional<double> marked_;
+    DesignResults shown_;  // the results drawn, for the feasibility at a picked location
 };
 
 /// File dialog filters of the two export commands.

@@ -8,8 +8,8 @@ namespace tarnex::ui {
 void MainWindow::ShowDesignDialog() {
     bool ok = false;
     const double rh = QInputDialog::getDouble(
-        this, "Design", "Mean annual ambient relative humidity (percent):", designHumidity_, 0,
-        100, 1, &ok);
+        this, "Design", "Mean annual ambient relative humidity (percent):", designHumidity_, 0, 100,
+        1, &ok);
     if (!ok) return;
     designHumidity_ = rh;
     Run([&] { presenter_.DesignPrestress(rh); });
