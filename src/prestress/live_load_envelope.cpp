@@ -1,6 +1,7 @@
 #include "prestress/live_load_envelope.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <tuple>
@@ -125,7 +126,7 @@ double MomentUnderAxle(const AxleTrain& train, double L, std::size_t k, double s
 }
 
 /// The stationary points inside (s1, s2) of the cubic through four values at equal steps.
-std::vector<double> StationaryPoints(double s1, double s2, const double (&f)[4]) {
+std::vector<double> StationaryPoints(double s1, double s2, const std::array<double, 4>& f) {
     // Newton's forward differences in t = (s - s1) / h, h = (s2 - s1) / 3.
     const double d1 = f[1] - f[0];
     const double d2 = f[2] - 2 * f[1] + f[0];
@@ -178,10 +179,10 @@ std::optional<double> AbsoluteMaximumMomentSection(const AxleTrain& train, doubl
             if (!(s2 > s1)) continue;
             const double mid = (s1 + s2) / 2;
             const double h = (s2 - s1) / 3;
-            const double f[4] = {MomentUnderAxle(train, L, k, s1, mid),
-                                 MomentUnderAxle(train, L, k, s1 + h, mid),
-                                 MomentUnderAxle(train, L, k, s1 + 2 * h, mid),
-                                 MomentUnderAxle(train, L, k, s2, mid)};
+            const std::array<double, 4> f = {MomentUnderAxle(train, L, k, s1, mid),
+                                             MomentUnderAxle(train, L, k, s1 + h, mid),
+                                             MomentUnderAxle(train, L, k, s1 + 2 * h, mid),
+                                             MomentUnderAxle(train, L, k, s2, mid)};
             std::vector<double> candidates = {s1, s2};
             for (double s : StationaryPoints(s1, s2, f)) candidates.push_back(s);
             for (double s : candidates) {
