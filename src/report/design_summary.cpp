@@ -4,7 +4,6 @@
 #include <cmath>
 #include <exception>
 #include <limits>
-#include <optional>
 #include <string>
 
 #include "checks/check_summary.h"
@@ -22,14 +21,14 @@ std::string Psi(double stress) { return DecimalForm(stress, 0) + " psi"; }
 
 std::string At(double x) { return " at x = " + ShortestForm(x) + " in"; }
 
-/// The stress limit of a check of the report, when the feasibility diagram draws it.
-std::optional<ForceLimit> LimitOfCheck(const std::string& label) {
-    if (label.rfind("TENSION (TOP FIBER)", 0) == 0) return ForceLimit::InitialTension;
-    if (label.rfind("INITIAL COMPRESSION", 0) == 0) return ForceLimit::InitialCompression;
-    if (label.rfind("FINAL TENSION (DL", 0) == 0) return std::nullopt;
-    if (label.rfind("FINAL TENSION", 0) == 0) return ForceLimit::FinalTension;
-    if (label.rfind("FINAL COMPRESSION", 0) == 0) return ForceLimit::FinalCompression;
-    return std::nullopt;
+/// True for a check of the report that the feasibility diagram draws as one of its four
+/// limits (not the tension under dead load alone, nor the live load compression).
+bool DrawnLimit(const std::string& label) {
+    for (const char* drawn :
+         {"TENSION (TOP FIBER)", "INITIAL COMPRESSION", "FINAL TENSION   ", "FINAL COMPRESSION"}) {
+        if (label.rfind(drawn, 0) == 0) return true;
+    }
+    return false;
 }
 
 /// Why the force cannot meet a stress limit at a location: the limits that leave no force, or
@@ -61,7 +60,7 @@ std::string StressLine(const DesignData& d, const DesignResults& r, const Stress
     const bool tension = std::string(check.label).find("TENSION") != std::string::npos;
     std::string text = line.family + " " + Psi(check.actual) +
                        (tension ? " is below " : " exceeds ") + Psi(check.allowable) + At(line.x);
-    if (LimitOfCheck(check.label)) text += ForceReason(d, r, check.location);
+    if (DrawnLimit(check.label)) text += ForceReason(d, r, check.location);
     return text;
 }
 
