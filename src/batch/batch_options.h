@@ -35,6 +35,8 @@ struct BatchOptions {
     std::vector<BatchStep> steps;
     double rh = 0;
     std::optional<BatchGeneration> generation;
+    /// --rate with its vehicles and --rating-limits: the load rating section.
+    std::optional<RatingOptions> rating;
 };
 
 /// The usage text of the command.

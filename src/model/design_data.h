@@ -4,6 +4,7 @@
 
 #include "model/load_location.h"
 #include "model/one_based_array.h"
+#include "model/rating_options.h"
 #include "model/settings.h"
 
 namespace tarnex {
@@ -105,6 +106,10 @@ struct OutputOptions {
     bool Deflections = false;
     bool UltimateMoment = false;
     bool UltimateShear = false;
+    /// The load rating section, for the vehicles and limits of `rating` (run options, not
+    /// part of the design).
+    bool LoadRating = false;
+    RatingOptions rating;
 
     bool operator==(const OutputOptions&) const = default;
 };

@@ -60,6 +60,10 @@ class ReportSections {
             ReachTable(CalcStage::ShearCapacity);
             WriteShearCapacity(report_, d, r_.shear);
         }
+        if (output.LoadRating) {
+            Reach(CalcStage::LoadRating);
+            WriteLoadRating(report_, d, r_.rating);
+        }
     }
 
   private:
