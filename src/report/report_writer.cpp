@@ -62,6 +62,8 @@ class ReportSections {
         }
         if (output.LoadRating) {
             Reach(CalcStage::LoadRating);
+            // The shear table, which ends a report without one, is closed by an empty line.
+            if (output.UltimateShear && r_.shear.refusal.empty()) report_.Empty();
             WriteLoadRating(report_, d, r_.rating);
         }
     }
