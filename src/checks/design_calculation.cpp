@@ -175,6 +175,14 @@ OutputOptions AllOutputSections() {
     return all;
 }
 
+OutputOptions LiveOutputSections(const ProgramState& state) {
+    OutputOptions live = AllOutputSections();
+    live.LoadRating =
+        state.output.LoadRating && state.data.designCriteria == DesignCriteria::AASHTO;
+    live.rating = state.output.rating;
+    return live;
+}
+
 OutputOptions ShownOutputSections() {
     OutputOptions shown = AllOutputSections();
     shown.Deflections = false;

@@ -122,10 +122,11 @@ struct ProgramState {
     float RH = 0;
 };
 
-/// True when two states have the same inputs (the record's and the humidity): the same
-/// results, whatever the window shows or the output options say.
+/// True when two states have the same inputs (the record's, the humidity and the load
+/// rating's): the same results, whatever the window shows or the other output options say.
 inline bool SameInputs(const ProgramState& a, const ProgramState& b) {
-    return a.RH == b.RH && a.data.SameInputs(b.data);
+    return a.RH == b.RH && a.output.LoadRating == b.output.LoadRating &&
+           a.output.rating == b.output.rating && a.data.SameInputs(b.data);
 }
 
 }  // namespace tarnex

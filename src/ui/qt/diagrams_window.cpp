@@ -22,6 +22,7 @@ QString TabCaption(const Diagram& d) {
     if (d.key == "moment") return "&Moment";
     if (d.key == "shear") return "S&hear";
     if (d.key == "prestress-force") return "Prestress &Force";
+    if (d.key == "rating") return "&Rating";
     return d.title;
 }
 

@@ -54,6 +54,9 @@ class MainWindow : public QMainWindow, private ShellPort {
     /// location 1 on the Loads tab.
     void ShowLoadGenerationDialog();
     QDialog* loadGenerationDialog() { return loadGenerationDialog_; }
+    /// Opens "Load Rating" (window-modal): the rating vehicles and limits of the run.
+    void ShowRatingDialog();
+    QDialog* ratingDialog() { return ratingDialog_; }
     /// Opens the help window at a topic page.
     void ShowHelpTopic(const QString& topic);
     /// View ▸ Diagrams: calculates the results and shows them along the beam.
@@ -123,6 +126,7 @@ class MainWindow : public QMainWindow, private ShellPort {
     QDialog* reportViewer_ = nullptr;
     DiagramsWindow* diagrams_ = nullptr;
     QDialog* loadGenerationDialog_ = nullptr;
+    QDialog* ratingDialog_ = nullptr;
     ChecksDock* checks_ = nullptr;
     std::string lastFile_;
     bool syncing_ = false;
