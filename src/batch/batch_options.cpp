@@ -198,8 +198,7 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
         } else if (arg == "--shear") {
             options.report.UltimateShear = true;
         } else if (arg == "--all") {
-            options.report.Stresses = options.report.Deflections = true;
-            options.report.UltimateMoment = options.report.UltimateShear = true;
+            options.report = {true, true, true, true};
         } else {
             error = "unknown option " + arg;
             return std::nullopt;

@@ -169,11 +169,7 @@ DesignResults CalculateDesign(const ProgramState& state, const OutputOptions& se
     return results;
 }
 
-OutputOptions AllOutputSections() {
-    OutputOptions all;
-    all.Stresses = all.Deflections = all.UltimateMoment = all.UltimateShear = true;
-    return all;
-}
+OutputOptions AllOutputSections() { return {true, true, true, true}; }
 
 OutputOptions LiveOutputSections(const ProgramState& state) {
     OutputOptions live = AllOutputSections();

@@ -109,7 +109,7 @@ struct OutputOptions {
     /// The load rating section, for the vehicles and limits of `rating` (run options, not
     /// part of the design).
     bool LoadRating = false;
-    RatingOptions rating;
+    RatingOptions rating = {};
 
     bool operator==(const OutputOptions&) const = default;
 };
