@@ -51,10 +51,12 @@ double StressAtHeight(double top, double bottom, double y, double height) {
     return bottom + (top - bottom) * Divide(y, height, "the depth of the beam");
 }
 
-/// The rating factor of one limit: the room left by the dead state over the live effect; none
-/// where the live effect is 0.
-std::optional<double> FactorOf(double room, double live, const char* what) {
-    if (live == 0) return std::nullopt;
+/// The rating factor of one limit: the room left by the dead state over the live effect, in
+/// the sense that moves towards the limit (`sense` +1: up to a compression, a steel tension or
+/// a strength; -1: down to a concrete tension). None where the live effect is 0 or moves away
+/// from the limit: the vehicle cannot reach it.
+std::optional<double> FactorOf(double room, double live, double sense, const char* what) {
+    if (!(live * sense > 0)) return std::nullopt;
     return Finite(room / live, what);
 }
 
@@ -236,18 +238,18 @@ LoadRatingResults CalcLoadRating(const DesignData& d, const CalcValues& v,
             if (s.phiMn && !s.negative) {
                 const double room = *s.phiMn - (kDeadFactor * s.MD + s.MS);
                 set(RatingLimit::InventoryMoment,
-                    FactorOf(room, kInventoryLiveFactor * row.liveMoment, "a rating factor"));
+                    FactorOf(room, kInventoryLiveFactor * row.liveMoment, 1, "a rating factor"));
                 set(RatingLimit::OperatingMoment,
-                    FactorOf(room, kOperatingLiveFactor * row.liveMoment, "a rating factor"));
+                    FactorOf(room, kOperatingLiveFactor * row.liveMoment, 1, "a rating factor"));
             }
             set(RatingLimit::InventoryTension,
-                FactorOf(r.limits.tension - s.bottom, row.liveBottom, "a rating factor"));
+                FactorOf(r.limits.tension - s.bottom, row.liveBottom, -1, "a rating factor"));
             set(RatingLimit::InventoryCompression,
-                FactorOf(r.limits.compression - s.top, row.liveTop, "a rating factor"));
+                FactorOf(r.limits.compression - s.top, row.liveTop, 1, "a rating factor"));
             set(RatingLimit::InventorySteel,
-                FactorOf(r.limits.steelInventory - s.steel, row.liveSteel, "a rating factor"));
+                FactorOf(r.limits.steelInventory - s.steel, row.liveSteel, 1, "a rating factor"));
             set(RatingLimit::OperatingSteel,
-                FactorOf(r.limits.steelOperating - s.steel, row.liveSteel, "a rating factor"));
+                FactorOf(r.limits.steelOperating - s.steel, row.liveSteel, 1, "a rating factor"));
             rating.rows.push_back(row);
         }
         rating.inventory = ControllingOf(rating.rows, false);

@@ -180,6 +180,16 @@ TEST(LoadRating, NegativeMomentsAndMissingStrengthGiveNoMomentFactorTheStressesS
     EXPECT_FALSE(hogging.Factor(RatingLimit::OperatingMoment));
     EXPECT_TRUE(hogging.Factor(RatingLimit::InventoryTension));
     EXPECT_FALSE(r.rating.vehicles[0].rows.at(1).negativeMoment);
+
+    // Steel high in the section near a fixed end: the sagging vehicle relieves it, so the
+    // steel has no factor there (not a negative one); the bottom fiber still rates.
+    state = LoadExample("post-tensioned-trapezoidal-box-interior-span");
+    r = CalculateDesign(state, RatingOnly({RatingVehicle::HS20}));
+    const RatingRow& high = r.rating.vehicles.at(0).rows.at(1);
+    EXPECT_LT(high.liveSteel, 0);
+    EXPECT_FALSE(high.Factor(RatingLimit::InventorySteel));
+    EXPECT_FALSE(high.Factor(RatingLimit::OperatingSteel));
+    EXPECT_GT(high.Factor(RatingLimit::InventoryTension).value_or(0), 1);
 }
 
 TEST(LoadRating, OwnLimitsDistributionAndImpactReplaceTheRules) {

@@ -111,14 +111,15 @@ Diagram RatingDiagram(const LoadRatingResults& rating) {
     d.title = "Load rating factors (inventory solid, operating dashed)";
     d.yLabel = "Rating factor";
     d.failureName = "RF below 1";
-    d.limits.push_back({"RF = 1", 1.0, kLimitColor});
+    d.limits.push_back({"RF =", 1.0, kLimitColor});
     bool clipped = false;
     std::size_t colour = 0;
     for (const VehicleRating& v : rating.vehicles) {
         const QColor color = kVehicleColors[colour++ % std::size(kVehicleColors)];
         const QString name = RatingVehicleName(v.vehicle);
         for (const bool operating : {false, true}) {
-            DiagramSeries series{name + (operating ? " OPR" : " INV"), color,
+            // The legend names the vehicle at its inventory curve; its operating curve follows.
+            DiagramSeries series{operating ? QString("opr") : name, color,
                                  operating ? Qt::DashLine : Qt::SolidLine, {}};
             for (const RatingRow& row : v.rows) {
                 const std::optional<double> f = SmallestFactor(row, operating);
