@@ -59,8 +59,8 @@ void RateLoads(const DesignData& d, DesignResults& r, MessageLog& log) {
         ownMoment = CalcMomentCapacity(d, r.values);
         StopOnFailure(ownMoment);
     }
-    r.rating = CalcLoadRating(d, r.values, r.moment.computed ? r.moment : ownMoment,
-                              r.sections.rating);
+    r.rating =
+        CalcLoadRating(d, r.values, r.moment.computed ? r.moment : ownMoment, r.sections.rating);
     if (!r.rating.refusal.empty()) log.ShowMessage(r.rating.refusal);
 }
 
@@ -187,9 +187,9 @@ OutputOptions ShownOutputSections() {
 
 bool ResultsServe(const DesignResults& results, const OutputOptions& output) {
     const OutputOptions& resultsOutput = results.sections;
-    for (CalcStage stage : {CalcStage::BeamStresses, CalcStage::MomentCapacity,
-                            CalcStage::Deflections, CalcStage::ShearCapacity,
-                            CalcStage::LoadRating}) {
+    for (CalcStage stage :
+         {CalcStage::BeamStresses, CalcStage::MomentCapacity, CalcStage::Deflections,
+          CalcStage::ShearCapacity, CalcStage::LoadRating}) {
         if (AskedFor(stage, output) && !AskedFor(stage, resultsOutput)) return false;
     }
     // A rating serves only the vehicles and limits it was made for.

@@ -66,7 +66,7 @@ ControllingRating ControllingOf(const std::vector<RatingRow>& rows, bool operati
     for (std::size_t i = 0; i < rows.size(); ++i) {
         for (int k = 0; k < kRatingLimitCount; ++k) {
             const auto limit = static_cast<RatingLimit>(k);
-            const std::optional<double>& f = rows[i].factor[k];
+            const std::optional<double>& f = rows[i].factor[static_cast<std::size_t>(k)];
             if (IsOperating(limit) != operating || !f) continue;
             if (!best.factor || *f < *best.factor) {
                 best = {f, static_cast<int>(i) + 1, rows[i].x, limit};
@@ -102,10 +102,10 @@ DeadState DeadStateAt(const DesignData& d, const CalcValues& v,
         s.negative = row.Mult < 0;
     }
     // Final prestress + total dead load, summed as the beam stress combination.
-    s.top = static_cast<double>(v.StopPS(i)) + v.StopD(i) + v.StopCD(i) + v.StopAD(i) +
-            v.StopPS2(i);
-    s.bottom = static_cast<double>(v.SbotPS(i)) + v.SbotD(i) + v.SbotCD(i) + v.SbotAD(i) +
-               v.SbotPS2(i);
+    s.top =
+        static_cast<double>(v.StopPS(i)) + v.StopD(i) + v.StopCD(i) + v.StopAD(i) + v.StopPS2(i);
+    s.bottom =
+        static_cast<double>(v.SbotPS(i)) + v.SbotD(i) + v.SbotCD(i) + v.SbotAD(i) + v.SbotPS2(i);
     // Beam cases over the beam's depth; composite cases are taken at the top of the beam too.
     const double beamDepth = static_cast<double>(v.TYtop(i)) + v.TYbot(i);
     const double cYbot = v.TCompYbot(i);
@@ -232,7 +232,7 @@ LoadRatingResults CalcLoadRating(const DesignData& d, const CalcValues& v,
             row.deadSteel = s.steel;
             row.liveSteel = s.steelPerMoment * row.liveMoment;
             const auto set = [&](RatingLimit limit, std::optional<double> f) {
-                row.factor[static_cast<int>(limit)] = f;
+                row.factor[static_cast<std::size_t>(limit)] = f;
             };
             // The simple-span vehicles only sag the beam: a hogging design moment is not rated.
             if (s.phiMn && !s.negative) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,19 +34,19 @@ inline bool IsOperating(RatingLimit limit) {
 /// loads, or no moment strength at the location).
 struct RatingRow {
     double x = 0;
-    double liveMoment = 0;  // ML(1+I): the vehicle's moment with impact and distribution
-    double deadMoment = 0;  // MD: beam, non-composite, composite and miscellaneous dead loads
-    double secondaryMoment = 0;     // MS: secondary prestress, signed
-    std::optional<double> phiMn;    // design strength of the moment check, signed
-    bool negativeMoment = false;    // the design moment is negative there
+    double liveMoment = 0;        // ML(1+I): the vehicle's moment with impact and distribution
+    double deadMoment = 0;        // MD: beam, non-composite, composite and miscellaneous dead loads
+    double secondaryMoment = 0;   // MS: secondary prestress, signed
+    std::optional<double> phiMn;  // design strength of the moment check, signed
+    bool negativeMoment = false;  // the design moment is negative there
     double deadTop = 0, deadBottom = 0;  // final prestress + total dead load
     double liveTop = 0, liveBottom = 0;  // the vehicle's moment on its section
-    double deadSteel = 0;           // effective prestress + the dead loads' share
-    double liveSteel = 0;           // the vehicle's share of the steel stress
-    std::optional<double> factor[kRatingLimitCount];
+    double deadSteel = 0;                // effective prestress + the dead loads' share
+    double liveSteel = 0;                // the vehicle's share of the steel stress
+    std::array<std::optional<double>, kRatingLimitCount> factor;
 
     [[nodiscard]] const std::optional<double>& Factor(RatingLimit limit) const {
-        return factor[static_cast<int>(limit)];
+        return factor[static_cast<std::size_t>(limit)];
     }
 };
 

@@ -16,8 +16,8 @@ std::vector<std::string> SplitList(std::string_view list) {
     std::size_t start = 0;
     while (true) {
         const std::size_t comma = list.find(',', start);
-        items.emplace_back(list.substr(start, comma == std::string_view::npos ? list.npos
-                                                                               : comma - start));
+        items.emplace_back(
+            list.substr(start, comma == std::string_view::npos ? list.npos : comma - start));
         if (comma == std::string_view::npos) return items;
         start = comma + 1;
     }
@@ -94,7 +94,7 @@ std::optional<std::vector<RatingVehicle>> ParseRatingVehicles(std::string_view l
             }
             continue;
         }
-        const auto* found =
+        const auto found =
             std::find_if(std::begin(kRatingVehicles), std::end(kRatingVehicles),
                          [&](RatingVehicle vehicle) { return name == RatingVehicleName(vehicle); });
         if (found == std::end(kRatingVehicles)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,7 +13,7 @@ namespace tarnex {
 enum class RatingVehicle { HS20, HS15, H20, H15, Type3, Type3S2, Type33 };
 
 /// Every rating vehicle in the order of the report.
-inline constexpr RatingVehicle kRatingVehicles[] = {
+inline constexpr std::array<RatingVehicle, 7> kRatingVehicles = {
     RatingVehicle::HS20,  RatingVehicle::HS15,    RatingVehicle::H20,   RatingVehicle::H15,
     RatingVehicle::Type3, RatingVehicle::Type3S2, RatingVehicle::Type33};
 

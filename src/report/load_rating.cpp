@@ -1,3 +1,5 @@
+#include <array>
+#include <optional>
 #include <string>
 
 #include "model/number_text.h"
@@ -19,16 +21,15 @@ void WriteLimits(ReportFile& report, const LoadRatingResults& r) {
         const char* of;
         double psi;
     };
-    const Line lines[] = {
-        {"Concrete tension, bottom fiber (INV)  = -", m.tension, " sqrt(f'c) = ",
-         r.limits.tension},
-        {"Concrete compression, top fiber (INV) = ", m.compression, " f'c = ",
-         r.limits.compression},
-        {"Prestressing steel tension (INV)      = ", m.steelInventory, " fy* = ",
-         r.limits.steelInventory},
-        {"Prestressing steel tension (OPR)      = ", m.steelOperating, " fy* = ",
-         r.limits.steelOperating},
-    };
+    const std::array<Line, 4> lines = {{
+        {"Concrete tension, bottom fiber (INV)  = -", m.tension, " sqrt(f'c) = ", r.limits.tension},
+        {"Concrete compression, top fiber (INV) = ", m.compression,
+         " f'c = ", r.limits.compression},
+        {"Prestressing steel tension (INV)      = ", m.steelInventory,
+         " fy* = ", r.limits.steelInventory},
+        {"Prestressing steel tension (OPR)      = ", m.steelOperating,
+         " fy* = ", r.limits.steelOperating},
+    }};
     for (const Line& line : lines) {
         report.Write(ReportLine()
                          .Indent(10)
@@ -120,10 +121,10 @@ void WriteVehicleRating(ReportFile& report, const VehicleRating& v) {
             .Plain(row.x, "the location")
             .Zone()
             .Pattern(row.liveMoment / kipFt, 0, "the live load moment");
-        for (int k = 0; k < kRatingLimitCount; ++k) {
+        for (const std::optional<double>& factor : row.factor) {
             line.Zone();
-            if (row.factor[k]) {
-                line.Pattern(*row.factor[k], 2, "a rating factor");
+            if (factor) {
+                line.Pattern(*factor, 2, "a rating factor");
             } else {
                 line.Text("-");
             }

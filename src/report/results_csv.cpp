@@ -150,12 +150,12 @@ std::string FormatResultsCsv(const DesignData& d, const DesignResults& r) {
         if (rating) {
             for (const VehicleRating& v : r.rating.vehicles) {
                 const RatingRow* row = i < v.rows.size() ? &v.rows[i] : nullptr;
-                for (int k = 0; k < kRatingLimitCount; ++k) {
-                    if (row == nullptr || !row->factor[k]) {
-                        line.Cell({});
-                    } else {
-                        line.Cell(Figure(*row->factor[k], 2, "a rating factor"));
-                    }
+                if (row == nullptr) {
+                    line.Empty(kRatingLimitCount);
+                    continue;
+                }
+                for (const std::optional<double>& factor : row->factor) {
+                    line.Cell(factor ? Figure(*factor, 2, "a rating factor") : std::string());
                 }
             }
         }

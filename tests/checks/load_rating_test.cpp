@@ -78,9 +78,9 @@ TEST(LoadRating, TypeIIIGirderAtMidspanAsWorkedByHand) {
     near(RatingLimit::InventorySteel, 7.073);
     near(RatingLimit::OperatingSteel, 11.715);
     // The moment factors share one numerator: their ratio is A2 inventory / A2 operating.
-    EXPECT_NEAR(FactorOf(mid, RatingLimit::OperatingMoment) /
-                    FactorOf(mid, RatingLimit::InventoryMoment),
-                2.17 / 1.3, 1e-12);
+    EXPECT_NEAR(
+        FactorOf(mid, RatingLimit::OperatingMoment) / FactorOf(mid, RatingLimit::InventoryMoment),
+        2.17 / 1.3, 1e-12);
     // The design's own jacking force puts the midspan bottom fiber on 6 sqrt(f'c) under the
     // same HS20-44 loading: the inventory rating is 1 there, by tension.
     ASSERT_TRUE(hs20.inventory.factor);
@@ -90,7 +90,7 @@ TEST(LoadRating, TypeIIIGirderAtMidspanAsWorkedByHand) {
     EXPECT_EQ(hs20.operating.limit, RatingLimit::OperatingMoment);
     EXPECT_EQ(hs20.operating.factor, mid.Factor(RatingLimit::OperatingMoment));
     // At the supports the vehicle has no moment: no factor, not a division by zero.
-    for (int k = 0; k < kRatingLimitCount; ++k) EXPECT_FALSE(hs20.rows.front().factor[k]);
+    for (const std::optional<double>& f : hs20.rows.front().factor) EXPECT_FALSE(f);
 }
 
 /// The largest moment at x of the truck by placing its head every `step` inches and every
@@ -136,7 +136,8 @@ TEST(LoadRating, LegalTruckMomentsOnA60FootSpanAgreeWithBruteForcePlacement) {
     EXPECT_NEAR(RatingVehicleMoment(RatingVehicle::Type3S2, L, 360) / kMomentFactor, 602, 1e-9);
     EXPECT_GE(largest / kMomentFactor, 602);
     // Legal trucks have no lane load; the design loads add theirs where it governs (a 200 ft
-    // span: HS20 lane 0.64 x 200^2 / 8 + 18 x 50 = 4100 kip-ft beats the truck's 32 x 50 + 40 x 43 = 3320).
+    // span: HS20 lane 0.64 x 200^2 / 8 + 18 x 50 = 4100 kip-ft beats the truck's 32 x 50 + 40 x 43
+    // = 3320).
     EXPECT_EQ(RatingLaneOf(RatingVehicle::Type33).uniform, 0);
     EXPECT_NEAR(RatingVehicleMoment(RatingVehicle::HS20, 2400, 1200) / kMomentFactor, 4100, 1e-9);
     for (RatingVehicle v : kRatingVehicles) {
@@ -206,8 +207,7 @@ TEST(LoadRating, OwnLimitsDistributionAndImpactReplaceTheRules) {
     EXPECT_NEAR(own.rating.limits.steelOperating, 0.85 * 243000, 1e-6);
     const RatingRow& a = base.rating.vehicles[0].rows[7];
     const RatingRow& b = own.rating.vehicles[0].rows[7];
-    EXPECT_NEAR(b.liveMoment / a.liveMoment, (2.0 * 1.1) / (6.0 / 5.5 * (1 + 50.0 / 205.0)),
-                1e-12);
+    EXPECT_NEAR(b.liveMoment / a.liveMoment, (2.0 * 1.1) / (6.0 / 5.5 * (1 + 50.0 / 205.0)), 1e-12);
     EXPECT_FALSE(ResultsServe(base, output));
     EXPECT_TRUE(ResultsServe(own, output));
 }

@@ -94,8 +94,9 @@ constexpr double kLargestDrawnFactor = 5.0;
 std::optional<double> SmallestFactor(const RatingRow& row, bool operating) {
     std::optional<double> smallest;
     for (int k = 0; k < kRatingLimitCount; ++k) {
-        if (IsOperating(static_cast<RatingLimit>(k)) != operating || !row.factor[k]) continue;
-        if (!smallest || *row.factor[k] < *smallest) smallest = row.factor[k];
+        const std::optional<double>& f = row.factor[static_cast<std::size_t>(k)];
+        if (IsOperating(static_cast<RatingLimit>(k)) != operating || !f) continue;
+        if (!smallest || *f < *smallest) smallest = f;
     }
     return smallest;
 }
@@ -103,9 +104,9 @@ std::optional<double> SmallestFactor(const RatingRow& row, bool operating) {
 /// The rating factors along the beam: per vehicle the smallest inventory factor (solid) and
 /// operating factor (dashed) of each location, the line RF = 1 and the points below it.
 Diagram RatingDiagram(const LoadRatingResults& rating) {
-    static const QColor kVehicleColors[] = {kTopColor,      kBottomColor, kCapacityColor,
-                                            kCrackingColor, kExtraColor,  QColor(140, 86, 75),
-                                            QColor(227, 119, 194)};
+    static const QColor kVehicleColors[] = {
+        kTopColor,   kBottomColor,        kCapacityColor,       kCrackingColor,
+        kExtraColor, QColor(140, 86, 75), QColor(227, 119, 194)};
     Diagram d;
     d.key = "rating";
     d.title = "Load rating factors (inventory solid, operating dashed)";
@@ -119,8 +120,10 @@ Diagram RatingDiagram(const LoadRatingResults& rating) {
         const QString name = RatingVehicleName(v.vehicle);
         for (const bool operating : {false, true}) {
             // The legend names the vehicle at its inventory curve; its operating curve follows.
-            DiagramSeries series{operating ? QString("opr") : name, color,
-                                 operating ? Qt::DashLine : Qt::SolidLine, {}};
+            DiagramSeries series{operating ? QString("opr") : name,
+                                 color,
+                                 operating ? Qt::DashLine : Qt::SolidLine,
+                                 {}};
             for (const RatingRow& row : v.rows) {
                 const std::optional<double> f = SmallestFactor(row, operating);
                 if (!f) continue;

@@ -44,9 +44,8 @@ RatingDialog::RatingDialog(const RatingOptions& options, Dialogs& dialogs, Apply
     auto* grid = new QGridLayout(vehicles);
     int index = 0;
     for (RatingVehicle vehicle : kRatingVehicles) {
-        const QString caption = QString("%1 (%2 tons)")
-                                    .arg(RatingVehicleName(vehicle))
-                                    .arg(RatingVehicleTons(vehicle));
+        const QString caption =
+            QString("%1 (%2 tons)").arg(RatingVehicleName(vehicle)).arg(RatingVehicleTons(vehicle));
         auto* check = new QCheckBox(caption, vehicles);
         check->setObjectName(VehicleBoxName(vehicle));
         check->setChecked(std::find(options.vehicles.begin(), options.vehicles.end(), vehicle) !=

@@ -1,7 +1,7 @@
 #include <QCheckBox>
 #include <QColor>
-#include <QPushButton>
 #include <QImage>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
@@ -127,9 +127,8 @@ class DiagramsTest : public QObject, tarnex::ui::testing::WindowFixture {
         QVERIFY(!rating.failures.isEmpty());
         QVERIFY(std::all_of(rating.failures.begin(), rating.failures.end(),
                             [](QPointF p) { return p.y() < 1; }));
-        const QPointF worst = *std::min_element(
-            rating.failures.begin(), rating.failures.end(),
-            [](QPointF a, QPointF b) { return a.y() < b.y(); });
+        const QPointF worst = *std::min_element(rating.failures.begin(), rating.failures.end(),
+                                                [](QPointF a, QPointF b) { return a.y() < b.y(); });
         QCOMPARE(worst.x(), 40.0);
         QVERIFY(std::fabs(worst.y() - 35.0 / 291) < 0.01);
         // A limit the core refuses keeps the dialog open with its message.
