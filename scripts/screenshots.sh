@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the window and, under a virtual X display, loads a bundled example, writes its
-# report and saves pictures of each tab, the output options dialog, the report viewer, each
-# diagram, the help window and the about box into docs/screenshots/; then the diagrams of the
-# post-tensioned example (friction and anchor set in the prestress force) with the suffix
-# "-post-tensioned".
+# report and saves pictures of each tab, the output options dialog, the load rating dialog,
+# the report viewer, each diagram (with the load rating on), the help window and the about
+# box into docs/screenshots/; then the diagrams of the post-tensioned example (friction and
+# anchor set in the prestress force) with the suffix "-post-tensioned".
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${TARNEX_BUILD_DIR:-build/screenshots}

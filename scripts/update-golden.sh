@@ -2,7 +2,8 @@
 # Regenerates the expected reports tests/report/golden/ from examples/*.in with tarnex-batch (all
 # four output options): NAME.out from the design as loaded, NAME.calc.out after the calculation
 # buttons (section, beff for a composite design, losses, transfer, pjack) at 70 % relative
-# humidity. Then vets every expected report against the independent computation of its figures
+# humidity; tests/report/golden/NAME.options holds further options of an example's runs (the
+# load rating). Then vets every expected report against the independent computation of its figures
 # (tools/golden_vet). Builds tarnex-batch and the vetting program in BUILD first.
 # Usage: scripts/update-golden.sh [BUILD]   (default build/dev, configured)
 set -euo pipefail
@@ -30,12 +31,15 @@ for input in examples/*.in; do
     name="$(basename "$input" .in)"
     steps=section,beff,losses,transfer,pjack
     grep -q '"non-composite"' "$input" && steps=section,losses,transfer,pjack
+    # Further options of the example (the load rating's vehicles and limits), word-split.
+    extra=()
+    [[ -f "tests/report/golden/$name.options" ]] && read -r -a extra <"tests/report/golden/$name.options"
     # The report heading names the output file without its folder.
-    "$batch" --all -o "$work/$name.out" "$input" 2>/dev/null || {
+    "$batch" --all "${extra[@]}" -o "$work/$name.out" "$input" 2>/dev/null || {
         echo "tarnex-batch failed on $input" >&2
         exit 1
     }
-    "$batch" --calc "$steps" --rh 70 --all -o "$work/$name.calc.out" "$input" \
+    "$batch" --calc "$steps" --rh 70 --all "${extra[@]}" -o "$work/$name.calc.out" "$input" \
         2>/dev/null || {
         echo "tarnex-batch failed on $input after --calc $steps" >&2
         exit 1

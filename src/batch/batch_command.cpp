@@ -195,6 +195,10 @@ int RunDesign(const BatchOptions& options, BatchDialogs& dialogs) {
         dialogs.Print("Error loading input file");
     }
     if (!loaded) return kExitUsage;
+    if (options.rating && state->data.designCriteria != DesignCriteria::AASHTO) {
+        dialogs.Print("Load rating is available for AASHTO designs");
+        return kExitFailed;
+    }
 
     // ACI has no design vehicle: its uniform live load is the engineer's to give.
     if (options.generation && !options.generation->live &&
@@ -219,6 +223,10 @@ int RunDesign(const BatchOptions& options, BatchDialogs& dialogs) {
     if (!options.output && !options.csv) return kExitSuccess;
     // One calculation serves the report and the CSV.
     state->output = options.report;
+    if (options.rating) {
+        state->output.LoadRating = true;
+        state->output.rating = *options.rating;
+    }
     const DesignResults results = CalculateDesign(*state, state->output);
     if (options.output && !WriteReportFile(*state, dialogs, options, results)) return kExitFailed;
     if (options.csv) {

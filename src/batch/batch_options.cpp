@@ -76,6 +76,15 @@ const char* BatchUsage() {
            "  --csv FILE          write the results of every location (x, prestress forces,\n"
            "                      stresses, moment and shear checks of the sections run) as\n"
            "                      comma-separated values, in the report's units and decimals\n"
+           "  --rate VEHICLES     load rating (AASHTO designs): comma-separated HS20-44,"
+           " HS15-44,\n"
+           "                      H20-44, H15-44, TYPE3, TYPE3S2, TYPE3-3, or legal for the"
+           " three\n"
+           "                      legal trucks; adds the load rating section\n"
+           "    --rating-limits T,C,SI,SO   service limits: tension T sqrt(f'c), compression"
+           " C f'c,\n"
+           "                      steel SI fy* (inventory) and SO fy* (operating)"
+           " (default 6,0.6,0.8,0.9)\n"
            "  -h, --help          show this text\n";
 }
 
@@ -86,6 +95,7 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
     int generateFlags = 0;
     std::string tuning;  // a generation option given, by name
     bool inputSeen = false;
+    std::optional<RatingLimits> ratingLimits;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string arg = args[i];
@@ -177,6 +187,17 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
             if (arg == "--noncomp-dead") generation.nonCompositeDead = LbPerInch(*number);
             if (arg == "--comp-dead") generation.compositeDead = LbPerInch(*number);
             tuning = arg;
+        } else if (arg == "--rate") {
+            if (!value(text)) return std::nullopt;
+            const std::optional<std::vector<RatingVehicle>> vehicles =
+                ParseRatingVehicles(text, error);
+            if (!vehicles) return std::nullopt;
+            options.rating = RatingOptions{};
+            options.rating->vehicles = *vehicles;
+        } else if (arg == "--rating-limits") {
+            if (!value(text)) return std::nullopt;
+            ratingLimits = ParseRatingLimits(text, error);
+            if (!ratingLimits) return std::nullopt;
         } else if (arg == "--stresses") {
             options.report.Stresses = true;
         } else if (arg == "--no-stresses") {
@@ -207,6 +228,13 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
     if (options.wholeStrands && !options.design) {
         error = "--whole-strands needs --design";
         return std::nullopt;
+    }
+    if (ratingLimits) {
+        if (!options.rating) {
+            error = "--rating-limits needs --rate";
+            return std::nullopt;
+        }
+        options.rating->limits = *ratingLimits;
     }
     if (!options.help && !inputSeen) {
         error = "no INPUT file given";

@@ -38,6 +38,8 @@ struct BatchOptions {
     std::optional<BatchGeneration> generation;
     bool design = false;        // the one-step design after the steps
     bool wholeStrands = false;  // then whole strands in place of the designed force
+    /// --rate with its vehicles and --rating-limits: the load rating section.
+    std::optional<RatingOptions> rating;
 };
 
 /// The usage text of the command.

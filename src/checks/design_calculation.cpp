@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "checks/load_rating.h"
 #include "model/calc_error.h"
 #include "model/completeness.h"
 #include "model/dialogs.h"
@@ -49,6 +50,20 @@ void StopOnFailure(const CheckTable<Row>& table) {
     if (!table.failure.empty()) throw CalcError(table.failure);
 }
 
+/// The load rating on the moment check's strengths (computed for the rating alone when the
+/// moment section was not asked for).
+void RateLoads(const DesignData& d, DesignResults& r, MessageLog& log) {
+    log.Enter(CalcStage::LoadRating);
+    CheckTable<MomentCapacityRow> ownMoment;
+    if (!r.moment.computed && d.designCriteria == DesignCriteria::AASHTO) {
+        ownMoment = CalcMomentCapacity(d, r.values);
+        StopOnFailure(ownMoment);
+    }
+    r.rating =
+        CalcLoadRating(d, r.values, r.moment.computed ? r.moment : ownMoment, r.sections.rating);
+    if (!r.rating.refusal.empty()) log.ShowMessage(r.rating.refusal);
+}
+
 /// The calculation in the order of the report sections; a failure leaves the stages before it.
 void RunStages(const DesignData& d, DesignResults& r, MessageLog& log) {
     const OutputOptions& output = r.sections;
@@ -89,6 +104,7 @@ void RunStages(const DesignData& d, DesignResults& r, MessageLog& log) {
         if (!r.shear.refusal.empty()) log.ShowMessage(r.shear.refusal);
         StopOnFailure(r.shear);
     }
+    if (output.LoadRating) RateLoads(d, r, log);
 }
 
 }  // namespace
@@ -124,6 +140,8 @@ bool AskedFor(CalcStage stage, const OutputOptions& output) {
             return output.Deflections;
         case CalcStage::ShearCapacity:
             return output.UltimateShear;
+        case CalcStage::LoadRating:
+            return output.LoadRating;
         default:
             return true;
     }
@@ -153,6 +171,14 @@ DesignResults CalculateDesign(const ProgramState& state, const OutputOptions& se
 
 OutputOptions AllOutputSections() { return {true, true, true, true}; }
 
+OutputOptions LiveOutputSections(const ProgramState& state) {
+    OutputOptions live = AllOutputSections();
+    live.LoadRating =
+        state.output.LoadRating && state.data.designCriteria == DesignCriteria::AASHTO;
+    live.rating = state.output.rating;
+    return live;
+}
+
 OutputOptions ShownOutputSections() {
     OutputOptions shown = AllOutputSections();
     shown.Deflections = false;
@@ -161,10 +187,13 @@ OutputOptions ShownOutputSections() {
 
 bool ResultsServe(const DesignResults& results, const OutputOptions& output) {
     const OutputOptions& resultsOutput = results.sections;
-    for (CalcStage stage : {CalcStage::BeamStresses, CalcStage::MomentCapacity,
-                            CalcStage::Deflections, CalcStage::ShearCapacity}) {
+    for (CalcStage stage :
+         {CalcStage::BeamStresses, CalcStage::MomentCapacity, CalcStage::Deflections,
+          CalcStage::ShearCapacity, CalcStage::LoadRating}) {
         if (AskedFor(stage, output) && !AskedFor(stage, resultsOutput)) return false;
     }
+    // A rating serves only the vehicles and limits it was made for.
+    if (output.LoadRating && !(output.rating == resultsOutput.rating)) return false;
     return !results.failedAt || AskedFor(*results.failedAt, output);
 }
 

@@ -22,6 +22,9 @@ void FillLocationLosses(const DesignData& data, CalcValues& values, Dialogs& dia
 
 /// Every output section: the sections of the window's live results.
 OutputOptions AllOutputSections();
+/// The sections of the window's live results: every section, and the load rating with the
+/// state's vehicles and limits when its output option is on for an AASHTO design.
+OutputOptions LiveOutputSections(const ProgramState& state);
 /// The sections that the diagrams and the CSV show: all but the deflections.
 OutputOptions ShownOutputSections();
 

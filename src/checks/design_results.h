@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "checks/rating_results.h"
 #include "model/calc_error.h"
 #include "model/design_data.h"
 #include "prestress/calc_values.h"
@@ -97,6 +98,7 @@ enum class CalcStage {
     MomentCapacity,
     Deflections,
     ShearCapacity,
+    LoadRating,
 };
 
 /// A message of the calculation (a refusal of a step for the shape or path at hand), with the
@@ -120,6 +122,7 @@ struct DesignResults {
     CheckTable<MomentCapacityRow> moment;
     CheckTable<ShearCapacityRow> shear;
     DeflectionResults deflections;
+    LoadRatingResults rating;
     std::vector<CalcMessage> messages;
     std::optional<CalcStage> failedAt;
     std::string failure;

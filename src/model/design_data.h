@@ -4,6 +4,7 @@
 
 #include "model/load_location.h"
 #include "model/one_based_array.h"
+#include "model/rating_options.h"
 #include "model/settings.h"
 
 namespace tarnex {
@@ -105,6 +106,10 @@ struct OutputOptions {
     bool Deflections = false;
     bool UltimateMoment = false;
     bool UltimateShear = false;
+    /// The load rating section, for the vehicles and limits of `rating` (run options, not
+    /// part of the design).
+    bool LoadRating = false;
+    RatingOptions rating = {};
 
     bool operator==(const OutputOptions&) const = default;
 };
@@ -117,10 +122,11 @@ struct ProgramState {
     float RH = 0;
 };
 
-/// True when two states have the same inputs (the record's and the humidity): the same
-/// results, whatever the window shows or the output options say.
+/// True when two states have the same inputs (the record's, the humidity and the load
+/// rating's): the same results, whatever the window shows or the other output options say.
 inline bool SameInputs(const ProgramState& a, const ProgramState& b) {
-    return a.RH == b.RH && a.data.SameInputs(b.data);
+    return a.RH == b.RH && a.output.LoadRating == b.output.LoadRating &&
+           a.output.rating == b.output.rating && a.data.SameInputs(b.data);
 }
 
 }  // namespace tarnex

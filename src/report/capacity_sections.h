@@ -15,5 +15,8 @@ void WriteDeflections(ReportFile& report, const DeflectionResults& deflections);
 /// failure raises it after its rows.
 void WriteShearCapacity(ReportFile& report, const DesignData& data,
                         const CheckTable<ShearCapacityRow>& table);
+/// Load rating section: the method, the limits, the dead load effects, each vehicle's rating
+/// factors and the controlling ratings; the refusal line of a design that cannot be rated.
+void WriteLoadRating(ReportFile& report, const DesignData& data, const LoadRatingResults& rating);
 
 }  // namespace tarnex

@@ -60,6 +60,12 @@ class ReportSections {
             ReachTable(CalcStage::ShearCapacity);
             WriteShearCapacity(report_, d, r_.shear);
         }
+        if (output.LoadRating) {
+            Reach(CalcStage::LoadRating);
+            // The shear table, which ends a report without one, is closed by an empty line.
+            if (output.UltimateShear && r_.shear.refusal.empty()) report_.Empty();
+            WriteLoadRating(report_, d, r_.rating);
+        }
     }
 
   private:

@@ -59,6 +59,7 @@ std::string FormatResultsCsv(const DesignData& d, const DesignResults& r) {
     const bool halfSustained = stresses && CodeOf(d.designCriteria).ChecksLiveLoadCompression();
     const bool moment = HasColumns(r.moment);
     const bool shear = HasColumns(r.shear);
+    const bool rating = r.rating.computed && r.rating.refusal.empty();
 
     std::vector<std::string> header = {"x [in]", "FORCE AT TRANSFER [kips]", "FINAL FORCE [kips]"};
     if (stresses) {
@@ -79,6 +80,15 @@ std::string FormatResultsCsv(const DesignData& d, const DesignResults& r) {
     if (shear) {
         for (const char* column : {"Vult [kips]", "phiVn [kips]", "Av/S [in2/in]", "Web"}) {
             header.emplace_back(column);
+        }
+    }
+    if (rating) {
+        // Rating factors per vehicle, without unit.
+        for (const VehicleRating& v : r.rating.vehicles) {
+            for (int k = 0; k < kRatingLimitCount; ++k) {
+                header.push_back(std::string(RatingVehicleName(v.vehicle)) + " " +
+                                 RatingLimitName(static_cast<RatingLimit>(k)));
+            }
         }
     }
     std::string out;
@@ -135,6 +145,18 @@ std::string FormatResultsCsv(const DesignData& d, const DesignResults& r) {
                 line.Cell(Figure(v->phiVc / kips, 1, "the shear strength"));
                 line.Cell(v->widenWeb ? std::string() : Figure(v->AvS, 3, "Av/S"));
                 line.Cell(v->widenWeb ? "Need to increase web width" : "");
+            }
+        }
+        if (rating) {
+            for (const VehicleRating& v : r.rating.vehicles) {
+                const RatingRow* row = i < v.rows.size() ? &v.rows[i] : nullptr;
+                if (row == nullptr) {
+                    line.Empty(kRatingLimitCount);
+                    continue;
+                }
+                for (const std::optional<double>& factor : row->factor) {
+                    line.Cell(factor ? Figure(*factor, 2, "a rating factor") : std::string());
+                }
             }
         }
     }

@@ -26,7 +26,7 @@ std::vector<std::string> AllControlNames() {
         "fraLocation",   "txtx",        "cmdPrev",    "cmdNext",         "cmdcalcloss",
         "cmdCalcTrans",  "cmdcalcbeff", "cboConfig",  "fraSlabConcrete", "fraDucts",
         "fraSlabConfig", "chkStress",   "chkDefl",    "chkUMom",         "chkUShear",
-        "cmdCalc",       "SBFiles1",    "SBFiles2"};
+        "chkRating",     "cmdCalc",     "SBFiles1",   "SBFiles2"};
     for (const InputField& field : InputFields()) {
         if (field.box != nullptr) names.emplace_back(field.box);
     }

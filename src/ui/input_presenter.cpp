@@ -66,6 +66,7 @@ void InputPresenter::SyncOutputOptions() {
     window_.Get("chkDefl").checked = state_.output.Deflections;
     window_.Get("chkUMom").checked = state_.output.UltimateMoment;
     window_.Get("chkUShear").checked = state_.output.UltimateShear;
+    window_.Get("chkRating").checked = state_.output.LoadRating;
 }
 
 void InputPresenter::TextEdited(const std::string& box, const std::string& text) {
@@ -211,6 +212,7 @@ void InputPresenter::Click(const std::string& control, bool checked) {
         {"chkDefl", [](InputPresenter& p, bool on) { p.state_.output.Deflections = on; }},
         {"chkUMom", [](InputPresenter& p, bool on) { p.state_.output.UltimateMoment = on; }},
         {"chkUShear", [](InputPresenter& p, bool on) { p.state_.output.UltimateShear = on; }},
+        {"chkRating", [](InputPresenter& p, bool on) { p.state_.output.LoadRating = on; }},
         {"cmdNext", [](InputPresenter& p, bool) { p.StepLocation(1); }},
         {"cmdPrev", [](InputPresenter& p, bool) { p.StepLocation(-1); }},
         {"cmdCalc", [](InputPresenter& p, bool) { p.CalculateOutput(); }},

@@ -15,7 +15,8 @@ void LiveResults::Keep(const ProgramState& inputs, DesignResults results) {
 }
 
 const DesignResults& LiveResults::For(const ProgramState& state, const OutputOptions& output) {
-    if (CurrentFor(state) == nullptr) Keep(state, CalculateDesign(state, AllOutputSections()));
+    if (CurrentFor(state) == nullptr)
+        Keep(state, CalculateDesign(state, LiveOutputSections(state)));
     if (ResultsServe(kept_->results, output)) return kept_->results;
     // A stop in a section that `output` leaves out: the calculation of those sections alone.
     other_ = CalculateDesign(state, output);

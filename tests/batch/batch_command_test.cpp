@@ -337,3 +337,58 @@ TEST_F(BatchRun, DesignSummarizesOnStderrAndWholeStrandsAreSavedAndReported) {
     EXPECT_EQ(err, "Enter prestress path\nDesign stopped after 1 pass: Enter prestress path\n");
     EXPECT_FALSE(fs::exists(PathOf("never.in")));
 }
+
+TEST_F(BatchRun, RateAddsTheLoadRatingSectionAndItsCsvColumnsOnlyForAashtoDesigns) {
+    const std::string input = Example("rated-type-iii-girder.in");
+    const std::string report = PathOf("rated.out");
+    const std::string csv = PathOf("rated.csv");
+    ASSERT_EQ(Run({"--rate", "TYPE3,hs20-44", "--rating-limits", "6,0.6,0.8,0.9", "-o", report,
+                   "--csv", csv, input}),
+              0)
+        << err;
+    const std::string text = ReadText(report);
+    EXPECT_NE(text.find("     L O A D   R A T I N G\r\n"), std::string::npos);
+    // In the order given, after the shear capacity, which is not asked for here.
+    EXPECT_LT(text.find("VEHICLE TYPE3 (25 tons)"), text.find("VEHICLE HS20-44 (36 tons)"));
+    EXPECT_EQ(text.find("S H E A R"), std::string::npos);
+    EXPECT_NE(text.find("     HS20-44  INVENTORY     1.00          36.0           480"
+                        "          INV TENSION"),
+              std::string::npos);
+    const std::string table = ReadText(csv);
+    const std::string header = table.substr(0, table.find('\r'));
+    EXPECT_NE(header.find(",TYPE3 INV MOMENT,TYPE3 OPR MOMENT,TYPE3 INV TENSION,"
+                          "TYPE3 INV COMPRESSION,TYPE3 INV STEEL,TYPE3 OPR STEEL,HS20-44 INV "
+                          "MOMENT"),
+              std::string::npos);
+    EXPECT_EQ(header.substr(header.rfind(',') + 1), "HS20-44 OPR STEEL");
+
+    // Without --rate the same run has neither.
+    ASSERT_EQ(Run({"-o", report, "--csv", csv, input}), 0) << err;
+    EXPECT_EQ(ReadText(report).find("L O A D   R A T I N G"), std::string::npos);
+    EXPECT_EQ(ReadText(csv).find("INV MOMENT"), std::string::npos);
+
+    // Other criteria are refused before anything is written, with the cause.
+    const std::string arema = PathOf("arema.out");
+    EXPECT_EQ(Run({"--rate", "legal", "-o", arema, Example("transformed-i-girder-arema.in")}), 1);
+    EXPECT_NE(err.find("Load rating is available for AASHTO designs"), std::string::npos);
+    EXPECT_FALSE(fs::exists(arema));
+    EXPECT_EQ(Run({"--rate", "HS20-44", "--csv", PathOf("aci.csv"), Example("voided-slab-aci.in")}),
+              1);
+    EXPECT_NE(err.find("Load rating is available for AASHTO designs"), std::string::npos);
+}
+
+TEST_F(BatchRun, BadRatingOptionsAreUsageErrorsNamingTheCause) {
+    const std::string input = Example("rated-type-iii-girder.in");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--rate", "HS25", input}, "unknown rating vehicle \"HS25\""},
+        {{"--rate", "", input}, "unknown rating vehicle \"\""},
+        {{"--rate"}, "option --rate needs a value"},
+        {{"--rate", "legal", "--rating-limits", "6,0.6,0.8", input}, "--rating-limits needs"},
+        {{"--rate", "legal", "--rating-limits", "6,1.5,0.8,0.9", input}, "--rating-limits needs"},
+        {{"--rating-limits", "6,0.6,0.8,0.9", input}, "--rating-limits needs --rate"},
+    };
+    for (const auto& [args, cause] : cases) {
+        EXPECT_EQ(Run(args), 2) << cause;
+        EXPECT_NE(err.find("tarnex-batch: " + cause), std::string::npos) << err;
+    }
+}

@@ -38,7 +38,16 @@ inline std::string CalcStepsOf(const std::string& name) {
     return composite ? "section,beff,losses,transfer,pjack" : "section,losses,transfer,pjack";
 }
 
-/// One run of tarnex-batch with all four output options.
+/// The further options of an example's runs (the load rating's vehicles and limits, which the
+/// design file does not hold): the first line of tests/report/golden/NAME.options, or none.
+inline std::string ExtraOptionsOf(const std::string& name) {
+    const std::filesystem::path path = kGolden / (name + ".options");
+    if (!std::filesystem::exists(path)) return {};
+    const std::string text = ReadText(path);
+    return " " + text.substr(0, text.find_first_of("\r\n"));
+}
+
+/// One run of tarnex-batch with all four output options (and the example's further options).
 struct GoldenRun {
     std::string name;  // the example
     std::string stem;  // NAME or NAME.calc: the report's file name without ".out"
@@ -57,7 +66,7 @@ inline GoldenRun RunExample(const std::string& name, bool calc, const ScratchFol
     run.report = scratch.path() / (run.stem + ".out");
     run.design = kExamples / (name + ".in");
     const std::filesystem::path err = scratch.path() / (run.stem + ".err");
-    std::string command = std::string("\"") + TARNEX_BATCH_EXE + "\" --all";
+    std::string command = std::string("\"") + TARNEX_BATCH_EXE + "\" --all" + ExtraOptionsOf(name);
     if (calc) {
         run.design = scratch.path() / (run.stem + ".in");
         command +=

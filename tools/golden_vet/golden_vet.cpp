@@ -305,6 +305,108 @@ TEST(IndependentCheck, MomentCapacityRectangularAndFlangedSections) {
     }
 }
 
+/// The rating factor where the live effect moves towards the limit (`sense`), else nothing.
+std::optional<double> RatingFactor(double room, double live, double sense) {
+    if (!(live * sense > 0)) return std::nullopt;
+    return room / live;
+}
+
+TEST(IndependentCheck, LoadRatingFactorsFromBruteForceLoading) {
+    int rated = 0;
+    for (const Example& e : Examples()) {
+        SCOPED_TRACE(e.name);
+        const std::vector<std::string>& lines = e.lines;
+        const int start = SectionAt(lines, "L O A D   R A T I N G");
+        if (start < 0) continue;
+        const ExampleDesign& d = e.check.design;
+        const double L = d.Blength / 12;
+        const double share = d.Bspace / 12 / 5.5 / 2;
+        const double impact = std::min(0.3, 50 / (L + 125));
+        const double aps = d.Pjack / d.PSi;
+        const double n = d.PSmod / d.M28;
+        const double limits[4] = {-6 * std::sqrt(d.CS28), 0.6 * d.CS28, 0.8 * d.PSys, 0.9 * d.PSys};
+        // The moment check's strengths up to its refusal.
+        std::vector<MomentRow> moments;
+        for (std::size_t i = 0; i < e.check.at.size(); ++i) {
+            moments.push_back(CheckMomentCapacity(e.check, i));
+            if (!moments.back().message.empty()) break;
+        }
+        for (std::size_t line = static_cast<std::size_t>(start); line < lines.size(); ++line) {
+            const std::string prefix = "     VEHICLE ";
+            // A vehicle's table, not the summary's header.
+            if (lines[line].rfind(prefix, 0) != 0 ||
+                lines[line].find(" tons)") == std::string::npos)
+                continue;
+            const std::string name = Tokens(lines[line].substr(prefix.size())).at(0);
+            const std::optional<RatingTruck> truck = RatingTruckNamed(name);
+            ASSERT_TRUE(truck) << lines[line];
+            std::vector<std::string> rows;
+            std::size_t first = line;
+            while (first < lines.size() && lines[first].rfind("     ---", 0) != 0) ++first;
+            for (++first; first < lines.size() && !lines[first].empty(); ++first) {
+                rows.push_back(lines[first]);
+            }
+            ASSERT_EQ(rows.size(), e.check.at.size()) << name;
+            for (std::size_t i = 0; i < rows.size(); ++i) {
+                const std::string where = At(e, i) + name + " ";
+                const LocationCheck& c = e.check.at[i];
+                const LocationLoads& loads = d.locations[i];
+                const std::vector<std::string> row = Tokens(rows[i]);
+                ASSERT_GE(row.size(), 8U) << rows[i];
+                const double ml = share * (1 + impact) * RatingMoment(*truck, L, c.x / 12);
+                ExpectFigure(row[1], ml, 0, where + "ML(1+I)");
+                std::optional<double> expected[6];
+                const bool strength = i < moments.size() && moments[i].message.empty();
+                const bool negative = strength && moments[i].mult < 0;
+                if (strength && !negative) {
+                    const double md =
+                        (loads.beamDead.M + loads.nonCompDead.M + loads.compDead.M + loads.misc.M) /
+                        12000;
+                    const double room =
+                        moments[i].phiMn / 12000 - (1.3 * md + loads.secondary.M / 12000);
+                    expected[0] = RatingFactor(room, 2.17 * ml, 1);
+                    expected[1] = RatingFactor(room, 1.3 * ml, 1);
+                }
+                EXPECT_EQ(negative, rows[i].find("negative moment: not rated") != std::string::npos)
+                    << where;
+                // Stresses of ML(1+I) on the composite section, at the fibers and the steel.
+                const double yc = d.composite
+                                      ? e.check.inUse.ytop + e.check.inUse.ybot - c.transComp.ybot
+                                      : c.trans.ytop;
+                const double m = ml * 12000;
+                const double liveTop = yc * m / c.transComp.moi;
+                const double liveBottom = -c.transComp.ybot * m / c.transComp.moi;
+                const auto atSteel = [&](Fibers f, double depth) {
+                    return f.bottom + (f.top - f.bottom) * c.path.y / depth;
+                };
+                const double beamDepth = c.trans.ytop + c.trans.ybot;
+                const double compDepth = yc + c.transComp.ybot;
+                const double deadSteel =
+                    c.finalForce / aps -
+                    n * (atSteel(c.beamDead, beamDepth) + atSteel(c.nonCompDead, beamDepth) +
+                         atSteel(c.secondaryPS, beamDepth) + atSteel(c.compDead, compDepth));
+                const double liveSteel = -n * atSteel({liveTop, liveBottom}, compDepth);
+                const Fibers dead = c.finalPlusDead();
+                expected[2] = RatingFactor(limits[0] - dead.bottom, liveBottom, -1);
+                expected[3] = RatingFactor(limits[1] - dead.top, liveTop, 1);
+                expected[4] = RatingFactor(limits[2] - deadSteel, liveSteel, 1);
+                expected[5] = RatingFactor(limits[3] - deadSteel, liveSteel, 1);
+                for (int k = 0; k < 6; ++k) {
+                    const std::string& printed = row[static_cast<std::size_t>(2 + k)];
+                    if (!expected[k]) {
+                        EXPECT_EQ(printed, "-") << where << "factor " << k;
+                    } else {
+                        ExpectFigure(printed, *expected[k], 2,
+                                     where + "factor " + std::to_string(k));
+                    }
+                }
+                ++rated;
+            }
+        }
+    }
+    EXPECT_GT(rated, 0) << "no example is rated";
+}
+
 TEST(IndependentCheck, MidspanCambersAndDeadLoadDeflection) {
     for (const Example& e : Examples()) {
         SCOPED_TRACE(e.name);

@@ -707,3 +707,54 @@ inline ShearRow CheckShearCapacity(const DesignCheck& check, std::size_t i) {
 }
 
 }  // namespace tarnex::testing
+
+namespace tarnex::testing {
+
+/// A rating vehicle: axle loads (kips) with the spacings (ft) between them, its weight in tons
+/// and, for the design loads, the lane load (kip/ft and the concentrated load for moment).
+struct RatingTruck {
+    std::string name;
+    std::vector<double> kips, feet;
+    double tons = 0;
+    double laneKipsPerFoot = 0, laneMomentKips = 0;
+};
+
+/// The rating vehicle of a report's name, written from the load tables.
+inline std::optional<RatingTruck> RatingTruckNamed(const std::string& name) {
+    const std::vector<RatingTruck> trucks = {
+        {"HS20-44", {8, 32, 32}, {14, 14}, 36, 0.64, 18},
+        {"HS15-44", {6, 24, 24}, {14, 14}, 27, 0.48, 13.5},
+        {"H20-44", {8, 32}, {14}, 20, 0.64, 18},
+        {"H15-44", {6, 24}, {14}, 15, 0.48, 13.5},
+        {"TYPE3", {16, 17, 17}, {15, 4}, 25, 0, 0},
+        {"TYPE3S2", {10, 15.5, 15.5, 15.5, 15.5}, {11, 4, 22, 4}, 36, 0, 0},
+        {"TYPE3-3", {12, 12, 12, 16, 14, 14}, {15, 4, 15, 16, 4}, 40, 0, 0},
+    };
+    for (const RatingTruck& t : trucks) {
+        if (t.name == name) return t;
+    }
+    return std::nullopt;
+}
+
+/// One lane's largest moment (kip-ft) at x (ft) of a simple span L (ft): every axle placed on
+/// x in turn, the truck both ways round; or the lane load, whichever is larger.
+inline double RatingMoment(const RatingTruck& t, double L, double x) {
+    double best = 0;
+    std::vector<double> at = {0};
+    for (double gap : t.feet) at.push_back(at.back() + gap);
+    for (const bool reversed : {false, true}) {
+        for (std::size_t lead = 0; lead < at.size(); ++lead) {
+            double m = 0;
+            for (std::size_t a = 0; a < at.size(); ++a) {
+                const double p = x + (reversed ? at[lead] - at[a] : at[a] - at[lead]);
+                if (p < 0 || p > L) continue;
+                m += t.kips[a] * (p <= x ? p * (L - x) : x * (L - p)) / L;
+            }
+            best = std::max(best, m);
+        }
+    }
+    const double lane = t.laneKipsPerFoot * x * (L - x) / 2 + t.laneMomentKips * x * (L - x) / L;
+    return std::max(best, lane);
+}
+
+}  // namespace tarnex::testing

@@ -1,5 +1,7 @@
 #include "ui/qt/diagram_model.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string_view>
 
 namespace tarnex::ui {
@@ -82,6 +84,63 @@ QString TableNote(const CheckTable<Row>& table, std::size_t locations) {
         return "Error in calculations: " + QString::fromStdString(table.failure);
     if (table.rows.size() < locations) return "not computed";
     return {};
+}
+
+/// Rating factors above this are drawn at it: near the supports they grow without bound and
+/// would flatten the part of the beam that governs.
+constexpr double kLargestDrawnFactor = 5.0;
+
+/// The smallest inventory or operating rating factor of a row, or nothing.
+std::optional<double> SmallestFactor(const RatingRow& row, bool operating) {
+    std::optional<double> smallest;
+    for (int k = 0; k < kRatingLimitCount; ++k) {
+        const std::optional<double>& f = row.factor[static_cast<std::size_t>(k)];
+        if (IsOperating(static_cast<RatingLimit>(k)) != operating || !f) continue;
+        if (!smallest || *f < *smallest) smallest = f;
+    }
+    return smallest;
+}
+
+/// The rating factors along the beam: per vehicle the smallest inventory factor (solid) and
+/// operating factor (dashed) of each location, the line RF = 1 and the points below it.
+Diagram RatingDiagram(const LoadRatingResults& rating) {
+    static const QColor kVehicleColors[] = {
+        kTopColor,   kBottomColor,        kCapacityColor,       kCrackingColor,
+        kExtraColor, QColor(140, 86, 75), QColor(227, 119, 194)};
+    Diagram d;
+    d.key = "rating";
+    d.title = "Load rating factors (inventory solid, operating dashed)";
+    d.yLabel = "Rating factor";
+    d.failureName = "RF below 1";
+    d.limits.push_back({"RF =", 1.0, kLimitColor});
+    bool clipped = false;
+    std::size_t colour = 0;
+    for (const VehicleRating& v : rating.vehicles) {
+        const QColor color = kVehicleColors[colour++ % std::size(kVehicleColors)];
+        const QString name = RatingVehicleName(v.vehicle);
+        for (const bool operating : {false, true}) {
+            // The legend names the vehicle at its inventory curve; its operating curve follows.
+            DiagramSeries series{operating ? QString("opr") : name,
+                                 color,
+                                 operating ? Qt::DashLine : Qt::SolidLine,
+                                 {}};
+            for (const RatingRow& row : v.rows) {
+                const std::optional<double> f = SmallestFactor(row, operating);
+                if (!f) continue;
+                clipped = clipped || *f > kLargestDrawnFactor;
+                const QPointF p(Feet(row.x), std::min(*f, kLargestDrawnFactor));
+                series.points << p;
+                if (*f < 1) d.failures << p;
+            }
+            d.series.push_back(series);
+        }
+    }
+    if (!rating.refusal.empty()) {
+        d.note = QString::fromStdString(rating.refusal);
+    } else if (clipped) {
+        d.title += ", factors above 5 drawn at 5";
+    }
+    return d;
 }
 
 }  // namespace
@@ -188,6 +247,8 @@ std::vector<Diagram> MakeDiagrams(const DesignResults& r) {
     force.series = {atTransfer, finalSeries};
     if (r.x.empty()) force.note = "no load locations";
     out.push_back(force);
+
+    if (r.rating.computed) out.push_back(RatingDiagram(r.rating));
 
     for (Diagram& d : out) {
         for (const double x : r.x) d.loadLocations.push_back(Feet(x));

@@ -45,7 +45,8 @@ struct Diagram {
 
 /// The diagrams of a run, in this order: fiber stresses at transfer, fiber stresses under the
 /// full service load, factored moment against the capacities, factored shear against the
-/// concrete strength, and the prestress force along the beam.
+/// concrete strength, the prestress force along the beam, and the load rating factors when
+/// the results hold a rating.
 std::vector<Diagram> MakeDiagrams(const DesignResults& results);
 
 /// The feasibility diagram at a location (the one nearest `x` in, or where the stress checks

@@ -23,6 +23,7 @@ QString TabCaption(const Diagram& d) {
     if (d.key == "shear") return "S&hear";
     if (d.key == "prestress-force") return "Prestress &Force";
     if (d.key == "feasibility") return "Feasi&bility";
+    if (d.key == "rating") return "&Rating";
     return d.title;
 }
 

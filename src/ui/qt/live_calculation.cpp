@@ -12,7 +12,7 @@ namespace tarnex::ui {
 LiveRun CalculateLive(ProgramState inputs) {
     LiveRun run;
     try {
-        run.all = CalculateDesign(inputs, AllOutputSections());
+        run.all = CalculateDesign(inputs, LiveOutputSections(inputs));
         // A stop in the deflections leaves the diagrams' sections short: those alone.
         if (run.all.refusals.empty() && !ResultsServe(run.all, ShownOutputSections())) {
             run.shown = CalculateDesign(inputs, ShownOutputSections());

@@ -575,13 +575,17 @@ void MainWindow::BuildOutputDialog() {
     title->setObjectName("mnuOutputTitle");
     connect(title, &QAction::triggered, this,
             [this] { Run([&] { presenter_.AskOutputTitle(); }); });
+    QAction* rating = define->addAction("&Rating Vehicles and Limits...");
+    rating->setObjectName("mnuRating");
+    connect(rating, &QAction::triggered, this, [this] { ShowRatingDialog(); });
     layout->setMenuBar(bar);
     auto* frame = new QGroupBox("OUTPUT OPTIONS", outputDialog_);
     auto* options = new QVBoxLayout(frame);
     const std::pair<const char*, const char*> boxes[] = {{"chkStress", "Stresses"},
                                                          {"chkDefl", "Deflections"},
                                                          {"chkUMom", "Ultimate Moment"},
-                                                         {"chkUShear", "Ultimate Shear"}};
+                                                         {"chkUShear", "Ultimate Shear"},
+                                                         {"chkRating", "Load Rating"}};
     for (const auto& [name, caption] : boxes) {
         auto* check = Named(new QCheckBox(caption, frame), name);
         const std::string control = name;

@@ -57,6 +57,9 @@ class MainWindow : public QMainWindow, private ShellPort {
     /// "Design": asks the relative humidity (kept until the program closes), designs the
     /// prestress in one step and shows its summary and the checks summary.
     void ShowDesignDialog();
+    /// Opens "Load Rating" (window-modal): the rating vehicles and limits of the run.
+    void ShowRatingDialog();
+    QDialog* ratingDialog() { return ratingDialog_; }
     /// Opens the help window at a topic page.
     void ShowHelpTopic(const QString& topic);
     /// View ▸ Diagrams: calculates the results and shows them along the beam.
@@ -126,6 +129,7 @@ class MainWindow : public QMainWindow, private ShellPort {
     QDialog* reportViewer_ = nullptr;
     DiagramsWindow* diagrams_ = nullptr;
     QDialog* loadGenerationDialog_ = nullptr;
+    QDialog* ratingDialog_ = nullptr;
     ChecksDock* checks_ = nullptr;
     double designHumidity_ = 70;  // percent, for the one-step design
     std::string lastFile_;

@@ -62,6 +62,12 @@ void SaveScreenshots(MainWindow& window, const QString& folder) {
         viewer->FindNext();
         Save(viewer, folder + "/report-viewer.png");
     }
+    // The load rating: its dialog, and its diagram beside the others.
+    window.ShowRatingDialog();
+    Save(window.ratingDialog(), folder + "/load-rating.png");
+    window.ratingDialog()->hide();
+    window.presenter().Click("chkRating", true);
+    window.Sync();
     SaveDiagramScreenshots(window, folder, "diagram-");
     window.ShowHelpTopic("Introduction.htm");
     Save(window.helpWindow(), folder + "/help.png");

@@ -1,5 +1,7 @@
+#include <QCheckBox>
 #include <QColor>
 #include <QImage>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
@@ -101,6 +103,43 @@ class DiagramsTest : public QObject, tarnex::ui::testing::WindowFixture {
         QCOMPARE(std::round(service.limits.at(2).value), -424.0);
         QVERIFY(DiagramOf("stress-transfer").failures.isEmpty());
         QCOMPARE(DiagramOf("stress-transfer").limits.at(0).value, 2700.0);
+    }
+
+    void loadRatingFollowsItsOptionAndDialogAndCirclesFactorsBelowOne() {
+        Load("rated-type-iii-girder.in");
+        window->ShowDiagrams();
+        // Five along the beam and the feasibility; no rating without its option.
+        QCOMPARE(window->diagramsWindow()->count(), 6);
+        window->ShowOutputDialog();
+        QTest::mouseClick(Find<QCheckBox>("chkRating"), Qt::LeftButton);
+        QVERIFY(state.output.LoadRating);
+        // The owner's compression limit 0.3 f'c = 1500 psi: at midspan the dead state alone
+        // (1465 psi at the top) leaves 35 psi for the HS20-44's 291 psi, RF = 0.12.
+        Trigger("mnuRating");
+        Type("txtRateCompression", "0.3");
+        QTest::mouseClick(Find<QPushButton>("cmdRateOK"), Qt::LeftButton);
+        QVERIFY(dialogs.messages.empty());
+        QCOMPARE(state.output.rating.limits.compression, 0.3);
+        window->WaitForLiveResults();
+        window->ShowDiagrams();
+        const Diagram& rating = DiagramOf("rating");
+        QCOMPARE(rating.limits.at(0).value, 1.0);
+        QCOMPARE(rating.series.size(), 2 * state.output.rating.vehicles.size());
+        QVERIFY(!rating.failures.isEmpty());
+        QVERIFY(std::all_of(rating.failures.begin(), rating.failures.end(),
+                            [](QPointF p) { return p.y() < 1; }));
+        const QPointF worst = *std::min_element(rating.failures.begin(), rating.failures.end(),
+                                                [](QPointF a, QPointF b) { return a.y() < b.y(); });
+        QCOMPARE(worst.x(), 40.0);
+        QVERIFY(std::fabs(worst.y() - 35.0 / 291) < 0.01);
+        // A limit the core refuses keeps the dialog open with its message.
+        Trigger("mnuRating");
+        Type("txtRateSteelOpr", "1.5");
+        QTest::mouseClick(Find<QPushButton>("cmdRateOK"), Qt::LeftButton);
+        QCOMPARE(dialogs.messages.size(), static_cast<std::size_t>(1));
+        QCOMPARE(QString::fromStdString(dialogs.messages.front()),
+                 QString("Enter steel limits above 0 and at most 1"));
+        QCOMPARE(state.output.rating.limits.steelOperating, 0.9);
     }
 
     void exportsNeverReplaceTheDesign() {
