@@ -203,8 +203,9 @@ int RunDesign(const BatchOptions& options, BatchDialogs& dialogs) {
     // ACI has no design vehicle: its uniform live load is the engineer's to give.
     if (options.generation && !options.generation->live &&
         state->data.designCriteria == DesignCriteria::ACI) {
-        dialogs.Print("Enter a live load: --live HS20-44, HS15-44, H20-44, H15-44, E<n> or a load "
-                      "in kip/ft");
+        dialogs.Print(
+            "Enter a live load: --live HS20-44, HS15-44, H20-44, H15-44, E<n> or a load "
+            "in kip/ft");
         return kExitUsage;
     }
     if (options.generation && !GenerateDesignLoads(*state, dialogs, *options.generation)) {

@@ -329,8 +329,9 @@ TEST_F(BatchRun, DesignSummarizesOnStderrAndWholeStrandsAreSavedAndReported) {
 
     // ACI names no vehicle: generated loads need the live load given.
     EXPECT_EQ(Run({"--generate-loads", Example("voided-slab-aci.in"), "--save", saved}), 2);
-    EXPECT_EQ(FirstLine(err), "Enter a live load: --live HS20-44, HS15-44, H20-44, H15-44, E<n> "
-                              "or a load in kip/ft");
+    EXPECT_EQ(FirstLine(err),
+              "Enter a live load: --live HS20-44, HS15-44, H20-44, H15-44, E<n> "
+              "or a load in kip/ft");
 
     // A design that cannot start stops with its message and exit 1, writing nothing.
     EXPECT_EQ(Run({"--design", SlabWithoutPath(), "--save", PathOf("never.in")}), 1);

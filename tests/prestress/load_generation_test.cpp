@@ -251,8 +251,8 @@ TEST(LiveLoadEnvelope, AbsoluteMaximumMomentSectionBeatsAFineScan) {
     const std::optional<double> hs20 = AbsoluteMaximumMomentSection(TrainOf({HS20, 0}), 600);
     ASSERT_TRUE(hs20.has_value());
     EXPECT_NEAR(std::min(*hs20, 600 - *hs20), 272.0, 1e-6);
-    for (const auto& [live, feet] : {std::pair{LiveLoad{HS20, 0}, 50.0},
-                                     std::pair{LiveLoad{Cooper, 80}, 25.0}}) {
+    for (const auto& [live, feet] :
+         {std::pair{LiveLoad{HS20, 0}, 50.0}, std::pair{LiveLoad{Cooper, 80}, 25.0}}) {
         const AxleTrain train = TrainOf(live);
         const double L = feet * 12;
         DesignData d = TypeIIIGirder();
