@@ -84,18 +84,22 @@ void CheckArray(const char* what, const tarnex::FloatArray& values) {
 }
 
 void CheckValues(const CalcValues& v) {
-    for (const float value : {v.Area, v.MoI, v.Ytop, v.Ybot, v.GCompArea, v.GCompMoI, v.GCompYtop,
-                              v.GCompYbot, v.CompArea, v.CompMoI, v.CompYtop, v.CompYbot,
-                              v.MaxInitComp, v.MinFinalDL, v.MinFinalAll, v.MaxFinalComp,
-                              v.MaxCompLL, v.MinTop, v.GammaP, v.Beta1, v.friction.FRASmax}) {
+    for (const float value : {v.Area,         v.MoI,        v.Ytop,
+                              v.Ybot,         v.GCompArea,  v.GCompMoI,
+                              v.GCompYtop,    v.GCompYbot,  v.CompArea,
+                              v.CompMoI,      v.CompYtop,   v.CompYbot,
+                              v.MaxInitComp,  v.MinFinalDL, v.MinFinalAll,
+                              v.MaxFinalComp, v.MaxCompLL,  v.MinTop,
+                              v.GammaP,       v.Beta1,      v.friction.FRASmax}) {
         CheckFinite("a section, critical stress or work value", value);
     }
     for (const tarnex::FloatArray* array :
-         {&v.Ypath, &v.TArea, &v.TMoI, &v.TYtop, &v.TYbot, &v.TCompArea, &v.TCompMoI,
-          &v.TCompYtop, &v.TCompYbot, &v.Ecc, &v.Theta, &v.PSlossAt, &v.friction.FRloss,
-          &v.friction.ASloss, &v.PSP, &v.PSM, &v.StopD, &v.SbotD, &v.StopCD, &v.SbotCD, &v.StopAD,
-          &v.SbotAD, &v.StopL, &v.SbotL, &v.StopPS, &v.SbotPS, &v.StopPS2, &v.SbotPS2, &v.StopM,
-          &v.SbotM, &v.PforceT, &v.PmomT, &v.StopPSi, &v.SbotPSi}) {
+         {&v.Ypath,           &v.TArea,           &v.TMoI,      &v.TYtop,   &v.TYbot, &v.TCompArea,
+          &v.TCompMoI,        &v.TCompYtop,       &v.TCompYbot, &v.Ecc,     &v.Theta, &v.PSlossAt,
+          &v.friction.FRloss, &v.friction.ASloss, &v.PSP,       &v.PSM,     &v.StopD, &v.SbotD,
+          &v.StopCD,          &v.SbotCD,          &v.StopAD,    &v.SbotAD,  &v.StopL, &v.SbotL,
+          &v.StopPS,          &v.SbotPS,          &v.StopPS2,   &v.SbotPS2, &v.StopM, &v.SbotM,
+          &v.PforceT,         &v.PmomT,           &v.StopPSi,   &v.SbotPSi}) {
         CheckArray("a per-location value", *array);
     }
 }
@@ -105,8 +109,8 @@ void CheckResults(const DesignResults& r) {
     for (const double x : r.x) CheckFinite("x", x);
     for (const auto& row : r.stresses.rows) {
         for (const double value :
-             {row.x, row.transfer.top, row.transfer.bottom, row.sustained.top,
-              row.sustained.bottom, row.liveHalfSustained, row.service.top, row.service.bottom}) {
+             {row.x, row.transfer.top, row.transfer.bottom, row.sustained.top, row.sustained.bottom,
+              row.liveHalfSustained, row.service.top, row.service.bottom}) {
             CheckFinite("a beam stress", value);
         }
     }
@@ -124,8 +128,8 @@ void CheckResults(const DesignResults& r) {
             CheckFinite("a shear capacity row", value);
         }
     }
-    for (const double value : {r.deflections.initialPrestress, r.deflections.finalPrestress,
-                               r.deflections.deadLoad}) {
+    for (const double value :
+         {r.deflections.initialPrestress, r.deflections.finalPrestress, r.deflections.deadLoad}) {
         CheckFinite("a deflection", value);
     }
     for (const std::string& text : r.refusals) CheckText("a refusal", text);

@@ -248,9 +248,9 @@ int CopyInto(int fd, int journal, std::size_t size) {
         if (n == 0) return EIO;  // the journal is shorter than it was written
         std::size_t written = 0;
         while (written < static_cast<std::size_t>(n)) {
-            const ssize_t w = ::pwrite(fd, piece.data() + written,
-                                       static_cast<std::size_t>(n) - written,
-                                       static_cast<off_t>(done + written));
+            const ssize_t w =
+                ::pwrite(fd, piece.data() + written, static_cast<std::size_t>(n) - written,
+                         static_cast<off_t>(done + written));
             if (w < 0 && errno == EINTR) continue;
             if (w < 0) return errno;
             written += static_cast<std::size_t>(w);
@@ -286,18 +286,18 @@ void CleanUpAfterKilledSaves(const fs::path& target, bool removeTemporaries) {
     struct stat st {};
     const bool exists = ::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode);
     std::error_code ec;
-    fs::directory_iterator entries(names.folder(), ec);
-    if (ec) return;  // the save reports what is wrong with the folder
-    for (const fs::directory_entry& entry : entries) {
-        const std::string name = entry.path().filename().string();
+    // Without the folder there is nothing to clean; the save reports what is wrong with it.
+    for (fs::directory_iterator entry(names.folder(), ec), end; !ec && entry != end;
+         entry.increment(ec)) {
+        const std::string name = entry->path().filename().string();
         if (removeTemporaries && names.IsTemporary(name)) {
             // Locked, it is no live save's: removed while the lock is held.
-            const Descriptor fd = LockUnheld(entry.path());
-            if (fd.valid()) ::unlink(entry.path().c_str());
+            const Descriptor fd = LockUnheld(entry->path());
+            if (fd.valid()) ::unlink(entry->path().c_str());
         } else if (const std::optional<ino_t> inode = WorkingNames::JournalInode(name)) {
             if (!exists || *inode != st.st_ino) continue;  // a journal of another file
-            const Descriptor fd = LockUnheld(entry.path());
-            if (fd.valid()) CompleteRewrite(target, fd.get(), entry.path());
+            const Descriptor fd = LockUnheld(entry->path());
+            if (fd.valid()) CompleteRewrite(target, fd.get(), entry->path());
         }
     }
 }

@@ -214,7 +214,8 @@ TEST_F(TextFilesTest, AFullDiskLeavesTheOldFileByteForByte) {
     const std::string old = LongText('o');
     const std::string path = scratch_.WriteText("design.in", old);
     {
-        const StepHook full([](SaveStep step) { return step == SaveStep::WriteTemporary ? ENOSPC : 0; });
+        const StepHook full(
+            [](SaveStep step) { return step == SaveStep::WriteTemporary ? ENOSPC : 0; });
         EXPECT_EQ(ReplaceCause(path, LongText('n')), "the disk is full");
     }
     EXPECT_TRUE(ReadText(path) == old);
@@ -223,7 +224,8 @@ TEST_F(TextFilesTest, AFullDiskLeavesTheOldFileByteForByte) {
     // A hard-linked file: no room for its new length touches nothing of it, and says so.
     fs::create_hard_link(path, PathOf("other-name.in"));
     {
-        const StepHook full([](SaveStep step) { return step == SaveStep::ReserveSpace ? ENOSPC : 0; });
+        const StepHook full(
+            [](SaveStep step) { return step == SaveStep::ReserveSpace ? ENOSPC : 0; });
         EXPECT_EQ(ReplaceCause(path, LongText('n') + "longer"),
                   "the disk is full; there is no room for the new contents of " + path +
                       ", which is unchanged");
@@ -239,15 +241,17 @@ TEST_F(TextFilesTest, AnInPlaceRewriteThatFailsMidwayIsCompletedByTheNextRead) {
     std::string cause;
     {
         int pieces = 0;
-        const StepHook failing(
-            [&pieces](SaveStep step) { return step == SaveStep::WriteInPlace && ++pieces == 2 ? EIO : 0; });
+        const StepHook failing([&pieces](SaveStep step) {
+            return step == SaveStep::WriteInPlace && ++pieces == 2 ? EIO : 0;
+        });
         cause = ReplaceCause(path, fresh);
     }
     // The one complete copy is kept and named; the file itself holds a part of it.
     ASSERT_EQ(Names().size(), 3U);
     const std::string journal = PathOf(Names().front());
-    EXPECT_EQ(cause, "input/output error; the new contents of " + path + " are incomplete and whole in " +
-                         journal + ", which the next save or read completes them from");
+    EXPECT_EQ(cause, "input/output error; the new contents of " + path +
+                         " are incomplete and whole in " + journal +
+                         ", which the next save or read completes them from");
     EXPECT_TRUE(ReadText(journal) == fresh);
     EXPECT_FALSE(ReadText(path) == fresh);
     EXPECT_TRUE(ReadTextFile(PathOf("other-name.in")) == fresh);
@@ -293,7 +297,8 @@ TEST_F(TextFilesTest, AKilledSaveLeavesOldOrNewAndTheNextSaveNoWorkingFile) {
             ASSERT_TRUE(WIFSIGNALED(status)) << static_cast<int>(c.step);
         }
         EXPECT_GT(Names().size(), c.hardLinked ? 2U : 1U) << static_cast<int>(c.step);
-        EXPECT_TRUE(ReadTextFile(path) == (c.newContents ? fresh : old)) << static_cast<int>(c.step);
+        EXPECT_TRUE(ReadTextFile(path) == (c.newContents ? fresh : old))
+            << static_cast<int>(c.step);
         // The next save removes what no live save holds.
         ASSERT_EQ(ReplaceCause(path, "newest"), "saved");
         EXPECT_EQ(ReadText(path), "newest");
@@ -317,8 +322,8 @@ TEST_F(TextFilesTest, TheTemporaryFileOfALiveSaveIsNeverRemoved) {
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
     ASSERT_EQ(ReplaceCause(path, "new"), "saved");
     ::close(held);
-    EXPECT_EQ(Names(),
-              (std::vector<std::string>{".design.in.123.saving", ".design.in.x.789.saving", "design.in"}));
+    EXPECT_EQ(Names(), (std::vector<std::string>{".design.in.123.saving", ".design.in.x.789.saving",
+                                                 "design.in"}));
     EXPECT_FALSE(fs::exists(stale));
 }
 

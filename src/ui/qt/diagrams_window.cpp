@@ -105,7 +105,8 @@ bool DiagramsWindow::Export(int index, const QString& path, bool svg) {
     const QByteArray bytes = svg ? DiagramSvg(diagram) : DiagramPng(diagram);
     if (bytes.isEmpty()) return refuse("the diagram cannot be drawn for " + file);
     try {
-        ReplaceTextFile(file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        ReplaceTextFile(
+            file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     } catch (const FileError& error) {
         return refuse("the file " + file + " cannot be written: " + error.what());
     }

@@ -6,8 +6,8 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QPagedPaintDevice>
+#include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
 #include <cstring>
@@ -41,7 +41,7 @@ ReportTextView::ReportTextView(QWidget* parent) : QAbstractScrollArea(parent) {
 bool ReportTextView::Load(const QString& path, QString* cause) {
     // A FIFO or a device would hold the open until a writer comes: only a regular file is read.
     if (const QFileInfo info(path); info.exists() && !info.isFile()) {
-        if (cause != nullptr) *cause = path + " is not a regular file";
+        if (cause != nullptr) *cause = "not a regular file";
         return false;
     }
     QFile file(path);

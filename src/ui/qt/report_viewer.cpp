@@ -212,8 +212,8 @@ bool ReportViewer::ExportPdf(const std::string& file) {
     }
     if (cancelled) return false;
     try {
-        ReplaceTextFile(file, std::string_view(bytes.constData(),
-                                               static_cast<std::size_t>(bytes.size())));
+        ReplaceTextFile(
+            file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     } catch (const std::exception& error) {
         Refuse("Error writing PDF file",
                "the file " + file + " cannot be written: " + error.what());

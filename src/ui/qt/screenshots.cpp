@@ -23,8 +23,9 @@ void Save(QWidget* widget, const QString& file) {
     buffer.open(QIODevice::WriteOnly);
     if (!widget->grab().save(&buffer, "PNG")) return;
     try {
-        ReplaceTextFile(file.toStdString(),
-                        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        ReplaceTextFile(
+            file.toStdString(),
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     } catch (const FileError&) {
         // A picture that cannot be written is missing from the folder; the others are made.
     }
