@@ -382,7 +382,8 @@ void RewriteInPlace(const fs::path& target, Temporary& temp, std::size_t size) {
     FlushFolder(FolderOf(target));
 
     error = StepError(SaveStep::ReserveSpace);
-    if (error == 0) error = ::posix_fallocate(fd.get(), 0, static_cast<off_t>(size));
+    // An empty file needs no room (and a reservation of nothing is refused as invalid).
+    if (error == 0 && size > 0) error = ::posix_fallocate(fd.get(), 0, static_cast<off_t>(size));
     if (error != 0) {
         // A reservation that failed may still have lengthened the file: its old length back
         // (only the added zeros go), then the journal goes with the object.

@@ -102,6 +102,9 @@ TEST_F(TextFilesTest, EveryHardLinkSeesTheNewContents) {
     EXPECT_EQ(ReadText(PathOf("second.in")), "a longer new text");
     ASSERT_EQ(ReplaceCause(PathOf("second.in"), "short"), "saved");  // shrinks in place too
     EXPECT_EQ(ReadText(first), "short");
+    ASSERT_EQ(ReplaceCause(first, ""), "saved");  // no room to reserve for nothing
+    EXPECT_EQ(ReadText(PathOf("second.in")), "");
+    ASSERT_EQ(ReplaceCause(first, "short"), "saved");
     EXPECT_EQ(fs::hard_link_count(first), 2U);
     EXPECT_EQ(ModeOf(first), 0640U);
     EXPECT_EQ(Names(), (std::vector<std::string>{"first.in", "second.in"}));
