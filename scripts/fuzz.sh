@@ -34,7 +34,7 @@ done
 status=0
 for i in "${!pids[@]}"; do
   if wait "${pids[$i]}"; then
-    echo "${targets[$i]}: no failure ($(grep -c . "build/fuzz/${targets[$i]}.log") lines in build/fuzz/${targets[$i]}.log)"
+    echo "${targets[$i]}: no failure in $seconds s ($(grep -o "Done [0-9]* runs" "build/fuzz/${targets[$i]}.log" || true); build/fuzz/${targets[$i]}.log)"
   else
     echo "${targets[$i]}: FAILED, see build/fuzz/${targets[$i]}.log" >&2
     status=1
