@@ -46,15 +46,10 @@ class ReportLine {
     std::string text_;
 };
 
-/// The open report file: every line ends with CR LF. A failed write throws CalcError. Each line
-/// goes to the stream as it is written (the stream's own buffer batches the file writes).
+/// The report being written: every line ends with CR LF. A failed write throws CalcError.
 class ReportFile {
   public:
     explicit ReportFile(std::ostream& out) : out_(out) {}
-
-    /// A stream buffer large enough that a report is written in few system calls; give it to
-    /// the file stream before opening it.
-    static constexpr std::size_t kFileBufferSize = std::size_t{1} << 20;
 
     void Write(const ReportLine& line) { Write(line.str()); }
     void Write(std::string_view text);

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <exception>
-#include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -88,10 +88,10 @@ class ReportSections {
     Dialogs& dialogs_;
 };
 
-/// Writes the report into `out`: heading, echo, then the sections of the results; on failure
-/// "Error in calculations" with its cause, and false.
-bool RunReport(std::ostream& out, ProgramState& state, const DesignResults& results,
-               Dialogs& dialogs) {
+}  // namespace
+
+ComposedReport ComposeReport(ProgramState& state, const DesignResults& results, Dialogs& dialogs) {
+    std::ostringstream out(std::ios::out | std::ios::binary);
     std::string cause;
     try {
         ReportFile report(out);
@@ -103,14 +103,9 @@ bool RunReport(std::ostream& out, ProgramState& state, const DesignResults& resu
     } catch (...) {
         cause = "an unknown error";
     }
-    if (!cause.empty()) {
-        dialogs.ShowMessage(CalculationErrorText(cause));
-        return false;
-    }
-    return true;
+    if (!cause.empty()) dialogs.ShowMessage(CalculationErrorText(cause));
+    return {std::move(out).str(), cause.empty()};
 }
-
-}  // namespace
 
 void ClearPrestressCase(DesignData& d) {
     // Bounded by the arrays as they stand.
@@ -160,22 +155,26 @@ bool WriteReport(ProgramState& state, Dialogs& dialogs, const DesignResults* com
     if (SameFile(d.OutputFileName, d.InputFileName)) {
         return refuse("the report file " + d.OutputFileName + " is the input file");
     }
-    std::vector<char> fileBuffer(ReportFile::kFileBufferSize);
-    std::ofstream out;
-    out.rdbuf()->pubsetbuf(fileBuffer.data(), static_cast<std::streamsize>(fileBuffer.size()));
-    out.open(d.OutputFileName, std::ios::out | std::ios::trunc | std::ios::binary);
-    if (!out.is_open()) {
-        return refuse("the report file \"" + d.OutputFileName + "\" cannot be created");
+    const std::string& file = d.OutputFileName;
+    // Refused before anything is written: a folder, FIFO or device, a read-only
+    // file, a folder that does not exist or may not be written.
+    try {
+        CheckWritableFile(file);
+    } catch (const FileError& error) {
+        return refuse("the report file \"" + file + "\" cannot be created: " + error.what());
     }
-    bool written = RunReport(out, state, *computed, dialogs);
+    // The report is made in memory and replaces the old one whole: a calculation failure
+    // partway leaves the lines written before it, a failed write leaves the old report.
+    ComposedReport report = ComposeReport(state, *computed, dialogs);
     ClearPrestressCase(d);
-    out.close();  // the file keeps what was written so far
-    if (written && out.fail()) {
-        dialogs.ShowMessage(
-            CalculationErrorText("the report file \"" + d.OutputFileName + "\" cannot be written"));
-        written = false;
+    try {
+        ReplaceTextFile(file, report.text);
+    } catch (const FileError& error) {
+        dialogs.ShowMessage(CalculationErrorText("the report file \"" + file +
+                                                 "\" cannot be written: " + error.what()));
+        return false;
     }
-    return written;
+    return report.complete;
 }
 
 }  // namespace tarnex

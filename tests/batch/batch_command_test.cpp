@@ -1,12 +1,19 @@
+#include "batch/batch_command.h"
+
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "model/save_steps.h"
 #include "support/scratch_folder.h"
 
 namespace {
@@ -232,6 +239,80 @@ TEST_F(BatchRun, FailedReportRunPrintsTheErrorAndItsCause) {
     EXPECT_EQ(err.rfind("Error in calculations\n", 0), 0U) << err;
     EXPECT_GT(err.size(), std::string("Error in calculations\n").size() + 1);
     EXPECT_FALSE(fs::exists(PathOf("no/folder/r.out")));
+}
+
+TEST_F(BatchRun, AFullDiskLeavesTheOldReportAndCsvByteForByteAndSaysWhy) {
+    // The disk fills while the new file is written: the old one stays, and the message names
+    // the file and the cause.
+    const std::string report = scratch_.WriteText("good.out", "a good old report\r\n");
+    const std::string csv = scratch_.WriteText("good.csv", "x [in]\r\n1\r\n");
+    tarnex::SetSaveStepHook([](tarnex::SaveStep step) {
+        return step == tarnex::SaveStep::WriteTemporary ? ENOSPC : 0;
+    });
+    std::ostringstream out, errors;
+    const int reportRun =
+        tarnex::RunBatchCommand({"--all", "-o", report, Example("solid-slab.in")}, out, errors);
+    const std::string reportErrors = errors.str();
+    errors.str("");
+    const int csvRun =
+        tarnex::RunBatchCommand({"--csv", csv, Example("solid-slab.in")}, out, errors);
+    tarnex::SetSaveStepHook({});
+    EXPECT_EQ(reportRun, 1);
+    EXPECT_EQ(reportErrors, "Error in calculations\nthe report file \"" + report +
+                                "\" cannot be written: the disk is full\n");
+    EXPECT_EQ(ReadText(report), "a good old report\r\n");
+    EXPECT_EQ(csvRun, 1);
+    EXPECT_EQ(errors.str(), "Error writing CSV file\nthe disk is full\n");
+    EXPECT_EQ(ReadText(csv), "x [in]\r\n1\r\n");
+    EXPECT_EQ(scratch_.Names(), (std::vector<std::string>{"good.csv", "good.out"}));
+}
+
+TEST_F(BatchRun, ReportTargetsThatCannotBeWrittenAreRefusedAtOnceWithTheirCause) {
+    // A FIFO would hold the open until a reader came: it is refused without being opened.
+    ASSERT_EQ(::mkfifo(PathOf("pipe.out").c_str(), 0644), 0);
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_EQ(Run({"-o", PathOf("pipe.out"), Example("solid-slab.in")}), 1);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(20));
+    EXPECT_EQ(err, "Error in calculations\nthe report file \"" + PathOf("pipe.out") +
+                       "\" cannot be created: " + PathOf("pipe.out") + " is not a regular file\n");
+
+    // Without any write bit a report is read-only, for the superuser too.
+    const std::string readOnly = scratch_.WriteText("kept.out", "kept");
+    ::chmod(readOnly.c_str(), 0444);
+    EXPECT_EQ(Run({"-o", readOnly, Example("solid-slab.in")}), 1);
+    EXPECT_EQ(err, "Error in calculations\nthe report file \"" + readOnly +
+                       "\" cannot be created: the file " + readOnly + " is read-only\n");
+    EXPECT_EQ(ReadText(readOnly), "kept");
+
+    EXPECT_EQ(Run({"-o", PathOf("no/folder/r.out"), Example("solid-slab.in")}), 1);
+    EXPECT_EQ(err, "Error in calculations\nthe report file \"" + PathOf("no/folder/r.out") +
+                       "\" cannot be created: the folder " + PathOf("no/folder") +
+                       " does not exist\n");
+}
+
+TEST_F(BatchRun, OnARealFullDiskTheOldReportStays) {
+    // A file system of 64 KB of its own (a mount namespace; skipped where none can be made),
+    // 16 KB taken: a good 17 KB report is not replaced by a part of a new 40 KB one.
+    const std::string golden = TARNEX_SOURCE_DIR "/tests/report/golden/pretensioned-i-girder.out";
+    const std::string small = PathOf("small");
+    fs::create_directory(small);
+    const std::string script =
+        "mount -t tmpfs -o size=64k tarnex-test " + Quoted(small) + " || exit 99; cp " +
+        Quoted(golden) + " " + Quoted(small + "/good.out") +
+        " || exit 99; head -c 16384 /dev/zero >" + Quoted(small + "/filler") + "; " +
+        Quoted(TARNEX_BATCH_EXE) + " --all -o " + Quoted(small + "/good.out") + " " +
+        Quoted(Example("generated-loads-i-girder.in")) + " 2>" + Quoted(PathOf("stderr.txt")) +
+        "; [ $? = 1 ] || exit 5; cmp -s " + Quoted(small + "/good.out") + " " + Quoted(golden) +
+        " || exit 3; [ \"$(ls -A " + Quoted(small) +
+        " | tr '\\n' ' ')\" = 'filler good.out ' ] || exit 6";
+    const int status = std::system(("unshare -r -m sh -c " + Quoted(script)).c_str());
+    if (!WIFEXITED(status) || WEXITSTATUS(status) == 99 || WEXITSTATUS(status) == 127 ||
+        WEXITSTATUS(status) == 1)
+        GTEST_SKIP() << "no small file system can be mounted here";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "3: changed, 5: exit status, 6: a file left";
+    EXPECT_EQ(ReadText(PathOf("stderr.txt")),
+              "Error in calculations\nthe report file \"" + small +
+                  "/good.out\" cannot be written: the disk is full\n");
 }
 
 TEST_F(BatchRun, NoticesGoToStderrAndDoNotStopTheRun) {

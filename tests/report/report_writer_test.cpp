@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cfloat>
 #include <cmath>
 #include <filesystem>
@@ -17,6 +18,7 @@
 #include "checks/design_calculation.h"
 #include "model/calc_error.h"
 #include "model/list_texts.h"
+#include "model/save_steps.h"
 #include "report/report_file.h"
 #include "report/report_heading.h"
 #include "report_text.h"
@@ -78,8 +80,10 @@ TEST_F(ReportRun, FailedRunsNameTheCauseKeepWhatWasWrittenAndClear) {
     std::tie(loc.PSP, loc.PSV, loc.PSM) = std::tuple(5.0F, 6.0F, 7.0F);
     ScriptedDialogs dialogs;
     EXPECT_FALSE(RunCalculation(state, dialogs));
-    EXPECT_EQ(dialogs.messages, Texts{"Error in calculations\rthe report file \"" +
-                                      PathOf("missing/folder/beam.out") + "\" cannot be created"});
+    EXPECT_EQ(
+        dialogs.messages,
+        Texts{"Error in calculations\rthe report file \"" + PathOf("missing/folder/beam.out") +
+              "\" cannot be created: the folder " + PathOf("missing/folder") + " does not exist"});
     EXPECT_EQ(state.data.PSlossAt(1), 0);
     EXPECT_EQ(std::tuple(loc.PSP, loc.PSV, loc.PSM), std::tuple(0.0F, 0.0F, 0.0F));
 
@@ -97,6 +101,22 @@ TEST_F(ReportRun, FailedRunsNameTheCauseKeepWhatWasWrittenAndClear) {
     EXPECT_EQ(FindLine(lines, "     L O A D S"), -1);
     EXPECT_EQ(lines.back(), "");  // whole lines only
     EXPECT_EQ(state.data.PSlossAt(3), 0);
+
+    // The same run on a full disk: the partial report does not replace the old one.
+    const std::string partial = testing::ReadText(PathOf("broken.out"));
+    scratch_.WriteText("broken.out", "the old report");
+    SetSaveStepHook([](SaveStep step) { return step == SaveStep::WriteTemporary ? ENOSPC : 0; });
+    ScriptedDialogs full;
+    EXPECT_FALSE(WriteReport(state, full));
+    SetSaveStepHook({});
+    EXPECT_EQ(full.messages,
+              (Texts{midway.messages.at(0), "Error in calculations\rthe report file \"" +
+                                                PathOf("broken.out") +
+                                                "\" cannot be written: the disk is full"}));
+    EXPECT_EQ(testing::ReadText(PathOf("broken.out")), "the old report");
+    // With room again, the lines before the failure replace it, as they did above.
+    EXPECT_FALSE(WriteReport(state, full));
+    EXPECT_EQ(testing::ReadText(PathOf("broken.out")), partial);
 
     // Location arrays shorter than the count fail as any other error, without a crash.
     state = Slab("short.out");

@@ -1,9 +1,9 @@
 #include "ui/qt/diagram_view.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainterPath>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
@@ -264,34 +264,36 @@ void PaintDiagram(QPainter& p, const QRectF& area, const Diagram& d) {
     p.restore();
 }
 
-bool ExportDiagramPng(const Diagram& diagram, const QString& path, QSize size) {
+QByteArray DiagramPng(const Diagram& diagram, QSize size) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         QPainter painter(&image);
         PaintDiagram(painter, QRectF(QPointF(0, 0), QSizeF(size)), diagram);
     }
-    // A new file renamed over the old one: a failed export leaves the old picture whole.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    return image.save(&file, "PNG") && file.commit();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) return {};
+    return bytes;
 }
 
-bool ExportDiagramSvg(const Diagram& diagram, const QString& path, QSize size) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+QByteArray DiagramSvg(const Diagram& diagram, QSize size) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     {
         QSvgGenerator generator;
-        generator.setOutputDevice(&file);
+        generator.setOutputDevice(&buffer);
         generator.setSize(size);
         generator.setViewBox(QRect(QPoint(0, 0), size));
         generator.setTitle(diagram.title);
         QPainter painter;
-        if (!painter.begin(&generator)) return false;
+        if (!painter.begin(&generator)) return {};
         PaintDiagram(painter, QRectF(QPointF(0, 0), QSizeF(size)), diagram);
         painter.end();
     }
-    return file.error() == QFileDevice::NoError && file.commit();
+    return bytes;
 }
 
 DiagramView::DiagramView(Diagram diagram, QWidget* parent)

@@ -11,13 +11,12 @@ namespace tarnex::ui {
 /// the load locations as ticks under the axis, a legend and the note of an empty diagram.
 void PaintDiagram(QPainter& painter, const QRectF& area, const Diagram& diagram);
 
-/// Writes the diagram as a PNG picture of the given size; false when the file cannot be
-/// written.
-bool ExportDiagramPng(const Diagram& diagram, const QString& path, QSize size = {1200, 750});
+/// The diagram as a PNG picture of the given size, in memory (written by the core's file
+/// writer); empty when it cannot be encoded.
+QByteArray DiagramPng(const Diagram& diagram, QSize size = {1200, 750});
 
-/// Writes the diagram as an SVG drawing of the given size; false when the file cannot be
-/// written.
-bool ExportDiagramSvg(const Diagram& diagram, const QString& path, QSize size = {1200, 750});
+/// The diagram as an SVG drawing of the given size, in memory; empty when it cannot be drawn.
+QByteArray DiagramSvg(const Diagram& diagram, QSize size = {1200, 750});
 
 /// A widget that shows one diagram.
 class DiagramView : public QWidget {

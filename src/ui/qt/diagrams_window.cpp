@@ -116,8 +116,14 @@ bool DiagramsWindow::Export(int index, const QString& path, bool svg) {
             file, {{d.InputFileName, "the input file"}, {d.OutputFileName, "the report file"}}))
         return refuse("the file " + file + " is " + kept->what);
     const Diagram& diagram = view(index)->diagram();
-    const bool written = svg ? ExportDiagramSvg(diagram, path) : ExportDiagramPng(diagram, path);
-    if (!written) return refuse("the file " + file + " cannot be written");
+    const QByteArray bytes = svg ? DiagramSvg(diagram) : DiagramPng(diagram);
+    if (bytes.isEmpty()) return refuse("the diagram cannot be drawn for " + file);
+    try {
+        ReplaceTextFile(
+            file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    } catch (const FileError& error) {
+        return refuse("the file " + file + " cannot be written: " + error.what());
+    }
     return true;
 }
 

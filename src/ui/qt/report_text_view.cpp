@@ -3,10 +3,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 #include <QScrollBar>
 #include <algorithm>
 #include <cstring>
@@ -38,6 +39,11 @@ ReportTextView::ReportTextView(QWidget* parent) : QAbstractScrollArea(parent) {
 }
 
 bool ReportTextView::Load(const QString& path, QString* cause) {
+    // A FIFO or a device would hold the open until a writer comes: only a regular file is read.
+    if (const QFileInfo info(path); info.exists() && !info.isFile()) {
+        if (cause != nullptr) *cause = "not a regular file";
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (cause != nullptr) *cause = file.errorString();
@@ -267,11 +273,11 @@ void ReportTextView::mouseMoveEvent(QMouseEvent* event) {
     viewport()->update();
 }
 
-bool ReportTextView::Print(QPrinter& printer, const QString& title, const bool* cancelled,
+bool ReportTextView::Print(QPagedPaintDevice& printer, const QString& title, const bool* cancelled,
                            const std::function<void(int, int)>& progress) const {
     QPainter p;
     if (!p.begin(&printer)) return false;
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.logicalDpiX());
     const QRectF area(0, 0, page.width(), page.height());
     // The largest monospaced size up to 10 pt at which the widest line fits the page.
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);

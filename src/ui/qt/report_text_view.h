@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace tarnex::ui {
 
@@ -42,7 +42,7 @@ class ReportTextView : public QAbstractScrollArea {
 
     /// Prints the text, monospaced, with a header of `title` and the page number on every
     /// page. False when the printer failed or `cancelled` turned true.
-    bool Print(QPrinter& printer, const QString& title, const bool* cancelled = nullptr,
+    bool Print(QPagedPaintDevice& printer, const QString& title, const bool* cancelled = nullptr,
                const std::function<void(int page, int pages)>& progress = {}) const;
 
   protected:

@@ -1,11 +1,13 @@
 #include "ui/qt/report_viewer.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -168,7 +170,7 @@ bool ReportViewer::SaveAs(const std::string& file) {
     }
 }
 
-bool ReportViewer::PrintTo(QPrinter& printer) {
+bool ReportViewer::PrintTo(QPagedPaintDevice& printer, bool* wasCancelled) {
     bool cancelled = false;
     QProgressDialog progress("Printing the report...", "Cancel", 0, 1, this);
     progress.setWindowModality(Qt::WindowModal);
@@ -180,6 +182,7 @@ bool ReportViewer::PrintTo(QPrinter& printer) {
         progress.setValue(page);
         if (page % 20 == 0) QApplication::processEvents();
     });
+    if (wasCancelled != nullptr) *wasCancelled = cancelled;
     return done || cancelled;
 }
 
@@ -190,12 +193,30 @@ bool ReportViewer::ExportPdf(const std::string& file) {
         Refuse("Error writing PDF file", "the file " + file + " is " + kept->what);
         return false;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(file));
-    printer.setDocName(QFileInfo(path_).fileName());
-    if (!PrintTo(printer) || !QFileInfo(QString::fromStdString(file)).isFile()) {
-        Refuse("Error writing PDF file", "the file " + file + " cannot be written");
+    // Printed into memory at the printer's resolution and page, then written by the core's
+    // file writer: a failed export leaves the old file whole, and the cause is named.
+    QByteArray bytes;
+    bool cancelled = false;
+    {
+        const QPrinter defaults(QPrinter::HighResolution);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(defaults.resolution());
+        pdf.setPageLayout(defaults.pageLayout());
+        pdf.setTitle(QFileInfo(path_).fileName());
+        if (!PrintTo(pdf, &cancelled) || bytes.isEmpty()) {
+            Refuse("Error writing PDF file", "the report cannot be printed to " + file);
+            return false;
+        }
+    }
+    if (cancelled) return false;
+    try {
+        ReplaceTextFile(
+            file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    } catch (const std::exception& error) {
+        Refuse("Error writing PDF file",
+               "the file " + file + " cannot be written: " + error.what());
         return false;
     }
     return true;

@@ -9,7 +9,7 @@
 
 class QLabel;
 class QLineEdit;
-class QPrinter;
+class QPagedPaintDevice;
 class QWidget;
 
 namespace tarnex::ui {
@@ -45,7 +45,7 @@ class ReportViewer : public QDialog {
     void OpenInEditor();
 
   private:
-    bool PrintTo(QPrinter& printer);
+    bool PrintTo(QPagedPaintDevice& printer, bool* cancelled = nullptr);
     void Refuse(const std::string& message, const std::string& cause);
 
     const ProgramState& state_;

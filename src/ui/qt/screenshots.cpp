@@ -1,10 +1,12 @@
 #include "ui/qt/screenshots.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QLineEdit>
 #include <QTabWidget>
 
+#include "model/text_files.h"
 #include "ui/qt/diagram_view.h"
 #include "ui/qt/diagrams_window.h"
 #include "ui/qt/main_window.h"
@@ -16,7 +18,17 @@ namespace {
 
 void Save(QWidget* widget, const QString& file) {
     QApplication::processEvents();
-    widget->grab().save(file);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!widget->grab().save(&buffer, "PNG")) return;
+    try {
+        ReplaceTextFile(
+            file.toStdString(),
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    } catch (const FileError&) {
+        // A picture that cannot be written is missing from the folder; the others are made.
+    }
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include "ui/qt/report_viewer.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QLabel>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -95,6 +98,46 @@ class ReportViewerTest : public QObject, tarnex::ui::testing::WindowFixture {
         QCOMPARE(ReadAll(folder.filePath("copy.out")), ReadAll(kReport));
         QVERIFY(ReadAll(folder.filePath("report.pdf")).startsWith("%PDF"));  // extension added
         QCOMPARE(dialogs.messages.size(), std::size_t{2});
+    }
+
+    // Every file the window writes goes through the one safe writer: a FIFO is refused at
+    // once (a hang here ends the test by the alarm), a file without a write bit is refused
+    // even for the superuser, each with the file and the cause.
+    void fifosAndReadOnlyFilesAreRefusedAtOnceByEveryWriter() {
+        const QTemporaryDir own;
+        const std::string fifo = own.filePath("pipe.out").toStdString();
+        const std::string pictureFifo = own.filePath("pipe.png").toStdString();
+        QCOMPARE(::mkfifo(fifo.c_str(), 0644), 0);
+        QCOMPARE(::mkfifo(pictureFifo.c_str(), 0644), 0);
+        const std::string fixed = own.filePath("fixed.pdf").toStdString();
+        QVERIFY(QFile::copy(kReport, QString::fromStdString(fixed)));
+        QCOMPARE(::chmod(fixed.c_str(), 0444), 0);
+        ::alarm(60);
+        Load("pretensioned-i-girder.in");
+        shell.files = {fifo};
+        Trigger("mnuCalcs");
+        QTest::mouseClick(Find<QWidget>("cmdCalc"), Qt::LeftButton);
+        window->ShowDiagrams();
+        shell.files = {pictureFifo};
+        window->diagramsWindow()->ExportShown(false);
+        QVERIFY(!viewer->ExportPdf(fixed));
+        QVERIFY(!viewer->Open(QString::fromStdString(fifo)));
+        ::alarm(0);
+        const std::string notRegular = fifo + " is not a regular file";
+        QCOMPARE(dialogs.messages,
+                 (std::vector<std::string>{
+                     "Error in calculations\rthe report file \"" + fifo +
+                         "\" cannot be created: " + notRegular,
+                     "Error writing diagram file\rthe file " + pictureFifo +
+                         " cannot be written: " + pictureFifo + " is not a regular file",
+                     "Error writing PDF file\rthe file " + fixed + " cannot be written: the file " +
+                         fixed + " is read-only",
+                     "Unable to view output file\r" + fifo + ": not a regular file"}));
+        QCOMPARE(ReadAll(QString::fromStdString(fixed)), ReadAll(kReport));
+        QCOMPARE(
+            QDir(own.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            (QStringList{"fixed.pdf", "pipe.out", "pipe.png"}));
     }
 
     void showsTheFileAsItIsAndReportsWhatCannotBeReadOrStarted() {
