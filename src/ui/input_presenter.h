@@ -148,6 +148,9 @@ class InputPresenter : public Dialogs {
         return outer_.InputBox(prompt, title, defaultText);
     }
     void Beep() override { outer_.Beep(); }
+    bool AskYesNoDefaultYes(const std::string& text, const std::string& title) override {
+        return outer_.AskYesNoDefaultYes(text, title);
+    }
     SaveChoice AskSaveChanges(const std::string& text) override {
         return outer_.AskSaveChanges(text);
     }

@@ -261,9 +261,9 @@ void InputPresenter::CalculateOutput() {
     window_.Get("SBFiles2").text =
         (written ? "Report written to " : "Output file = ") + d.OutputFileTitle;
     if (shell_ != nullptr) shell_->SetBusy(false);
-    if (written && AskYesNo("Report written to " + d.OutputFileTitle + "." + kMessageLineBreak +
-                                "View it now?",
-                            "Calculate Output")) {
+    if (written && AskYesNoDefaultYes("Report written to " + d.OutputFileTitle + "." +
+                                          kMessageLineBreak + "View it now?",
+                                      "Calculate Output")) {
         ViewReport();
     }
 }

@@ -83,6 +83,13 @@ bool QtDialogs::AskYesNo(const std::string& text, const std::string& title) {
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
+bool QtDialogs::AskYesNoDefaultYes(const std::string& text, const std::string& title) {
+    ClosePopups();
+    return QMessageBox::question(parent_, QString::fromStdString(title), MessageText(text),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
 std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title,
                                 const std::string& defaultText) {
     bool ok = false;
