@@ -125,7 +125,8 @@ QWidget* MainWindow::MakeBox(const std::string& name, QWidget* parent, bool with
     row->setContentsMargins(0, 0, 0, 0);
     auto* box = Named(new QLineEdit(field), name);
     box->setMinimumWidth(90);
-    box->setMaximumWidth(160);
+    // The load grid's boxes stay narrow: the table of every location stands beside them.
+    box->setMaximumWidth(withUnit ? 160 : 100);
     box->installEventFilter(this);
     row->addWidget(box);
     // Only edits by the user store a value: navigation and refreshes leave the design alone.
@@ -461,6 +462,7 @@ QWidget* MainWindow::BuildLoadsTab() {
     grid->setColumnStretch(5, 1);  // spare width to the right of the grid
     // The one-location editor and, beside it, the table of every location.
     auto* editors = new QHBoxLayout;
+    frame->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);  // the table takes the rest
     auto* editor = new QVBoxLayout;
     editor->addWidget(frame);
     editor->addStretch();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTabWidget>
 
 #include "ui/qt/diagram_view.h"
@@ -44,6 +45,14 @@ void SaveScreenshots(MainWindow& window, const QString& folder) {
     for (int i = 0; i < tabs->count(); ++i) {
         tabs->setCurrentIndex(i);
         Save(&window, folder + QString("/tab%1-%2.png").arg(i).arg(names[i]));
+    }
+    // The file commands and the edit menu.
+    for (const char* name : {"mnuFile", "mnuEdit"}) {
+        if (auto* menu = window.findChild<QMenu*>(name)) {
+            menu->popup(window.mapToGlobal(QPoint(0, 0)));
+            Save(menu, folder + "/" + QString(name).mid(3).toLower() + "-menu.png");
+            menu->hide();
+        }
     }
     window.ShowOutputDialog();
     Save(window.outputDialog(), folder + "/define-calcs.png");
