@@ -561,7 +561,8 @@ void MainWindow::BuildMenus() {
                      const std::function<void()>& command) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(name);
-        connect(action, &QAction::triggered, this, [this, command] { Run(command); });
+        // Run once the menu is closed: no question opens inside the menu's own handling.
+        connect(action, &QAction::triggered, this, [this, command] { RunQueued(command); });
         return action;
     };
     BuildFileMenu();

@@ -2,9 +2,11 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateTime>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -152,6 +154,18 @@ class DesktopEditorTest : public QObject, tarnex::ui::testing::WindowFixture {
         QCOMPARE(dialogs.messages.back(),
                  "The file " + copy + " no longer exists; it is removed from the recent files.");
         QCOMPARE(recent->actions().size(), 1);
+        // A design file dropped on the window opens (after the question about changes).
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(ExamplePath("voided-slab-aci.in"))});
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(window.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(window.get(), &drop);
+        Settle();
+        QCOMPARE(window->windowTitle(),
+                 QString("voided-slab-aci.in[*] - Prestressed Concrete Beam"));
+        QCOMPARE(recent->actions().size(), 2);
         // New: the start-up design, without a file; Ctrl+S then asks for a name.
         Key(window.get(), Qt::Key_N, Qt::ControlModifier);
         QVERIFY(state.data.InputFileName.empty());
@@ -163,8 +177,8 @@ class DesktopEditorTest : public QObject, tarnex::ui::testing::WindowFixture {
         state = {};
         window = std::make_unique<MainWindow>(state, dialogs, &shell);
         window->StartUp();
-        QCOMPARE(Find<QMenu>("mnuRecent")->actions().size(), 1);
-        Find<QMenu>("mnuRecent")->actions().at(0)->trigger();
+        QCOMPARE(Find<QMenu>("mnuRecent")->actions().size(), 2);
+        Find<QMenu>("mnuRecent")->actions().at(1)->trigger();
         Settle();
         QCOMPARE(state.data.InputFileName, other);
     }
@@ -297,7 +311,26 @@ class DesktopEditorTest : public QObject, tarnex::ui::testing::WindowFixture {
         QString expected = block.mid(block.indexOf('\n') + 1);
         expected.replace("\r\n", "\n").replace(".0\t", "\t").replace(".0\n", "\n");
         QCOMPARE(QApplication::clipboard()->text(), expected);
+        // A cell typed in place: stored by the typed-number rule, one step to undo; a text
+        // that is not a number is refused with a message and the cell keeps its value.
+        table->setCurrentIndex(table->model()->index(0, 1));
+        QTest::keyClick(table, Qt::Key_2);  // starts the cell's editor
+        QTest::keyClicks(QApplication::focusWidget(), ".5");
+        Key(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(state.data.locations(1).DP, 2500.0F);
+        QCOMPARE(Find<QLineEdit>("txtDP")->text(), QString("2.5"));
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_1);
+        QTest::keyClicks(QApplication::focusWidget(), "2a");
+        Key(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(dialogs.messages.back(),
+                 std::string("Location 1, Beam Dead Axial (kips): Not a number: \"12a\"; not "
+                             "stored."));
+        QCOMPARE(state.data.locations(1).DP, 2500.0F);
+        Trigger("mnuUndo");
+        QCOMPARE(state.data.locations(1).DP, 100.0F);  // as pasted
         // A cell that is not a number refuses the whole paste and names it.
+        table->setCurrentIndex(table->model()->index(0, 0));
         QApplication::clipboard()->setText("1\t2\n3\t4x\n");
         Key(table, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(dialogs.messages.back(),
