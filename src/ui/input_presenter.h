@@ -213,6 +213,9 @@ class InputPresenter : public Dialogs {
     int commandDepth_ = 0;
     std::string mergeKey_;  ///< box and location of the keys typed in the running command
     std::string focusRequest_;
+    /// The file the design was last read from or written to: Save writes only there (a file
+    /// that failed to read is named in the window but never overwritten unasked).
+    std::string ownFile_;
 };
 
 /// The unit named at the end of a tooltip ("... in lbs/in^2" gives "psi", "... in inches"

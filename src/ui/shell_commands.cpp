@@ -86,6 +86,7 @@ void InputPresenter::LoadInputFile(const std::string& path) {
         d.InputFileTitle = FileTitle(path);
         if (ReadInputFile(state_, *this)) {
             MarkSaved();
+            ownFile_ = path;
             recent_.Add(path);
             history_.Clear();
         }
@@ -113,6 +114,7 @@ bool InputPresenter::SaveInput() {
         const bool written = WriteInputFile(state_, *this);
         if (written) {
             MarkSaved();
+            ownFile_ = *path;
             recent_.Add(*path);
         }
         window_.Get("SBFiles1").text = "Input file = " + d.InputFileTitle;
@@ -124,7 +126,9 @@ bool InputPresenter::SaveInput() {
 }
 
 bool InputPresenter::Save() {
-    if (state_.data.InputFileName.empty()) return SaveInput();
+    if (state_.data.InputFileName.empty() || state_.data.InputFileName != ownFile_) {
+        return SaveInput();
+    }
     if (RefuseMarkedText()) return false;
     CommitPendingCount();
     try {
@@ -154,6 +158,7 @@ void InputPresenter::NewDesign() {
     if (!outputTitle.empty()) window_.Get("SBFiles2").text = "Output file = " + outputTitle;
     SyncOutputOptions();
     history_.Clear();
+    ownFile_.clear();
 }
 
 void InputPresenter::OpenFile(const std::string& path) {
@@ -176,6 +181,7 @@ void InputPresenter::RecoverDesign(const std::string& text, const std::string& p
     d.InputFileTitle = path.empty() ? std::string() : FileTitle(path);
     if (ReadInputText(state_, *this, text)) {
         history_.Clear();
+        ownFile_ = path;
         // Changed against what the file holds: the user saves the recovered design.
         savedText_.clear();
         changeChecked_.reset();

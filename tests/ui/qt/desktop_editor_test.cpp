@@ -154,6 +154,15 @@ class DesktopEditorTest : public QObject, tarnex::ui::testing::WindowFixture {
         QCOMPARE(dialogs.messages.back(),
                  "The file " + copy + " no longer exists; it is removed from the recent files.");
         QCOMPARE(recent->actions().size(), 1);
+        // A file that fails to read is named in the window but Save never writes over it
+        // unasked: it asks for a name.
+        const std::string broken = scratch.PathOf("broken.in");
+        QFile(QString::fromStdString(broken)).open(QIODevice::WriteOnly);
+        window->LoadInputFile(broken);
+        QCOMPARE(state.data.InputFileName, broken);
+        Key(window.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(shell.filterLists.size(), std::size_t{2});
+        QVERIFY(ReadAll(QString::fromStdString(broken)).isEmpty());
         // A design file dropped on the window opens (after the question about changes).
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(ExamplePath("voided-slab-aci.in"))});
@@ -171,7 +180,7 @@ class DesktopEditorTest : public QObject, tarnex::ui::testing::WindowFixture {
         QVERIFY(state.data.InputFileName.empty());
         QCOMPARE(state.data.nll, 1);
         Key(window.get(), Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(shell.filterLists.size(), std::size_t{2});
+        QCOMPARE(shell.filterLists.size(), std::size_t{3});
         // The recent files are the user's: a new window lists them.
         window.reset();
         state = {};
