@@ -15,11 +15,13 @@
 #include <string_view>
 
 #include "checks/design_calculation.h"
+#include "checks/one_step_design.h"
 #include "model/calc_error.h"
 #include "model/dialogs.h"
 #include "model/input_file.h"
 #include "model/setting_handlers.h"
 #include "prestress/buttons.h"
+#include "report/design_summary.h"
 #include "report/report_writer.h"
 #include "report/results_csv.h"
 
@@ -140,6 +142,7 @@ void CheckResults(const DesignResults& r) {
 /// The whole calculation of the design as it stands: results, report and CSV.
 void CalculateEverything(ProgramState& state) {
     state.output = tarnex::AllOutputSections();
+    state.output.LoadRating = true;  // the default vehicles and limits
     const DesignResults results = tarnex::CalculateDesign(state, state.output);
     CheckResults(results);
     ScriptedDialogs dialogs;
@@ -190,6 +193,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     CheckText("a button's message", dialogs.shown);
     CheckText("the design after the buttons", tarnex::FormatInputFileText(state->data));
+    CalculateEverything(*state);
+
+    // The one-step design, its summary and whole strands, then everything again.
+    try {
+        const tarnex::DesignOutcome outcome = tarnex::DesignInOneStep(*state, 70, dialogs);
+        CheckText("the design summary", tarnex::DesignOutcomeLine(outcome));
+        if (outcome.strand && outcome.strands > 0 &&
+            tarnex::UseWholeStrands(*state, *outcome.strand, outcome.strands, dialogs)) {
+            CheckText("the strands line",
+                      tarnex::WholeStrandsLine(state->data, *outcome.strand, outcome.strands));
+        }
+        const DesignResults designed =
+            tarnex::CalculateDesign(*state, tarnex::ShownOutputSections());
+        for (const std::string& line : tarnex::FailedCheckLines(state->data, designed)) {
+            CheckText("a failed check", line);
+        }
+    } catch (const tarnex::CalcError& error) {
+        CheckText("the design's calculation error", error.what());
+    }
+    CheckText("a message of the design", dialogs.shown);
     CalculateEverything(*state);
     return 0;
 }

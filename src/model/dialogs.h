@@ -22,6 +22,10 @@ class Dialogs {
     virtual std::string InputBox(const std::string& prompt, const std::string& title,
                                  const std::string& defaultText) = 0;
     virtual void Beep() = 0;
+    /// A Yes/No question whose default button is Yes, for an offer the user mostly takes.
+    virtual bool AskYesNoDefaultYes(const std::string& text, const std::string& title) {
+        return AskYesNo(text, title);
+    }
     /// Asks whether to save a changed design before it is replaced or closed; without a
     /// desktop the command is cancelled, so nothing is lost.
     virtual SaveChoice AskSaveChanges(const std::string& /*text*/) { return SaveChoice::Cancel; }

@@ -306,3 +306,16 @@ double RoundToSignificant(double value, int digits) {
 }
 
 }  // namespace tarnex
+
+namespace tarnex {
+
+std::string SignificantForm(double value, int digits) {
+    if (!std::isfinite(value)) return "0";
+    if (value == 0.0) return "0";
+    std::array<char, kFixedBufferSize> buffer{};
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                       std::chars_format::general, digits);
+    return {buffer.data(), written.ptr};
+}
+
+}  // namespace tarnex

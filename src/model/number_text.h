@@ -58,3 +58,11 @@ std::optional<int> ParseFileInteger(std::string_view item);
 double RoundToSignificant(double value, int digits);
 
 }  // namespace tarnex
+
+namespace tarnex {
+
+/// The shortest decimal text of `value` with at most `digits` significant digits, in the
+/// form of the C locale ("1.5", "1e+39", "-0.333333333"): the text a spreadsheet pastes back.
+std::string SignificantForm(double value, int digits);
+
+}  // namespace tarnex

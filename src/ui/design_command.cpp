@@ -23,6 +23,7 @@ std::string Joined(std::string first, const std::vector<std::string>& lines) {
 }  // namespace
 
 void InputPresenter::DesignPrestress(double relativeHumidity) {
+    if (RefuseMarkedText()) return;
     CommitPendingCount();
     const DesignOutcome outcome = DesignInOneStep(state_, relativeHumidity, *this);
     RefreshForm();

@@ -71,6 +71,9 @@ void InputPresenter::SyncOutputOptions() {
 
 void InputPresenter::TextEdited(const std::string& box, const std::string& text) {
     if (box != "txtnll") CommitPendingCount();
+    // Keys typed into one box at one location are one step of the undo history.
+    mergeKey_ =
+        LoadEntryOf(box) != nullptr ? box + "@" + std::to_string(state_.data.CurrentLocation) : box;
     ControlState& control = window_.Get(box);
     control.text = text;
     control.problem.clear();
@@ -230,6 +233,17 @@ void InputPresenter::Click(const std::string& control, bool checked) {
 
 void InputPresenter::SelectRow(const std::string& list, int row) {
     CommitPendingCount();
+    // A pick of the entry already selected changes nothing: its handler does not run.
+    const DesignData& d = state_.data;
+    const std::unordered_map<std::string_view, int> kSelected = {
+        {"cboPStype", static_cast<int>(d.PStype)},
+        {"cboConfig", static_cast<int>(d.PathConfig)},
+        {"cboBeam", static_cast<int>(d.BeamShape)},
+        {"cboSection", d.SectionNo}};
+    if (const auto selected = kSelected.find(list);
+        d.FillingForm == 0 && selected != kSelected.end() && selected->second == row) {
+        return;
+    }
     window_.Get(list).selection = row;
     using Handler = void (*)(InputPresenter&, int);
     static const std::unordered_map<std::string_view, Handler> kLists = {
@@ -270,6 +284,7 @@ void InputPresenter::SelectPathConfig(int row) {
 }
 
 void InputPresenter::PressButton(const std::string& button) {
+    if (RefuseMarkedText()) return;
     if (button == "cmdCalcSP") {
         PressCalcSectionProperties(state_, *this);
         ShowSectionInputs();

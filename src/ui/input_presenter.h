@@ -2,11 +2,14 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "model/design_data.h"
 #include "model/dialogs.h"
 #include "model/setting_handlers.h"
 #include "ui/live_results.h"
+#include "ui/recent_files.h"
+#include "ui/undo_history.h"
 #include "ui/window_state.h"
 
 namespace tarnex::ui {
@@ -73,8 +76,45 @@ class InputPresenter : public Dialogs {
     void LoadInput();
     /// Loads an input file as "&Load Input File" does once the dialog has given its path.
     void LoadInputFile(const std::string& path);
-    /// "&Save" > "&Input As"; true when the file was written.
+    /// Save As: the design to a file chosen in the save-file dialog; true when written.
     bool SaveInput();
+    /// Save: the design to its own file without a dialog; a design without a file asks for a
+    /// name as Save As does. True when written.
+    bool Save();
+    /// New: after the question about unsaved changes, the design the program starts with.
+    void NewDesign();
+    /// Opens a file named by the recent files list or dropped on the window, after the
+    /// question about unsaved changes; a file that is gone is said so and leaves the list.
+    void OpenFile(const std::string& path);
+    /// The design files last opened or saved.
+    RecentFiles& recentFiles() { return recent_; }
+    /// Takes a recovered design (the text of the recovery file) as the design of `path`
+    /// (empty: a new design), marked changed so that the user saves it where they choose.
+    void RecoverDesign(const std::string& text, const std::string& path);
+    /// While a box holds text that is not a number: says which box and what it holds, asks the
+    /// window to give it the focus, and returns true (the command is to do nothing else).
+    bool RefuseMarkedText();
+    /// The box that is to get the focus (once), or empty.
+    std::string TakeFocusRequest() { return std::exchange(focusRequest_, {}); }
+
+    // Undo and redo: every command between BeginCommand and EndCommand that changes the
+    // design is one step (keys typed into one box merge into one).
+    void BeginCommand();
+    void EndCommand();
+    /// The next key typed into a box starts a step of its own (the focus moved).
+    void BreakUndoMerge() { history_.BreakMerge(); }
+    bool Undo();
+    bool Redo();
+    [[nodiscard]] bool CanUndo() const { return history_.CanUndo(); }
+    [[nodiscard]] bool CanRedo() const { return history_.CanRedo(); }
+
+    // The load table: `location` from 1, columns as LoadColumnHeader names them.
+    /// Stores a typed cell by the typed-number rule; the reason when it was not stored.
+    std::string SetLoadCell(int location, int column, const std::string& text);
+    /// Pastes tab-separated rows from cell (`location`, `column`). Rows beyond the last
+    /// location ask to add locations; a cell that is not a number refuses the whole paste.
+    /// True when pasted.
+    bool PasteLoads(int location, int column, const std::string& text);
     /// "&Save" > "&Output As"; true when a report file was chosen.
     bool ChooseReportFile();
     void ViewReport();
@@ -111,6 +151,9 @@ class InputPresenter : public Dialogs {
         return outer_.InputBox(prompt, title, defaultText);
     }
     void Beep() override { outer_.Beep(); }
+    bool AskYesNoDefaultYes(const std::string& text, const std::string& title) override {
+        return outer_.AskYesNoDefaultYes(text, title);
+    }
     SaveChoice AskSaveChanges(const std::string& text) override {
         return outer_.AskSaveChanges(text);
     }
@@ -150,6 +193,11 @@ class InputPresenter : public Dialogs {
     void PressButton(const std::string& button);
     void ShowLocation();
 
+    /// Where a box is in the window: its tab and label, for a load box its location, row and
+    /// column.
+    std::string PlaceOfBox(const std::string& box) const;
+    void ShowRestored(const DesignSnapshot& snapshot);
+
     ProgramState& state_;
     Dialogs& outer_;
     ShellPort* shell_;
@@ -163,6 +211,14 @@ class InputPresenter : public Dialogs {
         bool changed = false;
     };
     mutable std::optional<ChangeCheck> changeChecked_;
+    RecentFiles recent_;
+    UndoHistory history_;
+    int commandDepth_ = 0;
+    std::string mergeKey_;  ///< box and location of the keys typed in the running command
+    std::string focusRequest_;
+    /// The file the design was last read from or written to: Save writes only there (a file
+    /// that failed to read is named in the window but never overwritten unasked).
+    std::string ownFile_;
 };
 
 /// The unit named at the end of a tooltip ("... in lbs/in^2" gives "psi", "... in inches"

@@ -1,8 +1,10 @@
+#include <algorithm>
 #include <exception>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 
 #include "checks/design_calculation.h"
 #include "model/completeness.h"
@@ -55,7 +57,7 @@ bool InputPresenter::OfferToSave() {
                            std::string(1, kMessageLineBreak) + "Save the changes to " + name +
                            "?")) {
         case SaveChoice::Save:
-            return SaveInput();
+            return Save();
         case SaveChoice::Discard:
             return true;
         case SaveChoice::Cancel:
@@ -82,7 +84,12 @@ void InputPresenter::LoadInputFile(const std::string& path) {
         DesignData& d = state_.data;
         d.InputFileName = path;
         d.InputFileTitle = FileTitle(path);
-        if (ReadInputFile(state_, *this)) MarkSaved();
+        if (ReadInputFile(state_, *this)) {
+            MarkSaved();
+            ownFile_ = path;
+            recent_.Add(path);
+            history_.Clear();
+        }
         RefreshForm();
         SyncSettingButtons();
         SyncOutputOptions();
@@ -95,6 +102,7 @@ void InputPresenter::LoadInputFile(const std::string& path) {
 
 bool InputPresenter::SaveInput() {
     if (shell_ == nullptr) return false;
+    if (RefuseMarkedText()) return false;
     CommitPendingCount();
     try {
         DesignData& d = state_.data;
@@ -104,13 +112,85 @@ bool InputPresenter::SaveInput() {
         d.InputFileName = *path;
         d.InputFileTitle = FileTitle(*path);
         const bool written = WriteInputFile(state_, *this);
-        if (written) MarkSaved();
+        if (written) {
+            MarkSaved();
+            ownFile_ = *path;
+            recent_.Add(*path);
+        }
         window_.Get("SBFiles1").text = "Input file = " + d.InputFileTitle;
         return written;
     } catch (const std::exception&) {
         ShowMessage("Error saving input file");
     }
     return false;
+}
+
+bool InputPresenter::Save() {
+    if (state_.data.InputFileName.empty() || state_.data.InputFileName != ownFile_) {
+        return SaveInput();
+    }
+    if (RefuseMarkedText()) return false;
+    CommitPendingCount();
+    try {
+        const bool written = WriteInputFile(state_, *this);
+        if (written) {
+            MarkSaved();
+            recent_.Add(state_.data.InputFileName);
+        }
+        return written;
+    } catch (const std::exception&) {
+        ShowMessage("Error saving input file");
+    }
+    return false;
+}
+
+void InputPresenter::NewDesign() {
+    if (!OfferToSave()) return;
+    // The design the program starts with; the report file and the output options stay.
+    const std::string outputName = state_.data.OutputFileName;
+    const std::string outputTitle = state_.data.OutputFileTitle;
+    const OutputOptions output = state_.output;
+    state_ = ProgramState{};
+    StartUp();
+    state_.output = output;
+    state_.data.OutputFileName = outputName;
+    state_.data.OutputFileTitle = outputTitle;
+    if (!outputTitle.empty()) window_.Get("SBFiles2").text = "Output file = " + outputTitle;
+    SyncOutputOptions();
+    history_.Clear();
+    ownFile_.clear();
+}
+
+void InputPresenter::OpenFile(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        const bool listed = std::find(recent_.paths().begin(), recent_.paths().end(), path) !=
+                            recent_.paths().end();
+        recent_.Remove(path);
+        ShowMessage("The file " + path + " no longer exists" +
+                    (listed ? "; it is removed from the recent files." : "."));
+        return;
+    }
+    if (!OfferToSave()) return;
+    LoadInputFile(path);
+}
+
+void InputPresenter::RecoverDesign(const std::string& text, const std::string& path) {
+    DesignData& d = state_.data;
+    d.InputFileName = path;
+    d.InputFileTitle = path.empty() ? std::string() : FileTitle(path);
+    if (ReadInputText(state_, *this, text)) {
+        history_.Clear();
+        ownFile_ = path;
+        // Changed against what the file holds: the user saves the recovered design.
+        savedText_.clear();
+        changeChecked_.reset();
+    }
+    RefreshForm();
+    SyncSettingButtons();
+    SyncOutputOptions();
+    window_.Get("SBFiles1").text =
+        d.InputFileTitle.empty() ? std::string(kNoInputFile) : "Input file = " + d.InputFileTitle;
 }
 
 bool InputPresenter::ChooseReportFile() {
@@ -162,8 +242,9 @@ void InputPresenter::AskOutputTitle() {
 
 void InputPresenter::CalculateOutput() {
     DesignData& d = state_.data;
-    CommitPendingCount();
     if (shell_ != nullptr) shell_->HideOutputDialog();
+    if (RefuseMarkedText()) return;
+    CommitPendingCount();
     if (d.OutputFileName.empty()) {
         // With a desktop the report file is asked for now; cancelling it ends the run.
         if (shell_ == nullptr) {
@@ -186,9 +267,9 @@ void InputPresenter::CalculateOutput() {
     window_.Get("SBFiles2").text =
         (written ? "Report written to " : "Output file = ") + d.OutputFileTitle;
     if (shell_ != nullptr) shell_->SetBusy(false);
-    if (written && AskYesNo("Report written to " + d.OutputFileTitle + "." + kMessageLineBreak +
-                                "View it now?",
-                            "Calculate Output")) {
+    if (written && AskYesNoDefaultYes("Report written to " + d.OutputFileTitle + "." +
+                                          kMessageLineBreak + "View it now?",
+                                      "Calculate Output")) {
         ViewReport();
     }
 }
@@ -200,6 +281,7 @@ const DesignResults* InputPresenter::ResultsToShow() {
 }
 
 bool InputPresenter::SaveResultsCsv() {
+    if (RefuseMarkedText()) return false;
     const DesignResults* results = ResultsToShow();
     if (results == nullptr || shell_ == nullptr) return false;
     const std::optional<std::string> file = shell_->ChooseSaveFile(kCsvFilters, 1);

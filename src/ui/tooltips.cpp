@@ -163,6 +163,8 @@ void InputPresenter::SetTooltips() {
     };
     set(FieldTips());
     set(LocationTips());
+    // The curvature coefficient multiplies an angle change in radians.
+    window_.Get("txtMU").unit = "1/radian";
     SetDimensionTooltips(state_.data.BeamShape);
 }
 

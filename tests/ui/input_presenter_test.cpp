@@ -148,6 +148,21 @@ TEST_F(InputPresenterTest, ListsSetTheirFieldsButNotWhileTheFormIsFilled) {
     EXPECT_EQ(data.PStrans, 18900.0F);
     EXPECT_EQ(data.BeamShape, BeamShapeKind::IGirder);
     EXPECT_EQ(data.SectionNo, 0);
+    // The entry already selected picked again: no handler runs, no value changes.
+    data.FillingForm = 0;
+    presenter.SelectRow("cboSection", 2);
+    const DesignInputs chosen = data;
+    data.PSloss = 1;  // a typed loss that the steel type's handler would replace
+    data.D = 7;       // a dimension that a new shape or section would replace
+    presenter.SelectRow("cboPStype", static_cast<int>(data.PStype));
+    presenter.SelectRow("cboBeam", 1);
+    presenter.SelectRow("cboSection", 2);
+    presenter.SelectRow("cboConfig", 3);
+    EXPECT_EQ(data.PSloss, 1.0F);
+    EXPECT_EQ(data.D, 7.0F);
+    data.PSloss = chosen.PSloss;
+    data.D = chosen.D;
+    EXPECT_EQ(static_cast<const DesignInputs&>(data), chosen);
 }
 
 // The load locations: their number, the step buttons and the entries of the one shown.

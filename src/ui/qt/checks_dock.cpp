@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <cmath>
 #include <exception>
 
 #include "model/number_text.h"
@@ -107,10 +108,13 @@ void ChecksDock::ShowResults(const DesignData& data, const DesignResults& result
         x->setData(Qt::UserRole, line.x);
         table_->setItem(row, kX, x);
         const bool measured = line.verdict != CheckVerdict::NotAvailable;
+        // A margin that rounds to nothing is shown as 0, not "-0": the check holds on its limit.
+        const int decimals = MarginDecimals(line.unit);
+        const double margin =
+            std::fabs(line.margin) < 0.5 * std::pow(10.0, -decimals) ? 0.0 : line.margin;
         table_->setItem(
             row, kMargin,
-            Cell(measured ? Q(DecimalForm(line.margin, MarginDecimals(line.unit)) + " " + line.unit)
-                          : QString()));
+            Cell(measured ? Q(DecimalForm(margin, decimals) + " " + line.unit) : QString()));
         const QString note = QString::fromStdString(line.note);
         table_->setItem(row, kNote, Cell(note));
         const QString tip =

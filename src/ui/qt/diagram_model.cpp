@@ -221,7 +221,7 @@ std::vector<Diagram> MakeDiagrams(const DesignResults& r) {
     shear.yLabel = "Shear (kips)";
     shear.failureName = "web to be widened";
     DiagramSeries vu{"Vult", kTopColor, Qt::SolidLine, {}};
-    DiagramSeries phiVc{"phiVc", kCapacityColor, Qt::SolidLine, {}};
+    DiagramSeries phiVc{"phiVn", kCapacityColor, Qt::SolidLine, {}};
     for (const ShearCapacityRow& row : r.shear.rows) {
         const double x = Feet(row.x);
         vu.points << QPointF(x, row.Vu / kForceFactor);

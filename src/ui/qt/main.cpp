@@ -33,7 +33,12 @@ int main(int argc, char** argv) {
     desktop.setParent(&window);
     window.StartUp();
     window.show();
-    if (!args.isEmpty()) window.LoadInputFile(args.first().toStdString());
+    bool recovered = false;
+    if (shotDir.isEmpty()) {
+        recovered = window.OfferRecovery();
+        window.EnableAutosave(60000);
+    }
+    if (!recovered && !args.isEmpty()) window.LoadInputFile(args.first().toStdString());
     if (!shotDir.isEmpty()) {
         QTimer::singleShot(300, &window, [&] {
             tarnex::ui::SaveScreenshots(window, shotDir);

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,9 +18,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSettings>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <stdexcept>
@@ -28,9 +31,11 @@
 #include "model/input_fields.h"
 #include "prestress/load_generation.h"
 #include "ui/control_names.h"
+#include "ui/qt/autosave.h"
 #include "ui/qt/checks_dock.h"
 #include "ui/qt/live_calculation.h"
 #include "ui/qt/load_generation_dialog.h"
+#include "ui/qt/load_table_model.h"
 #include "ui/qt/pictures.h"
 
 // The help pages are compiled into the view library; a static library must register them.
@@ -81,6 +86,11 @@ MainWindow::MainWindow(ProgramState& state, Dialogs& dialogs, ShellPort* shell)
     statusBar()->setObjectName("SBFiles");
     statusBar()->addWidget(panel1, 1);
     statusBar()->addWidget(panel2, 1);
+    setAcceptDrops(true);
+    std::vector<std::string> recent;
+    for (const QString& path : QSettings().value("recentFiles").toStringList())
+        recent.push_back(path.toStdString());
+    presenter_.recentFiles().Assign(recent);
     Sync();
 }
 
@@ -94,12 +104,18 @@ W* MainWindow::Named(W* widget, const std::string& name) {
 }
 
 void MainWindow::Run(const std::function<void()>& action) {
+    presenter_.BeginCommand();
     try {
         action();
     } catch (const std::exception& error) {
         presenter_.ShowMessage(error.what());
     }
+    presenter_.EndCommand();
     Sync();
+}
+
+void MainWindow::RunQueued(const std::function<void()>& action) {
+    QTimer::singleShot(0, this, [this, action] { Run(action); });
 }
 
 QWidget* MainWindow::MakeBox(const std::string& name, QWidget* parent, bool withUnit) {
@@ -109,7 +125,8 @@ QWidget* MainWindow::MakeBox(const std::string& name, QWidget* parent, bool with
     row->setContentsMargins(0, 0, 0, 0);
     auto* box = Named(new QLineEdit(field), name);
     box->setMinimumWidth(90);
-    box->setMaximumWidth(160);
+    // The load grid's boxes stay narrow: the table of every location stands beside them.
+    box->setMaximumWidth(withUnit ? 160 : 100);
     box->installEventFilter(this);
     row->addWidget(box);
     // Only edits by the user store a value: navigation and refreshes leave the design alone.
@@ -154,9 +171,12 @@ QString FieldLabel(const InputMember& member) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* box = qobject_cast<QLineEdit*>(watched);
-    if (box != nullptr && !syncing_ && event->type() == QEvent::FocusOut &&
-        box->objectName() == "txtnll") {
-        Run([&] { presenter_.Confirm("txtnll"); });
+    if (box != nullptr && PassUndoKey(watched, event)) return true;
+    if (box != nullptr && !syncing_ && event->type() == QEvent::FocusOut) {
+        presenter_.BreakUndoMerge();
+        // The focus may leave for a menu or a shortcut being handled: the count is applied,
+        // and any question about it asked, once that is done.
+        if (box->objectName() == "txtnll") RunQueued([this] { presenter_.Confirm("txtnll"); });
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -204,7 +224,22 @@ void MainWindow::Sync() {
     // The calculation starts first: it runs on the other core while the modified mark compares
     // the design's file text here.
     RequestLiveResults();
-    setWindowModified(presenter_.DesignChanged());
+    const bool changed = presenter_.DesignChanged();
+    setWindowModified(changed);
+    if (loadTable_ != nullptr) loadTable_->Follow();
+    if (autosave_ != nullptr) autosave_->Follow(changed);
+    if (auto* undo = findChild<QAction*>("mnuUndo")) undo->setEnabled(presenter_.CanUndo());
+    if (auto* redo = findChild<QAction*>("mnuRedo")) redo->setEnabled(presenter_.CanRedo());
+    ShowRecentFiles();
+    if (const std::string focus = presenter_.TakeFocusRequest(); !focus.empty()) {
+        if (auto found = widgets_.find(focus); found != widgets_.end()) {
+            auto* tabs = findChild<QTabWidget*>("SSTab1");
+            for (int i = 0; tabs != nullptr && i < tabs->count(); ++i) {
+                if (tabs->widget(i)->isAncestorOf(found->second)) tabs->setCurrentIndex(i);
+            }
+            found->second->setFocus();
+        }
+    }
     syncing_ = false;
 }
 
@@ -250,9 +285,10 @@ void MainWindow::BuildTabs() {
     tabs->addTab(BuildAllowablesTab(), "Allow S&tress and Loss");
     tabs->addTab(BuildConfigurationTab(), "C&onfiguration");
     setCentralWidget(tabs);
-    // Moving to another tab applies a number of locations typed but not yet confirmed.
+    // Moving to another tab applies a number of locations typed but not yet confirmed (once
+    // the tab's access key or click has been handled).
     connect(tabs, &QTabWidget::currentChanged, this,
-            [this] { Run([&] { presenter_.CommitPendingCount(); }); });
+            [this] { RunQueued([this] { presenter_.CommitPendingCount(); }); });
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this,
             [this, tabs] { ShowHelpTopic(kTabHelpPages[tabs->currentIndex()]); });
@@ -380,7 +416,7 @@ QWidget* MainWindow::BuildLoadsTab() {
     connect(calc, &QPushButton::clicked, this,
             [this] { Run([&] { presenter_.Click("cmdCalcPSF"); }); });
     jack->addWidget(calc);
-    auto* design = Named(new QPushButton("D&esign...", page), "cmdDesign");
+    auto* design = Named(new QPushButton("Desi&gn...", page), "cmdDesign");
     design->setToolTip("Design the prestress in one step: losses, loss at transfer and force");
     connect(design, &QPushButton::clicked, this, [this] { ShowDesignDialog(); });
     jack->addWidget(design);
@@ -428,8 +464,24 @@ QWidget* MainWindow::BuildLoadsTab() {
     steps->addStretch();
     grid->addLayout(steps, 9, 1, 1, 4);
     grid->setColumnStretch(5, 1);  // spare width to the right of the grid
-    layout->addWidget(frame);
-    layout->addStretch();
+    // The one-location editor and, beside it, the table of every location.
+    auto* editors = new QHBoxLayout;
+    frame->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);  // the table takes the rest
+    auto* editor = new QVBoxLayout;
+    editor->addWidget(frame);
+    editor->addStretch();
+    editors->addLayout(editor);
+    auto* table = new LoadTableView(page);
+    table->setObjectName("tblLoads");
+    loadTable_ = new LoadTableModel(
+        state_.data, presenter_, [this](const std::function<void()>& action) { Run(action); },
+        table);
+    table->setModel(loadTable_);
+    connect(loadTable_, &LoadTableModel::refused, this, [this](const QString& message) {
+        RunQueued([this, message] { presenter_.ShowMessage(message.toStdString()); });
+    });
+    editors->addWidget(table, 1);
+    layout->addLayout(editors, 1);
     return page;
 }
 
@@ -513,19 +565,12 @@ void MainWindow::BuildMenus() {
                      const std::function<void()>& command) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(name);
-        connect(action, &QAction::triggered, this, [this, command] { Run(command); });
+        // Run once the menu is closed: no question opens inside the menu's own handling.
+        connect(action, &QAction::triggered, this, [this, command] { RunQueued(command); });
         return action;
     };
-    QMenu* file = bar->addMenu("&File");
-    file->setObjectName("mnuFile");
-    entry(file, "&Load Input File", "mnuLoadIF", [this] { presenter_.LoadInput(); });
-    QMenu* save = file->addMenu("&Save");
-    save->setObjectName("mnuSave");
-    entry(save, "&Input As", "mnuSaveIF", [this] { presenter_.SaveInput(); });
-    entry(save, "&Output As", "mnuSaveOF", [this] { presenter_.ChooseReportFile(); });
-    entry(save, "&Results as CSV...", "mnuSaveCSV", [this] { SaveResults(); });
-    file->addSeparator();
-    entry(file, "&Exit", "mnuExit", [this] { close(); });
+    BuildFileMenu();
+    BuildEditMenu();
     QMenu* define = bar->addMenu("&Define");
     define->setObjectName("mnuDefine");
     entry(define, "&Calcs to Output", "mnuCalcs", [this] { ShowOutputDialog(); });
@@ -536,9 +581,9 @@ void MainWindow::BuildMenus() {
     const std::tuple<const char*, const char*, ResetCommand> resets[] = {
         {"&Program Options", "mnuResetOptions", ResetCommand::ProgramOptions},
         {"&Material Properties", "mnuResetMaterial", ResetCommand::MaterialProperties},
-        {"Section &Properties", "mnuResetSection", ResetCommand::SectionProperties},
+        {"&Section Properties", "mnuResetSection", ResetCommand::SectionProperties},
         {"&Loads", "mnuResetLoads", ResetCommand::Loads},
-        {"Allowable &Stress and Loss", "mnuResetAllowable", ResetCommand::AllowableStressAndLoss},
+        {"Allo&wable Stress and Loss", "mnuResetAllowable", ResetCommand::AllowableStressAndLoss},
         {"&Configuration", "mnuResetConfig", ResetCommand::Configuration},
         {"&All", "mnuResetAll", ResetCommand::All}};
     for (const auto& [caption, name, command] : resets) {
@@ -640,10 +685,24 @@ std::optional<std::string> MainWindow::ChooseFile(bool save, const std::string& 
                                                   int selected) {
     const QStringList list = QtFilters(filters);
     QString chosenFilter = list.value(selected - 1);
-    const QString path = save ? QFileDialog::getSaveFileName(this, "Save As", Q(lastFile_),
-                                                             list.join(";;"), &chosenFilter)
-                              : QFileDialog::getOpenFileName(this, "Open", Q(lastFile_),
-                                                             list.join(";;"), &chosenFilter);
+    // The dialog starts in the folder of the design's own file (or its report), with its name.
+    const DesignData& d = state_.data;
+    std::string start = lastFile_;
+    if (filters == kInputFilters && !d.InputFileName.empty()) start = d.InputFileName;
+    if (filters == kOutputFilters) {
+        if (!d.OutputFileName.empty()) {
+            start = d.OutputFileName;
+        } else if (!d.InputFileName.empty()) {
+            start = QFileInfo(Q(d.InputFileName))
+                        .dir()
+                        .filePath(QFileInfo(Q(d.InputFileName)).completeBaseName() + ".out")
+                        .toStdString();
+        }
+    }
+    const QString path =
+        save ? QFileDialog::getSaveFileName(this, "Save As", Q(start), list.join(";;"),
+                                            &chosenFilter)
+             : QFileDialog::getOpenFileName(this, "Open", Q(start), list.join(";;"), &chosenFilter);
     if (path.isEmpty()) return std::nullopt;
     lastFile_ = path.toStdString();
     return lastFile_;
@@ -674,6 +733,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     bool close = false;
     Run([&] { close = presenter_.OfferToSave(); });
     if (close) {
+        if (autosave_ != nullptr) autosave_->Remove();  // a clean end leaves nothing to recover
         event->accept();
     } else {
         event->ignore();

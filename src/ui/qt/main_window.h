@@ -8,20 +8,26 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/design_data.h"
 #include "model/input_fields.h"
 #include "ui/input_presenter.h"
 #include "ui/qt/qt_dialogs.h"
 
+class QDragEnterEvent;
+class QDropEvent;
 class QFormLayout;
+class QMenu;
 class QGridLayout;
 class QLineEdit;
 
 namespace tarnex::ui {
 
+class Autosave;
 class ChecksDock;
 class DiagramsWindow;
+class LoadTableModel;
 class LiveCalculation;
 struct LiveRun;
 
@@ -74,11 +80,28 @@ class MainWindow : public QMainWindow, private ShellPort {
     void ShowLocation(int location, double x);
     /// Waits until the live results of the design as it stands are in (tests, screenshots).
     void WaitForLiveResults();
+    /// Runs a command of the window through the presenter: one step of the undo history when
+    /// it changes the design, its errors shown, then the window brought in line.
+    void Run(const std::function<void()>& action);
+    /// Opens a file of the recent files list or dropped on the window.
+    void OpenFile(const QString& path);
+    /// The writer of the recovery file (none until EnableAutosave).
+    Autosave* autosave() { return autosave_.get(); }
+    /// Writes the recovery file at most every `intervalMs` after a change (the window of the
+    /// program; the tests and the batch run without).
+    void EnableAutosave(int intervalMs);
+    /// At start-up: offers to recover the design of a session that ended without closing;
+    /// true when a design was recovered.
+    bool OfferRecovery();
+    LoadTableModel* loadTable() { return loadTable_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     /// Closing the window (Exit or the title bar) offers to save a changed design first.
     void closeEvent(QCloseEvent* event) override;
+    /// A design file dragged onto the window is opened when dropped.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     // ShellPort
@@ -106,7 +129,14 @@ class MainWindow : public QMainWindow, private ShellPort {
     void SyncField(const std::string& name, QLineEdit* box, const ControlState& c);
     template <typename W>
     W* Named(W* widget, const std::string& name);
-    void Run(const std::function<void()>& action);
+    /// Runs `action` from the event loop once the event being handled is done: questions are
+    /// never shown from inside a shortcut, menu or focus change.
+    void RunQueued(const std::function<void()>& action);
+    void BuildFileMenu();
+    void BuildEditMenu();
+    void ShowRecentFiles();
+    /// Undo or redo by key in a text box: the box's own edits first, then the design's.
+    bool PassUndoKey(QObject* watched, QEvent* event);
     /// After an edit: recalculates a copy of the design off the interface thread unless the
     /// kept results are those of the design as it stands.
     void RequestLiveResults();
@@ -134,6 +164,10 @@ class MainWindow : public QMainWindow, private ShellPort {
     double designHumidity_ = 70;  // percent, for the one-step design
     std::string lastFile_;
     bool syncing_ = false;
+    LoadTableModel* loadTable_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    std::vector<std::string> recentShown_;
+    std::unique_ptr<Autosave> autosave_;
     std::unique_ptr<LiveCalculation> live_;  ///< last: ends first, before what it reports to
 };
 

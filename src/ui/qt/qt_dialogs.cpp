@@ -10,6 +10,16 @@
 
 namespace tarnex::ui {
 
+namespace {
+
+/// A message box takes over from an open menu: the menu closes first.
+void ClosePopups() {
+    for (int i = 0; i < 8 && QApplication::activePopupWidget() != nullptr; ++i)
+        QApplication::activePopupWidget()->close();
+}
+
+}  // namespace
+
 QString MessageText(const std::string& text) {
     QString result = QString::fromStdString(text);
     result.replace(QChar(kMessageLineBreak), QChar('\n'));
@@ -40,6 +50,7 @@ std::optional<QString> AlignedValues(const std::string& text) {
 }
 
 void QtDialogs::ShowMessage(const std::string& text) {
+    ClosePopups();
     QMessageBox box(QMessageBox::Information, kApplicationTitle, MessageText(text), QMessageBox::Ok,
                     parent_);
     if (const std::optional<QString> aligned = AlignedValues(text)) {
@@ -56,6 +67,7 @@ void QtDialogs::ShowMessage(const std::string& text) {
 }
 
 SaveChoice QtDialogs::AskSaveChanges(const std::string& text) {
+    ClosePopups();
     const auto answer = QMessageBox::warning(
         parent_, kApplicationTitle, MessageText(text),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
@@ -65,9 +77,17 @@ SaveChoice QtDialogs::AskSaveChanges(const std::string& text) {
 }
 
 bool QtDialogs::AskYesNo(const std::string& text, const std::string& title) {
+    ClosePopups();
     return QMessageBox::question(parent_, QString::fromStdString(title), MessageText(text),
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool QtDialogs::AskYesNoDefaultYes(const std::string& text, const std::string& title) {
+    ClosePopups();
+    return QMessageBox::question(parent_, QString::fromStdString(title), MessageText(text),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title,

@@ -18,6 +18,7 @@ class QtDialogs : public Dialogs {
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
     void Beep() override;
+    bool AskYesNoDefaultYes(const std::string& text, const std::string& title) override;
     SaveChoice AskSaveChanges(const std::string& text) override;
 
   private:

@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTabWidget>
 
 #include "model/text_files.h"
@@ -56,6 +57,14 @@ void SaveScreenshots(MainWindow& window, const QString& folder) {
     for (int i = 0; i < tabs->count(); ++i) {
         tabs->setCurrentIndex(i);
         Save(&window, folder + QString("/tab%1-%2.png").arg(i).arg(names[i]));
+    }
+    // The file commands and the edit menu.
+    for (const char* name : {"mnuFile", "mnuEdit"}) {
+        if (auto* menu = window.findChild<QMenu*>(name)) {
+            menu->popup(window.mapToGlobal(QPoint(0, 0)));
+            Save(menu, folder + "/" + QString(name).mid(3).toLower() + "-menu.png");
+            menu->hide();
+        }
     }
     window.ShowOutputDialog();
     Save(window.outputDialog(), folder + "/define-calcs.png");

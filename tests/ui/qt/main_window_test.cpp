@@ -30,7 +30,15 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
         auto* box = Find<QWidget>(button);
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
     }
-    /// Saves through "&Input As" and returns the bytes written.
+    /// A copy of an example in the scratch folder, so that saving to the design's own file
+    /// leaves the examples alone.
+    std::string CopyExample(const char* example, const char* name) {
+        const std::string copy = scratch.PathOf(name);
+        QFile::remove(QString::fromStdString(copy));
+        QFile::copy(ExamplePath(example), QString::fromStdString(copy));
+        return copy;
+    }
+    /// Saves through "Save As" and returns the bytes written.
     QByteArray Save(const char* name) {
         shell.files.push_back(scratch.PathOf(name));
         Trigger("mnuSaveIF");
@@ -122,7 +130,26 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
         Type(box, "650");
         QCOMPARE(state.data.Pjack, 650000.0F);
         QCOMPARE(box->toolTip(), QString("Enter initial prestressing force in kips"));
-        Type(box, "6x");  // marked again: the force calculated and shown clears the mark
+        // Marked text is never calculated or saved: the command names the box, its place and
+        // its text, gives it the focus and does nothing else.
+        Type(box, "6x");
+        Find<QLineEdit>("txtBlength")->setFocus();
+        const std::string refusal =
+            "Loads tab, Initial Prestress Force holds \"6x\"\rNot a number: \"6x\"; not "
+            "stored, the value in use is 6 kips.\rCorrect the entry or undo it; nothing was done.";
+        dialogs.messages.clear();
+        Press("cmdCalcPSF");
+        shell.files.push_back(scratch.PathOf("marked.in"));
+        Trigger("mnuSaveIF");
+        Trigger("mnuSaveInput");
+        QCOMPARE(dialogs.messages.size(), std::size_t{3});
+        QCOMPARE(dialogs.messages.at(0), refusal);
+        QCOMPARE(dialogs.messages.at(2), refusal);
+        QCOMPARE(shell.files.size(), std::size_t{1});
+        QCOMPARE(state.data.Pjack, 6000.0F);
+        QVERIFY(box->hasFocus());
+        // A force from the button clears the mark once the box holds a number again.
+        Type(box, "6");
         Press("cmdCalcPSF");
         QVERIFY(box->styleSheet().isEmpty());
     }
@@ -163,7 +190,8 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
         QVERIFY(dialogs.saveQuestions.empty());
 
         Open();
-        Load("solid-slab.in");
+        const std::string copy = CopyExample("solid-slab.in", "slab.in");
+        window->LoadInputFile(copy);
         const float length = state.data.Blength;
         Type("txtBlength", "612");
         // Cancel: the command stops before its file dialog and the design stays.
@@ -179,10 +207,20 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
         QCOMPARE(dialogs.saveQuestions, std::vector<std::string>(4,
                                                                  "The design has changed since "
                                                                  "it was last saved.\rSave the "
-                                                                 "changes to solid-slab.in?"));
-        // Save: a cancelled file dialog stops the command; once written, the command goes on.
+                                                                 "changes to slab.in?"));
+        // Save: the design goes to its own file without a dialog, then the command goes on.
+        shell.files.clear();
+        dialogs.saveAnswers = {SaveChoice::Save};
+        Trigger("mnuResetConfig");
+        QCOMPARE(state.data.Blength, 0.0F);
+        QVERIFY(ReadAll(QString::fromStdString(copy)).contains("612,"));
+        QVERIFY(shell.filterLists.empty());
+        // A design without a file: Save asks for a name; a cancelled dialog stops the command.
+        dialogs.saveAnswers = {SaveChoice::Discard, SaveChoice::Save, SaveChoice::Save};
+        Trigger("mnuNew");
+        QVERIFY(state.data.InputFileName.empty());
+        Type("txtBlength", "612");
         const std::string saved = scratch.PathOf("changed.in");
-        dialogs.saveAnswers = {SaveChoice::Save, SaveChoice::Save};
         shell.files = {std::nullopt, saved};
         Trigger("mnuResetConfig");
         QCOMPARE(state.data.Blength, 612.0F);
@@ -195,7 +233,7 @@ class MainWindowTest : public QObject, tarnex::ui::testing::WindowFixture {
         Trigger("mnuLoadIF");
         QCOMPARE(state.data.Blength, length);
         QVERIFY(window->close());
-        QCOMPARE(dialogs.saveQuestions.size(), std::size_t{7});
+        QCOMPARE(dialogs.saveQuestions.size(), std::size_t{9});
     }
 
     void optionsListsAndHelpShowWhatTheDesignAndTabHold() {

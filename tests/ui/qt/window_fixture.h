@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 #include <memory>
 
@@ -23,6 +25,9 @@ class WindowFixture {
   protected:
     void Open() {
         window.reset();
+        // The user's settings (recent files) and data folder (recovery files) of the tests.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().clear();
         state = {};
         dialogs = {};
         shell = {};
@@ -45,7 +50,18 @@ class WindowFixture {
         if (found == nullptr) qFatal("no widget %s", name);
         return found;
     }
-    void Trigger(const char* action) { Find<QAction>(action)->trigger(); }
+    /// Chooses a menu entry; the commands of the menus run from the event loop.
+    void Trigger(const char* action) {
+        Find<QAction>(action)->trigger();
+        Settle();
+    }
+    /// Runs what the window has queued on the event loop.
+    static void Settle() {
+        for (int i = 0; i < 3; ++i) {
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::processEvents();
+        }
+    }
     /// Replaces the text of a box key by key, as a user does after selecting it all.
     static void Type(QLineEdit* edit, const QString& text) {
         edit->setFocus();
