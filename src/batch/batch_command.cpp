@@ -157,7 +157,7 @@ bool DesignPrestress(ProgramState& state, BatchDialogs& dialogs, const BatchOpti
     if (outcome.end == DesignEnd::Stopped) return false;
     bool done = outcome.end == DesignEnd::Converged;
     if (options.wholeStrands) {
-        if (!outcome.strand) {
+        if (!outcome.strand || outcome.strands < 1) {
             dialogs.Print("--whole-strands: no strand count for the design's strand diameter");
             done = false;
         } else if (UseWholeStrands(state, *outcome.strand, outcome.strands, dialogs)) {

@@ -77,7 +77,9 @@ std::optional<StrandSize> StrandOfDiameter(double diameter) {
 
 int WholeStrands(double steelArea, double area) {
     if (!(area > 0) || !(steelArea > 0)) return 0;
-    int n = static_cast<int>(std::ceil(steelArea / area));
+    const double estimate = std::ceil(steelArea / area);
+    if (!(estimate <= kMaxStrands)) return 0;
+    int n = static_cast<int>(estimate);
     while (n > 1 && (n - 1) * area >= steelArea) --n;
     while (n * area < steelArea) ++n;
     return n;

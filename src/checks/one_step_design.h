@@ -18,7 +18,10 @@ struct StrandSize {
 /// The nominal area of the seven-wire strand of `diameter` (in), or nothing for a diameter
 /// that is not a standard size.
 std::optional<StrandSize> StrandOfDiameter(double diameter);
-/// The smallest whole number of strands of `area` whose total area reaches `steelArea`.
+/// The most strands the design counts: more is no beam but a wrong input.
+inline constexpr int kMaxStrands = 100000;
+/// The smallest whole number of strands of `area` whose total area reaches `steelArea`; 0 when
+/// there is no steel or more than kMaxStrands strands would be needed.
 int WholeStrands(double steelArea, double area);
 
 /// How the one-step design ended.

@@ -95,6 +95,10 @@ std::string DesignOutcomeLine(const DesignOutcome& o) {
         return text + area + " (no strand count: the strand diameter is not one of 0.375, " +
                "0.4375, 0.5, 0.52, 0.6, 0.62 and 0.7 in)";
     }
+    if (o.strands < 1) {
+        return text + area + " (no strand count: more than " + std::to_string(kMaxStrands) +
+               " strands of " + ShortestForm(o.strand->diameter) + " in)";
+    }
     return text + std::to_string(o.strands) + " strands of " + ShortestForm(o.strand->diameter) +
            " in (" + area + ")";
 }

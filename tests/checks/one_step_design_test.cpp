@@ -89,6 +89,14 @@ TEST(OneStepDesign, StopsOnARefusalWithItsMessageAndNamesWhatItCannotCount) {
               "Design did not converge after 20 passes: jacking force 25.1 kips, As = 0.12 in2 "
               "(no strand count: the strand diameter is not one of 0.375, 0.4375, 0.5, 0.52, 0.6, "
               "0.62 and 0.7 in)");
+    // An absurd area counts no strands rather than overflowing the count.
+    outcome = {DesignEnd::Converged,     3, 4.5e10, 3e5, StrandOfDiameter(0.5),
+               WholeStrands(3e5, 0.153), {}};
+    EXPECT_EQ(outcome.strands, 0);
+    EXPECT_EQ(DesignOutcomeLine(outcome),
+              "Design converged after 3 passes: jacking force 45000000.0 kips, As = 300000.00 in2 "
+              "(no strand count: more than 100000 strands of 0.5 in)");
+    EXPECT_EQ(WholeStrands(0.153 * 100000, 0.153), 100000);
     EXPECT_EQ(WholeStrands(0.153 * 3, 0.153), 3);
     EXPECT_EQ(WholeStrands(0.153 * 3 + 1e-9, 0.153), 4);
 }
