@@ -38,7 +38,7 @@ std::string ForceReason(const DesignData& d, const DesignResults& r, int locatio
         const Feasibility f = AnalyzeFeasibility(d, r, location);
         const ForceRange range = ForceRangeAt(f);
         const bool noForce = range.least == std::numeric_limits<double>::max();
-        if (noForce && range.leastBy == range.largestBy) {
+        if (noForce && (!range.largest || range.leastBy == range.largestBy)) {
             return std::string(": no force meets the ") + ForceLimitName(range.leastBy) +
                    " limit there";
         }
@@ -71,7 +71,7 @@ std::string MomentLine(const DesignResults& r, const CheckSummaryLine& line) {
         if (row.holds || row.x != line.x) continue;
         text += row.mildSteel > 0
                     ? ": mild steel of " + FormatPattern(row.mildSteel, 3) + " in2 makes it up"
-                    : ": no mild steel helps (the strands are over-reinforced)";
+                    : ": no mild steel helps (the reinforcement index would pass 0.36 beta1)";
         break;
     }
     return text;
