@@ -91,6 +91,16 @@ TEST(LoadRating, TypeIIIGirderAtMidspanAsWorkedByHand) {
     EXPECT_EQ(hs20.operating.factor, mid.Factor(RatingLimit::OperatingMoment));
     // At the supports the vehicle has no moment: no factor, not a division by zero.
     for (const std::optional<double>& f : hs20.rows.front().factor) EXPECT_FALSE(f);
+
+    // The midspan location alone, as location 1, controls with the same factor.
+    const LoadLocation midspan = state.data.locations(8);
+    state.data.RecreateLocations(1);
+    state.data.locations(1) = midspan;
+    state.data.nll = 1;
+    const DesignResults alone = CalculateDesign(state, RatingOnly({RatingVehicle::HS20}));
+    ASSERT_EQ(alone.rating.vehicles.size(), 1U);
+    EXPECT_EQ(alone.rating.vehicles[0].inventory.location, 1);
+    EXPECT_EQ(alone.rating.vehicles[0].inventory.factor, hs20.inventory.factor);
 }
 
 /// The largest moment at x of the truck by placing its head every `step` inches and every
