@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "model/number_text.h"
+#include "model/option_text.h"
 
 namespace tarnex {
 
@@ -20,20 +21,15 @@ std::optional<BatchStep> StepNamed(const std::string& name) {
 
 /// Appends the comma-separated steps of `list`; false for an unknown or empty step.
 bool AddSteps(const std::string& list, std::vector<BatchStep>& steps, std::string& error) {
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t comma = list.find(',', start);
-        const std::string name =
-            list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+    for (const std::string& name : SplitCommaList(list)) {
         const std::optional<BatchStep> step = StepNamed(name);
         if (!step) {
             error = "unknown calculation step \"" + name + "\"";
             return false;
         }
         steps.push_back(*step);
-        if (comma == std::string::npos) return true;
-        start = comma + 1;
     }
+    return true;
 }
 
 /// The number of an option's value; a usage error for anything else.

@@ -110,7 +110,8 @@ DesignOutcome DesignInOneStep(ProgramState& state, double relativeHumidity, Dial
     }
     const DesignData& d = state.data;
     outcome.jackingForce = d.Pjack;
-    outcome.steelArea = static_cast<double>(d.Pjack) / d.PSi;
+    // The steel area as the required force button keeps it: a single-precision value.
+    outcome.steelArea = Store(Divide(d.Pjack, d.PSi, "the initial prestress"), "the steel area");
     outcome.strand = StrandOfDiameter(d.PSdia);
     if (outcome.strand) outcome.strands = WholeStrands(outcome.steelArea, outcome.strand->area);
     return outcome;

@@ -1,37 +1,14 @@
 #include "model/rating_options.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 
 #include "model/number_text.h"
+#include "model/option_text.h"
 
 namespace tarnex {
 
 namespace {
-
-/// The items of a comma-separated list, blanks kept.
-std::vector<std::string> SplitList(std::string_view list) {
-    std::vector<std::string> items;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t comma = list.find(',', start);
-        items.emplace_back(
-            list.substr(start, comma == std::string_view::npos ? list.npos : comma - start));
-        if (comma == std::string_view::npos) return items;
-        start = comma + 1;
-    }
-}
-
-std::string Upper(std::string_view text) {
-    std::string upper;
-    for (char c : text) {
-        if (c != ' ' && c != '\t') {
-            upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        }
-    }
-    return upper;
-}
 
 /// A share of a strength (f'c, fy*): above 0 and at most the strength itself.
 bool IsShare(double value) { return value > 0 && value <= 1; }
@@ -85,8 +62,8 @@ std::optional<std::vector<RatingVehicle>> ParseRatingVehicles(std::string_view l
             vehicles.push_back(vehicle);
         }
     };
-    for (const std::string& item : SplitList(list)) {
-        const std::string name = Upper(item);
+    for (const std::string& item : SplitCommaList(list)) {
+        const std::string name = UpperWithoutBlanks(item);
         if (name == "LEGAL") {
             for (RatingVehicle legal :
                  {RatingVehicle::Type3, RatingVehicle::Type3S2, RatingVehicle::Type33}) {
@@ -108,7 +85,7 @@ std::optional<std::vector<RatingVehicle>> ParseRatingVehicles(std::string_view l
 }
 
 std::optional<RatingLimits> ParseRatingLimits(std::string_view list, std::string& error) {
-    const std::vector<std::string> items = SplitList(list);
+    const std::vector<std::string> items = SplitCommaList(list);
     std::vector<double> numbers;
     for (const std::string& item : items) {
         const std::optional<double> number = ReadCompleteNumber(item);

@@ -1,10 +1,10 @@
 #include "prestress/live_load.h"
 
 #include <array>
-#include <cctype>
 #include <string>
 
 #include "model/number_text.h"
+#include "model/option_text.h"
 
 namespace tarnex {
 
@@ -15,16 +15,6 @@ constexpr double kCooperReference = 80.0;
 /// Class 15 loads are three quarters of class 20.
 double ClassScale(LiveLoadKind kind) {
     return kind == LiveLoadKind::HS15 || kind == LiveLoadKind::H15 ? 0.75 : 1.0;
-}
-
-std::string Upper(std::string_view text) {
-    std::string upper;
-    for (char c : text) {
-        if (c != ' ' && c != '\t') {
-            upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        }
-    }
-    return upper;
 }
 
 }  // namespace
@@ -41,7 +31,7 @@ DesignCriteria CriteriaOfLiveLoad(const LiveLoad& live) {
 }
 
 std::optional<LiveLoad> ParseLiveLoad(std::string_view text) {
-    const std::string upper = Upper(text);
+    const std::string upper = UpperWithoutBlanks(text);
     if (upper == "HS20-44") return LiveLoad{LiveLoadKind::HS20, 0};
     if (upper == "HS15-44") return LiveLoad{LiveLoadKind::HS15, 0};
     if (upper == "H20-44") return LiveLoad{LiveLoadKind::H20, 0};

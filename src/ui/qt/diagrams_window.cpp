@@ -62,7 +62,6 @@ void DiagramsWindow::SetResults(const DesignResults& results) {
     const int shown = tabs_->currentIndex();
     ShowUnavailable({});
     unavailable_->hide();
-    shown_ = results;
     std::vector<Diagram> diagrams = MakeDiagrams(results);
     // At the location picked in the checks summary, else where the stresses fail worst.
     diagrams.push_back(MakeFeasibilityDiagram(
@@ -93,11 +92,11 @@ QString DiagramsWindow::unavailable() const {
     return unavailable_->isHidden() ? QString() : unavailable_->text();
 }
 
-void DiagramsWindow::MarkLocation(double x) {
+void DiagramsWindow::MarkLocation(double x, const DesignResults* results) {
     marked_ = x;
     for (DiagramView* view : views_) {
-        if (view->diagram().key == "feasibility") {
-            view->Show(MakeFeasibilityDiagram(state_.data, shown_, x * kInchesPerFoot));
+        if (view->diagram().key == "feasibility" && results != nullptr) {
+            view->Show(MakeFeasibilityDiagram(state_.data, *results, x * kInchesPerFoot));
         } else {
             view->Mark(x);
         }

@@ -31,8 +31,9 @@ class DiagramsWindow : public QDialog {
     void SetResults(const DesignResults& results);
     /// Removes the diagrams of a design that cannot be calculated any more and says why.
     void ShowUnavailable(const QString& why);
-    /// Marks the location at `x` (ft) in every diagram.
-    void MarkLocation(double x);
+    /// Marks the location at `x` (ft) in every diagram; the feasibility diagram moves to the
+    /// location nearest it, of `results` when they are given.
+    void MarkLocation(double x, const DesignResults* results);
     /// The note over the tabs: why there are no diagrams; empty when they are shown.
     QString unavailable() const;
     int count() const { return static_cast<int>(views_.size()); }
@@ -55,7 +56,6 @@ class DiagramsWindow : public QDialog {
     QLabel* unavailable_;
     std::vector<DiagramView*> views_;
     std::optional<double> marked_;
-    DesignResults shown_;  // the results drawn, for the feasibility at a picked location
 };
 
 /// File dialog filters of the two export commands.

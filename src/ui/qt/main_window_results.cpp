@@ -65,7 +65,9 @@ void MainWindow::ShowLocation(int location, double x) {
     // The location shown on the Loads tab is no input: the live results stay current.
     Run([&] { presenter_.GoToLocation(location); });
     if (auto* tabs = findChild<QTabWidget*>("SSTab1")) tabs->setCurrentIndex(3);
-    if (diagrams_ != nullptr) diagrams_->MarkLocation(x / kInchesPerFoot);
+    if (diagrams_ != nullptr) {
+        diagrams_->MarkLocation(x / kInchesPerFoot, presenter_.liveResults().CurrentFor(state_));
+    }
 }
 
 void MainWindow::WaitForLiveResults() {
