@@ -48,6 +48,29 @@ void Miscellaneous(DesignData& d, float moment) {
     d.locations(1).MF = 1;
 }
 
+/// Beam 20 deep (BeamYtop 9 + BeamYbot 11), composite 24 deep (10 + 14), strands 4 up,
+/// Htop 2, Bweb 3, Bbot 20, Hbot 1.5, D 20, Tslab 1, Haunch 0.5, Bspace 40; Aps 3 so that
+/// most sections act as flanged and every dimension shows in phiMn.
+testing::CapacityCase TwentyInchBeam(int shape, bool composite) {
+    testing::CapacityCase state = Record(shape, composite, 3);
+    DesignData& d = state.data;
+    CalcValues& v = state.v;
+    d.D = d.Bbot = 20;
+    d.Bspace = 40;
+    d.Htop = 2;
+    d.Bweb = 3;
+    d.Hbot = 1.5F;
+    d.Tslab = 1;
+    d.Haunch = 0.5F;
+    d.BeamYtop = 9;
+    d.BeamYbot = 11;
+    v.GCompYtop = 10;
+    v.GCompYbot = 14;
+    v.GCompMoI = 1e6F;
+    v.Ypath(1) = 4;
+    return state;
+}
+
 // Hand calculation, slab 36 x 12, dp = 10, Aps = 1, f'c 5000 (beta1 0.80), fpu 270 ksi:
 // rho = 1/360, fps = 270000 (1 - 0.35 * 0.15) = 255825, a = 1.672 < 12, index 0.1421 < 0.288,
 // phiMn = 255825 * 10 * (1 - 0.6 * 0.142125) = 2340095 lb-in.
@@ -130,10 +153,8 @@ TEST(MomentCapacity, FailedChecksMildSteelAndBlockDepthFactor) {
     EXPECT_EQ(state.v.GammaP, 0.40F);
 }
 
-/// Beam 20 deep (BeamYtop 9 + BeamYbot 11), composite 24 deep (10 + 14), strands 4 up,
-/// Htop 2, Bweb 3, Bbot 20, Hbot 1.5, D 20, Tslab 1, Haunch 0.5, Bspace 40; Aps 3 so that
-/// most sections act as flanged and every dimension shows in phiMn. Composite box girders side
-/// by side (Btop >= Beff): flange Btop x (Haunch + Tslab + Htop), webs 2 Bweb, dp = Hc - Yp.
+// Composite box girders side by side (Btop >= Beff): flange Btop x (Haunch + Tslab + Htop),
+// webs 2 Bweb, dp = Hc - Yp.
 TEST(MomentCapacity, SectionChoiceByShapeSlabAndMomentSign) {
     struct SectionCase {
         const char* name;
@@ -160,24 +181,11 @@ TEST(MomentCapacity, SectionChoiceByShapeSlabAndMomentSign) {
              {"voided apart +", 3, true, 30, 36, 0, 0, 0, 0, 0,
               "Positive moment capacity of voided slab spaced apart not available"}}) {
         SCOPED_TRACE(c.name);
-        testing::CapacityCase state = Record(c.shape, c.composite, 3);
+        testing::CapacityCase state = TwentyInchBeam(c.shape, c.composite);
         DesignData& d = state.data;
         CalcValues& v = state.v;
-        d.D = d.Bbot = 20;
         d.Btop = c.btop;
         d.Beff = c.beff;
-        d.Bspace = 40;
-        d.Htop = 2;
-        d.Bweb = 3;
-        d.Hbot = 1.5F;
-        d.Tslab = 1;
-        d.Haunch = 0.5F;
-        d.BeamYtop = 9;
-        d.BeamYbot = 11;
-        v.GCompYtop = 10;
-        v.GCompYbot = 14;
-        v.GCompMoI = 1e6F;
-        v.Ypath(1) = 4;
         d.locations(1).DM = c.moment;
         const auto table = CalcMomentCapacity(d, v);
         EXPECT_EQ(table.refusal, c.refusal);
@@ -227,15 +235,7 @@ TEST(MomentCapacity, CrackingMomentWithEffectivePrestress) {
     // Composite, negative moment: the slab (4000 psi, fr = 474.342) cracks first and carries no
     // prestress. Box girder with Sc = 1e6 / 10 = 1e5 in^3 at the top: Mdnc = -3e6 - 1e6, so
     // M*cr = 1e5 * 474.342 + 4e6 = 51,434,165 and 1.2 M*cr = 61,720,998 lb-in.
-    state = Record(2, true, 3);
-    state.data.Bbot = 20;
-    state.data.Hbot = 1.5F;
-    state.data.Bweb = 3;
-    state.data.Tslab = 1;
-    state.v.Ypath(1) = 4;
-    state.v.GCompYtop = 10;
-    state.v.GCompYbot = 14;
-    state.v.GCompMoI = 1e6F;
+    state = TwentyInchBeam(2, true);
     state.v.StopPS(1) = 5000;  // no effect: the slab carries no prestress
     state.data.locations(1).DM = -3e6F;
     state.data.locations(1).CDM = -1e6F;
