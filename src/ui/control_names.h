@@ -27,6 +27,15 @@ inline std::string DimensionLabelName(const std::string& box) { return "lbl" + b
 inline const std::array<std::string, 7> kLoadCasePrefixes = {"D",  "CD",  "AD", "L",
                                                              "PS", "PS2", "M"};
 
+/// Captions of the load grid rows and of the table's load cases, in the same order.
+inline constexpr std::array<const char*, 7> kLoadCaseCaptions = {
+    "Beam Dead", "Non-Comp Dead",       "Composite Dead", "Live plus Impact",
+    "Prestress", "Secondary Prestress", "Miscellaneous"};
+
+/// Captions of the load grid columns with their units (kips, kip-ft as typed).
+inline constexpr std::array<const char*, 4> kLoadValueCaptions = {"Axial (kips)", "Shear (kips)",
+                                                                  "Moment (kip-ft)", "Factor"};
+
 /// Column letters of the load grid: axial force, shear, moment, load factor.
 inline const std::array<char, 4> kLoadColumns = {'P', 'V', 'M', 'F'};
 

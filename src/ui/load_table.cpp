@@ -4,16 +4,11 @@
 
 #include "model/number_text.h"
 #include "model/typed_number.h"
+#include "ui/control_names.h"
 
 namespace tarnex::ui {
 
 namespace {
-
-constexpr std::array<const char*, kLoadCaseCount> kCaseNames = {
-    "Beam Dead", "Non-Comp Dead",       "Composite Dead", "Live plus Impact",
-    "Prestress", "Secondary Prestress", "Miscellaneous"};
-constexpr std::array<const char*, 4> kValueNames = {"Axial (kips)", "Shear (kips)",
-                                                    "Moment (kip-ft)", "Factor"};
 
 template <typename Data>
 auto& CellOf(Data& d, int location, int column) {
@@ -66,8 +61,8 @@ bool IsBlank(std::string_view cell) {
 
 std::string LoadColumnHeader(int column) {
     if (column == 0) return "x (in)";
-    return std::string(kCaseNames[static_cast<std::size_t>((column - 1) / 4)]) + " " +
-           kValueNames[static_cast<std::size_t>((column - 1) % 4)];
+    return std::string(kLoadCaseCaptions[static_cast<std::size_t>((column - 1) / 4)]) + " " +
+           kLoadValueCaptions[static_cast<std::size_t>((column - 1) % 4)];
 }
 
 double LoadColumnFactor(int column) {

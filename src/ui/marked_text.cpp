@@ -20,12 +20,6 @@ const char* TabOfLine(int line) {
     return "Section Properties";
 }
 
-constexpr std::array<const char*, 7> kLoadRows = {
-    "Beam Dead", "Non-Comp Dead",       "Composite Dead", "Live plus Impact",
-    "Prestress", "Secondary Prestress", "Miscellaneous"};
-constexpr std::array<const char*, 4> kLoadColumnNames = {"Axial (kips)", "Shear (kips)",
-                                                         "Moment (kip-ft)", "Factor"};
-
 /// The position of a place's tab among the tabs, for naming the first marked box.
 int TabRank(const std::string& place) {
     constexpr std::array<const char*, 5> kTabs = {"Material", "Section", "Loads", "Allow",
@@ -44,7 +38,8 @@ std::string InputPresenter::PlaceOfBox(const std::string& box) const {
     for (std::size_t c = 0; c < kLoadCasePrefixes.size(); ++c) {
         for (std::size_t k = 0; k < kLoadColumns.size(); ++k) {
             if (box == "txt" + kLoadCasePrefixes[c] + kLoadColumns[k]) {
-                return "Loads tab, " + location + ", " + kLoadRows[c] + ", " + kLoadColumnNames[k];
+                return "Loads tab, " + location + ", " + kLoadCaseCaptions[c] + ", " +
+                       kLoadValueCaptions[k];
             }
         }
     }

@@ -438,14 +438,14 @@ QWidget* MainWindow::BuildLoadsTab() {
     distance->addWidget(MakeBox("txtx", frame));
     distance->addStretch();
     grid->addLayout(distance, 0, 0, 1, 5);
-    const char* headers[] = {"Axial (kips)", "Shear (kips)", "Moment (kip-ft)", "Factor"};
-    for (int c = 0; c < 4; ++c)
-        grid->addWidget(new QLabel(headers[c], frame), 1, c + 1, Qt::AlignHCenter);
-    const char* rows[] = {
-        "Beam Dead:", "Non-Comp Dead:",       "Composite Dead:", "Live plus Impact:",
-        "Prestress:", "Secondary Prestress:", "Miscellaneous:"};
+    for (int c = 0; c < 4; ++c) {
+        grid->addWidget(new QLabel(kLoadValueCaptions[static_cast<std::size_t>(c)], frame), 1,
+                        c + 1, Qt::AlignHCenter);
+    }
     for (int r = 0; r < 7; ++r) {
-        grid->addWidget(new QLabel(rows[r], frame), r + 2, 0);
+        grid->addWidget(
+            new QLabel(QString(kLoadCaseCaptions[static_cast<std::size_t>(r)]) + ":", frame), r + 2,
+            0);
         for (int c = 0; c < 4; ++c) {
             grid->addWidget(MakeBox("txt" + kLoadCasePrefixes[r] + kLoadColumns[c], frame, false),
                             r + 2, c + 1);
