@@ -24,6 +24,7 @@
 #include "report/design_summary.h"
 #include "report/report_writer.h"
 #include "report/results_csv.h"
+#include "started_up.h"
 
 namespace {
 
@@ -159,22 +160,11 @@ void CalculateEverything(ProgramState& state) {
     CheckText("a message of the report", dialogs.shown);
 }
 
-/// The design as the program starts, made once.
-const ProgramState& StartedUp() {
-    static const std::unique_ptr<ProgramState> state = [] {
-        auto started = std::make_unique<ProgramState>();
-        ScriptedDialogs dialogs;
-        tarnex::RunStartUp(*started, dialogs);
-        return started;
-    }();
-    return *state;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     ScriptedDialogs dialogs;
-    auto state = std::make_unique<ProgramState>(StartedUp());
+    auto state = std::make_unique<ProgramState>(tarnex::fuzzing::StartedUp());
     const std::string text(reinterpret_cast<const char*>(data), size);
     if (!tarnex::ReadInputText(*state, dialogs, text)) return 0;
     CalculateEverything(*state);

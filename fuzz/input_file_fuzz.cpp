@@ -6,47 +6,17 @@
 #include <memory>
 #include <string>
 
-#include "model/dialogs.h"
 #include "model/input_file.h"
-#include "model/setting_handlers.h"
-
-namespace {
-
-/// Dialogs that answer every question No and drop every message.
-class SilentDialogs : public tarnex::Dialogs {
-  public:
-    void ShowMessage(const std::string& /*text*/) override {}
-    bool AskYesNo(const std::string& /*text*/, const std::string& /*title*/) override {
-        return false;
-    }
-    std::string InputBox(const std::string& /*prompt*/, const std::string& /*title*/,
-                         const std::string& /*defaultText*/) override {
-        return {};
-    }
-    void Beep() override {}
-};
-
-/// The design as the program starts, made once.
-const tarnex::ProgramState& StartedUp() {
-    static const std::unique_ptr<tarnex::ProgramState> state = [] {
-        auto started = std::make_unique<tarnex::ProgramState>();
-        SilentDialogs dialogs;
-        tarnex::RunStartUp(*started, dialogs);
-        return started;
-    }();
-    return *state;
-}
-
-}  // namespace
+#include "started_up.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    SilentDialogs dialogs;
-    auto state = std::make_unique<tarnex::ProgramState>(StartedUp());
+    tarnex::fuzzing::SilentDialogs dialogs;
+    auto state = std::make_unique<tarnex::ProgramState>(tarnex::fuzzing::StartedUp());
     const std::string text(reinterpret_cast<const char*>(data), size);
     if (!tarnex::ReadInputText(*state, dialogs, text)) return 0;
 
     const std::string written = tarnex::FormatInputFileText(state->data);
-    auto again = std::make_unique<tarnex::ProgramState>(StartedUp());
+    auto again = std::make_unique<tarnex::ProgramState>(tarnex::fuzzing::StartedUp());
     if (!tarnex::ReadInputText(*again, dialogs, written) ||
         tarnex::FormatInputFileText(again->data) != written) {
         std::abort();  // the written file does not read back as written
